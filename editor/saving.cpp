@@ -1,0 +1,120 @@
+// Save Source and Save Source As: the one routine that writes the edited
+// source to disk.
+#include "shell/tarnwellfileviewer.h"
+
+#include "editor/sourcefile.h"
+#include "util/strings.h"
+
+namespace shell {
+
+using platform::Answer;
+using platform::Buttons;
+using util::qs;
+
+void TarnwellFileViewer::mSave_Click(int& index) {
+    const int i = ActivePane;
+    auto& editor = *ui_.Text1[i];
+    if (!editor.visible()) {
+        message(qs("You are not editing a file,\rso there is nothing to save."));
+        return;
+    }
+    if (ui_.L_Name[1]->text().trimmed().isEmpty()) {
+        if (!PaneFileName[0].trimmed().isEmpty()) {
+            PaneFolder[1] = PaneFolder[0];
+            PaneFileName[1] = PaneFileName[0];
+            ui_.L_Name[1]->setText(ui_.L_Name[0]->text());
+        } else {
+            index = 1;
+        }
+    }
+    if (index == 1) {
+        const QString oldName = PaneFileName[i];
+        QString initial = PaneFolder[i] + PaneFileName[i];
+        for (;;) {
+            const auto choice = ui_.dialogs->saveFile(qs("Enter file name."), initial);
+            if (!choice || choice->fileName.isEmpty()) return;
+            PaneFileName[i] = choice->fileName;
+            // The overwrite test looks where the file will be written.
+            if (services_.files->exists(PaneFolder[i] + PaneFileName[i])) {
+                const Answer a = message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
+                if (a == Answer::No) {
+                    initial = PaneFolder[i] + PaneFileName[i];
+                    continue;
+                }
+                if (a == Answer::Cancel) {
+                    PaneFileName[i] = oldName;
+                    return;
+                }
+            }
+            break;
+        }
+        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty()) {
+            const QString original = PaneFolder[0] + PaneFileName[0];
+            const Answer a = message(qs("Delete the original file:\r") + original + qs("?"), Buttons::YesNoCancel);
+            if (a == Answer::Cancel) {
+                PaneFileName[i] = oldName;
+                return;
+            }
+            if (a == Answer::Yes) services_.files->remove(original);
+        }
+    }
+
+    const QString urlFolder = qs("file:") + separatorString().repeated(3);
+    if (PaneFolder[i].startsWith(urlFolder)) PaneFolder[i].remove(0, urlFolder.size());
+    PaneFileName[i].remove(qs("#EndOfFile"));
+    if (!PaneFileName[i].contains(QLatin1Char('.'))) {
+        PaneFileName[i] = PaneFileName[0];
+        ui_.L_Name[i]->setText(PaneFileName[i]);
+    }
+
+    const QString path = PaneFolder[i] + PaneFileName[i];
+    const QString text = editor.text();
+    const QString lower = PaneFileName[i].toLower();
+    const bool html = lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
+    const editor::SavedBytes saved = editor::encodeSource(text, SourceEncoding[i], html);
+    QString error;
+    if (!services_.files->write(path, saved.bytes, &error)) {
+        message(qs("The file could not be saved:\r") + path + QLatin1Char('\r') + error);
+        return;
+    }
+    if (saved.change != editor::SavedBytes::Change::None) {
+        SourceEncoding[i] = saved.encoding;
+        message(saved.change == editor::SavedBytes::Change::CharacterReferences
+                    ? qs("Some characters do not fit this file's character set;\r"
+                         "they were saved as HTML character references.")
+                    : qs("Some characters do not fit this file's character set;\r"
+                         "the file was saved as UTF-8."));
+    }
+    RestoreText[1] = SavedText[1];
+    SavedText[i] = text;
+    ui_.brwWebBrowser[0]->refresh();
+
+    auto& source = *ui_.Text1[1];
+    const int caret = source.selStart();
+    const int length = static_cast<int>(source.text().size());
+    if (caret + 1000 > length) {
+        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0] + qs("#EndOfFile"));
+        services_.events->processEvents();
+        source.setSelStart(length);
+        source.setSelStart(caret);
+    }
+
+    if (index == 1) {
+        if (ui_.L_Name[0]->text() != ui_.L_Name[1]->text()) {
+            ui_.L_Name[i]->setText(PaneFileName[i]);
+            return;
+        }
+        ui_.L_Name[0]->setText(PaneFileName[i]);
+        ui_.L_Name[1]->setText(PaneFileName[i]);
+        if (i == 1) {
+            PaneFileName[0] = PaneFileName[1];
+            ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+        } else {
+            PaneFileName[1] = PaneFileName[0];
+            ui_.brwWebBrowser[1]->navigate(PaneFolder[0] + PaneFileName[1]);
+        }
+        AddToRecentFiles(i);
+    }
+}
+
+} // namespace shell

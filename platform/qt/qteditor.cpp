@@ -1,0 +1,185 @@
+#include "platform/qt/qteditor.h"
+
+#include "util/textcodec.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace platform::qt {
+namespace {
+QSet<QKeySequence>& menuKeys() {
+    static QSet<QKeySequence> keys;
+    return keys;
+}
+QKeySequence sequenceOf(const QKeyEvent* e) {
+    return QKeySequence(e->keyCombination());
+}
+} // namespace
+
+SourceEdit::SourceEdit(QtTextEditor* owner, QWidget* parent) : QPlainTextEdit(parent), owner_(owner) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(false);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    setFont(mono);
+}
+
+bool SourceEdit::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (QtTextEditor::isMenuShortcut(sequenceOf(key))) {
+            e->ignore(); // let the menu's shortcut fire
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(e);
+}
+
+void SourceEdit::keyPressEvent(QKeyEvent* e) {
+    if (owner_->onKeyDown) {
+        const VirtualKey vk = virtualKey(e->key(), e->modifiers());
+        KeyEvent key{vk.code, vk.shift};
+        owner_->onKeyDown(key);
+        if (key.keyCode == 0 && key.shift == 0 && vk.code != 0) {
+            e->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void SourceEdit::focusInEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusInEvent(e);
+    if (owner_->onGotFocus) owner_->onGotFocus();
+}
+
+void SourceEdit::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton && owner_->onMouseDown) {
+        owner_->onMouseDown(RightButton, toTwips(e->position().toPoint().x()),
+                            toTwips(e->position().toPoint().y()));
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::mousePressEvent(e);
+    if (owner_->onMouseDown) {
+        const int button = e->button() == Qt::LeftButton ? LeftButton : MiddleButton;
+        owner_->onMouseDown(button, toTwips(e->position().toPoint().x()), toTwips(e->position().toPoint().y()));
+    }
+}
+
+void SourceEdit::mouseReleaseEvent(QMouseEvent* e) {
+    QPlainTextEdit::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && owner_->onClick) owner_->onClick();
+}
+
+void SourceEdit::contextMenuEvent(QContextMenuEvent* e) {
+    // The right button pops up the program's own menu instead.
+    if (owner_->onMouseDown) {
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::contextMenuEvent(e);
+}
+
+QtTextEditor::QtTextEditor(QWidget* parent)
+    : WidgetControl<TextEditor>(new SourceEdit(this, parent)), edit_(static_cast<SourceEdit*>(widget())) {}
+
+void QtTextEditor::setMenuShortcuts(const QSet<QKeySequence>& keys) { menuKeys() = keys; }
+bool QtTextEditor::isMenuShortcut(const QKeySequence& key) { return menuKeys().contains(key); }
+
+int QtTextEditor::toOffset(int position) const {
+    const QTextBlock block = edit_->document()->findBlock(position);
+    return position + (block.isValid() ? block.blockNumber() : edit_->document()->blockCount() - 1);
+}
+
+int QtTextEditor::toPosition(int offset) const {
+    QTextDocument* doc = edit_->document();
+    if (offset <= 0) return 0;
+    // The block n starts at offset position(n) + n; find the last block
+    // starting at or before `offset`.
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= offset)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int inBlock = offset - (block.position() + lo);
+    // An offset inside or past a CR LF lands at the end of its line.
+    return block.position() + std::min(inBlock, block.length() - 1);
+}
+
+QString QtTextEditor::text() const {
+    QString plain = edit_->toPlainText();
+    plain.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return plain;
+}
+
+void QtTextEditor::setText(const QString& text) {
+    QString plain = util::toCrLf(text);
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    edit_->setPlainText(plain);
+}
+
+int QtTextEditor::selStart() const {
+    const QTextCursor c = edit_->textCursor();
+    return toOffset(c.selectionStart());
+}
+
+void QtTextEditor::setSelStart(int offset) {
+    QTextCursor c = edit_->textCursor();
+    const int total = edit_->document()->characterCount() - 1;
+    c.setPosition(std::clamp(toPosition(offset), 0, std::max(0, total)));
+    edit_->setTextCursor(c);
+    edit_->ensureCursorVisible();
+}
+
+int QtTextEditor::selLength() const {
+    const QTextCursor c = edit_->textCursor();
+    return toOffset(c.selectionEnd()) - toOffset(c.selectionStart());
+}
+
+void QtTextEditor::setSelLength(int length) {
+    QTextCursor c = edit_->textCursor();
+    const int start = c.selectionStart();
+    const int total = edit_->document()->characterCount() - 1;
+    const int end = toPosition(toOffset(start) + std::max(0, length));
+    c.setPosition(start);
+    c.setPosition(std::clamp(end, start, std::max(start, total)), QTextCursor::KeepAnchor);
+    edit_->setTextCursor(c);
+}
+
+QString QtTextEditor::selText() const {
+    QString s = edit_->textCursor().selection().toPlainText();
+    s.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return s;
+}
+
+void QtTextEditor::setSelText(const QString& text) {
+    QString plain = util::toCrLf(text);
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QTextCursor c = edit_->textCursor();
+    c.insertText(plain);
+    edit_->setTextCursor(c);
+}
+
+void QtTextEditor::setSelColor(int color) {
+    QTextCharFormat f;
+    f.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    edit_->textCursor().mergeCharFormat(f);
+}
+
+void QtTextEditor::setSelBold(bool bold) {
+    QTextCharFormat f;
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    edit_->textCursor().mergeCharFormat(f);
+}
+
+void QtTextEditor::setFocus() { edit_->setFocus(Qt::OtherFocusReason); }
+
+} // namespace platform::qt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/system.h"
+
+#include <QElapsedTimer>
+
+namespace platform::qt {
+
+class QtWindow;
+
+class QtFileSystem : public FileSystem {
+public:
+    bool exists(const QString& path) const override;
+    bool isFile(const QString& path) const override;
+    std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const override;
+    bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr) override;
+    bool copy(const QString& from, const QString& to) override;
+    bool rename(const QString& from, const QString& to) override;
+    bool remove(const QString& path) override;
+    QString currentDir() const override;
+};
+
+class QtProcessLauncher : public ProcessLauncher {
+public:
+    bool start(const QString& program, const QStringList& arguments) override;
+};
+
+class QtEventPump : public EventPump {
+public:
+    QtEventPump() { clock_.start(); }
+    void processEvents() override;
+    double seconds() const override { return clock_.nsecsElapsed() / 1e9; }
+
+private:
+    QElapsedTimer clock_;
+};
+
+class QtTransfer : public Transfer {
+public:
+    std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) override;
+};
+
+class QtMonitorSystem : public MonitorSystem {
+public:
+    explicit QtMonitorSystem(const QtWindow* window) : window_(window) {}
+    int getSystemMetrics(int metric) const override;
+    long long monitorFromWindow() const override;
+    void enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const override;
+    int primaryWidth() const override;
+    int primaryHeight() const override;
+    double twipsPerPixelX() const override;
+    double twipsPerPixelY() const override;
+
+private:
+    const QtWindow* window_;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/qt/qtbrowser.h"
+#include "platform/qt/qtcontrols.h"
+#include "platform/qt/qtdialogs.h"
+#include "platform/qt/qteditor.h"
+#include "platform/qt/qtmenu.h"
+#include "platform/qt/qtwindow.h"
+
+#include <memory>
+#include <vector>
+
+namespace platform::qt {
+
+// The main window's widgets, created once: two browser panes, two editors,
+// two name boxes, the toolbar, the splitter bar and the menu bar.
+class QtViewerWindow {
+public:
+    QtViewerWindow(const std::vector<MenuItem>& menuTree, const QString& applicationTitle,
+                   const QString& searchPage);
+    ~QtViewerWindow();
+
+    QtWindow window;
+    std::unique_ptr<QtBrowserPane> browser[2];
+    std::unique_ptr<QtTextEditor> editor[2];
+    std::unique_ptr<QtTextBox> nameBox[2];
+    std::unique_ptr<QtToolbar> toolbar;
+    std::unique_ptr<QtPanel> splitter;
+    std::unique_ptr<QtMenu> menu;
+    std::unique_ptr<QtDialogs> dialogs;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace platform {
+
+// Files on disk. Writes are atomic: a failed or interrupted write leaves the
+// old file as it was.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool exists(const QString& path) const = 0; // a file or a folder
+    virtual bool isFile(const QString& path) const = 0;
+    virtual std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const = 0;
+    virtual bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr) = 0;
+    virtual bool copy(const QString& from, const QString& to) = 0;
+    virtual bool rename(const QString& from, const QString& to) = 0;
+    virtual bool remove(const QString& path) = 0;
+    virtual QString currentDir() const = 0;
+};
+
+// Starts another program with a list of arguments (never through a shell).
+class ProcessLauncher {
+public:
+    virtual ~ProcessLauncher() = default;
+    virtual bool start(const QString& program, const QStringList& arguments) = 0;
+};
+
+// The event queue and the clock, for handlers that wait for the browser or
+// animate a panel.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    virtual void processEvents() = 0;
+    virtual double seconds() const = 0; // a monotonic clock
+};
+
+// The internet transfer control: fetches an address synchronously.
+class Transfer {
+public:
+    virtual ~Transfer() = default;
+    virtual std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) = 0;
+};
+
+// The windowing system's monitor functions, in pixels.
+class MonitorSystem {
+public:
+    virtual ~MonitorSystem() = default;
+    enum Metric { SM_XVIRTUALSCREEN = 76, SM_YVIRTUALSCREEN = 77, SM_CXVIRTUALSCREEN = 78,
+                  SM_CYVIRTUALSCREEN = 79, SM_CMONITORS = 80 };
+    virtual int getSystemMetrics(int metric) const = 0;
+    // Handle of the monitor nearest to the main window's current frame.
+    virtual long long monitorFromWindow() const = 0;
+    // Calls back with each monitor's handle and rectangle until it returns false.
+    virtual void enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const = 0;
+    virtual int primaryWidth() const = 0;
+    virtual int primaryHeight() const = 0;
+    virtual double twipsPerPixelX() const = 0;
+    virtual double twipsPerPixelY() const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the viewer needs to build, run and test.
+# Idempotent: packages already present are skipped, so a second run is quick.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # Qt 6: widgets, browser, printing, network
+  qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin qt6-webengine-dev-tools
+  libqt6opengl6-dev libgl-dev
+  # lexicon store and fallback speller
+  libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us
+  # headless desktop for the end-to-end tests
+  xvfb xauth xdotool imagemagick openbox x11-utils
+  fonts-dejavu-core libgl1-mesa-dri
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

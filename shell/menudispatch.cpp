@@ -1,0 +1,73 @@
+// Wiring: the controls' events to their handlers, and the menu tree's
+// entries to theirs.
+#include "shell/tarnwellfileviewer.h"
+
+#include "shell/menutree.h"
+
+namespace shell {
+
+TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services,
+                                       const FixedPaths& paths, const QString& commandLine)
+    : ui_(ui), services_(services), paths_(paths), commandLine_(commandLine) {
+    registerHandlers();
+    wireEvents();
+    // An entry whose command has no handler yet stays disabled rather than
+    // doing nothing when chosen.
+    for (const MenuItem& item : menuTree()) {
+        if (item.isSeparator() || item.parent.isEmpty()) continue;
+        const bool header = std::any_of(menuTree().begin(), menuTree().end(),
+                                        [&](const MenuItem& m) { return m.parent == item.name; });
+        if (!header && !hasHandler(item.name)) ui_.menu->entry(item.name, item.index).setEnabled(false);
+    }
+    EnableEditorMenus(false);
+}
+
+void TarnwellFileViewer::registerHandlers() {
+    auto on = [this](const char* name, std::function<void(int)> handler) {
+        handlers_.insert(QString::fromLatin1(name), std::move(handler));
+    };
+    on("mOpen", [this](int) { mOpen_Click(); });
+    on("mOpenRight", [this](int) { mOpenRight_Click(); });
+    on("mExit", [this](int) { mExit_Click(); });
+    on("mRecent", [this](int i) { mRecent_Click(i); });
+    on("mHelp", [this](int) { mHelp_Click(); });
+    on("mPrint", [this](int) { mPrint_Click(); });
+    on("mPrintPreview", [this](int) { mPrintPreview_Click(); });
+    on("mEditHTML", [this](int) { mEditHTML_Click(); });
+    on("mSave", [this](int i) { mSave_Click(i); });
+    on("mVer", [](int) {});
+}
+
+bool TarnwellFileViewer::hasHandler(const QString& name) const { return handlers_.contains(name); }
+
+void TarnwellFileViewer::menuClick(const QString& name, int index) {
+    const auto it = handlers_.constFind(name);
+    if (it != handlers_.constEnd()) (*it)(index);
+}
+
+void TarnwellFileViewer::wireEvents() {
+    ui_.menu->onClick = [this](const QString& name, int index) { menuClick(name, index); };
+    ui_.window->onResize = [this] { Form_Resize(); };
+    ui_.window->onClose = [this](bool& cancel) { Form_Unload(cancel); };
+    for (int i = 0; i < 2; ++i) {
+        auto& pane = *ui_.brwWebBrowser[i];
+        pane.onGotFocus = [this, i] { brwWebBrowser_GotFocus(i); };
+        pane.onBeforeNavigate = [this, i](const QString& a, bool& cancel) {
+            brwWebBrowser_BeforeNavigate(i, a, cancel);
+        };
+        pane.onDocumentComplete = [this, i](const QString& a) { brwWebBrowser_DocumentComplete(i, a); };
+        ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
+    }
+    ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
+}
+
+platform::MenuEntry& TarnwellFileViewer::menu(const char* name, int index) {
+    return ui_.menu->entry(QString::fromLatin1(name), index);
+}
+
+platform::Answer TarnwellFileViewer::message(const QString& text, platform::Buttons buttons,
+                                             const QString& title) {
+    return ui_.dialogs->message(text, buttons, title);
+}
+
+} // namespace shell

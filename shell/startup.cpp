@@ -1,0 +1,272 @@
+// Start-up, the configuration file, the recent-file list and closing.
+#include "shell/tarnwellfileviewer.h"
+
+#include "shell/commandline.h"
+#include "shell/configfile.h"
+#include "shell/layout.h"
+#include "util/numbers.h"
+#include "util/strings.h"
+#include "util/textcodec.h"
+
+namespace shell {
+
+using platform::Answer;
+using platform::Buttons;
+using util::qs;
+
+namespace {
+const char* const kDefaultColors[5] = {"#000080", "#AFFEFE", "#1C8E1F", "#7C2C76", "#F00000"};
+QString configName() { return QStringLiteral("VontrelFileViewer.cfg"); }
+QString helpPageName() { return QStringLiteral("Tarnwell_File_Viewer.htm"); }
+QString placeholderName() { return QStringLiteral("temp98765.htm"); }
+} // namespace
+
+QString TarnwellFileViewer::applicationTitle() { return QStringLiteral("Tarnwell File Viewer"); }
+
+void TarnwellFileViewer::Form_Load() {
+    applyWindowDefinition();
+    DriveRoot = paths_.driveRoot;
+    DataFolder = paths_.dataFolder;
+    QuoteChar = QStringLiteral("\"");
+    ReadCommandLine();
+    Monitors.FindMonitors(*this);
+    ShowStartFiles();
+    LoadSettings();
+    // The start file is entered after the settings are read, so that the
+    // stored list does not push it out again.
+    AddToRecentFiles(0);
+    ui_.window->show();
+    if (ui_.window->height() < metrics::kMinimumHeight) ui_.window->setHeight(metrics::kStartHeight);
+    Form_Resize();
+    if (ui_.Text1[1]->visible()) {
+        ActivePane = 1;
+        ui_.Text1[1]->setFocus();
+        ui_.Text1[1]->setSelStart(static_cast<int>(ui_.Text1[1]->text().size()));
+    } else {
+        ActivePane = 0;
+    }
+}
+
+void TarnwellFileViewer::ReadCommandLine() {
+    const StartFiles start = readCommandLine(commandLine_, paths_.searchAddress);
+    for (int k = 0; k < 2; ++k) {
+        PaneFileName[k] = start.fileName[k];
+        PaneFolder[k] = start.folder[k];
+        if (!start.nameBox[k].isEmpty()) ui_.L_Name[k]->setText(start.nameBox[k]);
+    }
+}
+
+void TarnwellFileViewer::ShowStartFiles() {
+    auto& files = *services_.files;
+    const QString sep = separatorString();
+    if (PaneFileName[0].isEmpty()) {
+        PaneFolder[0] = DataFolder;
+        if (files.isFile(DataFolder + sep + helpPageName())) {
+            PaneFileName[0] = helpPageName();
+        } else {
+            const QString page = qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
+            files.write(DataFolder + sep + placeholderName(), page.toUtf8());
+            PaneFileName[0] = placeholderName();
+        }
+    }
+
+    QString name = PaneFileName[0];
+    if (name.size() > 6) {
+        const qsizetype hash = name.indexOf(QLatin1Char('#'), name.size() - 7);
+        if (hash >= 0) name = name.left(hash);
+    }
+    const bool web = isWebAddress(PaneFileName[0]);
+    if (!PaneFolder[0].endsWith(pathSeparator()) && !web) PaneFolder[0] += sep;
+    bool skipToEnd = false;
+    const bool searchPage = !paths_.searchEngine.isEmpty() && PaneFileName[0].contains(paths_.searchEngine);
+    if (!web && !searchPage && !files.isFile(PaneFolder[0] + name)) {
+        const QString bad = PaneFolder[0] + name;
+        message(crJoin(qs("The following path and/or file name is invalid:"), bad));
+        const QString help = paths_.dataFolder + sep + helpPageName();
+        if (bad == help) {
+            skipToEnd = true;
+        } else {
+            PaneFolder[0] = paths_.dataFolder + sep;
+            PaneFileName[0] = helpPageName();
+            if (!files.isFile(help)) {
+                // Without the help page the placeholder page stands in.
+                const QString page = qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
+                files.write(paths_.dataFolder + sep + placeholderName(), page.toUtf8());
+                PaneFileName[0] = placeholderName();
+            }
+        }
+    }
+    if (!skipToEnd) {
+        if (web) PaneFolder[0].clear();
+        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+        setNameBox(0, PaneFileName[0]);
+        ResizeBusy = true;
+        if (!PaneFileName[1].isEmpty()) {
+            const QString right = PaneFolder[1] + PaneFileName[1];
+            if (!files.isFile(right)) {
+                message(crJoin(qs("The following path and/or file name is invalid:"), right));
+            } else {
+                const bool onFirst = ui_.window->left() <= 0.6 * Monitors.Mon1Width;
+                const std::int32_t width = onFirst ? Monitors.Mon1Width : Monitors.Mon2Width;
+                if (width > 0) ui_.window->setWidth(width);
+                if (PaneFileName[1].right(3).toLower() == QLatin1String("txt")) {
+                    bool ok = false;
+                    const QString text = loadTextFile(right, &ok);
+                    ui_.Text1[1]->setVisible(true);
+                    ui_.Text1[1]->setText(text);
+                    SavedText[1] = ui_.Text1[1]->text();
+                } else if (PaneFolder[0] + PaneFileName[0] != right) {
+                    ui_.brwWebBrowser[1]->setVisible(true);
+                    ui_.brwWebBrowser[1]->navigate(right);
+                } else {
+                    ui_.L_Name[1]->setText(QString());
+                    mEditHTML_Click();
+                }
+            }
+            setNameBox(1, PaneFileName[1]);
+            ui_.L_Name[1]->setVisible(true);
+        }
+    }
+    EnableEditorMenus(ui_.L_Name[0]->text() == ui_.L_Name[1]->text());
+    ResizeBusy = false;
+}
+
+void TarnwellFileViewer::LoadSettings() {
+    const QString path = DataFolder + separatorString() + configName();
+    if (services_.files->isFile(path)) {
+        ConfigValues v;
+        v.windowLeft = WindowLeft;
+        v.windowTop = WindowTop;
+        v.windowHeight = WindowHeight;
+        v.windowWidth = WindowWidth;
+        v.oneWidth = WidthBeforeEdit;
+        v.twoWidth = EditWidth;
+        v.leftPaneWidth = LeftPaneWidth;
+        v.rightPaneWidth = RightPaneWidth;
+        v.paneHeight = PaneHeight;
+        for (int i = 0; i < 5; ++i) v.pageColors[i] = PageColors[i + 1];
+        for (int i = 0; i < 10; ++i) {
+            v.recentFolder[i] = Recent.folder[i + 1];
+            v.recentFile[i] = Recent.file[i + 1];
+        }
+        int read = 0;
+        if (const auto bytes = services_.files->read(path)) read = readConfig(util::decodeText(*bytes).text, v);
+        WindowLeft = std::max(0, v.windowLeft);
+        WindowTop = std::max(0, v.windowTop);
+        WindowHeight = v.windowHeight;
+        WindowWidth = v.windowWidth;
+        WidthBeforeEdit = v.oneWidth;
+        EditWidth = v.twoWidth;
+        LeftPaneWidth = v.leftPaneWidth;
+        RightPaneWidth = v.rightPaneWidth;
+        PaneHeight = v.paneHeight;
+        for (int i = 0; i < 5; ++i) PageColors[i + 1] = v.pageColors[i];
+        for (int i = 1; i <= 10; ++i) {
+            const int fileLine = 14 + 2 * (i - 1) + 1; // 0-based line of entry i's file
+            if (read <= fileLine - 1) break;
+            Recent.folder[i] = v.recentFolder[i - 1];
+            if (read <= fileLine) break;
+            Recent.file[i] = v.recentFile[i - 1];
+            if (!Recent.file[i].isEmpty()) {
+                showRecentEntry(i);
+                if (Recent.folder[i].isEmpty()) Recent.folder[i] = DriveRoot;
+            }
+        }
+        if (read >= 34) menu("mRecent", 0).setVisible(menu("mRecent", 1).visible());
+        if (read >= kConfigLines) {
+            OpenInRight = v.openInRight != QLatin1String("False");
+            menu("mOpenRight").setChecked(OpenInRight);
+        }
+    }
+    for (int i = 1; i <= 5; ++i)
+        if (PageColors[i].isEmpty()) PageColors[i] = QString::fromLatin1(kDefaultColors[i - 1]);
+
+    ResizeBusy = true;
+    auto& w = *ui_.window;
+    if (w.width() + std::int64_t(WindowLeft) > Monitors.VirtualWidth) {
+        w.setLeft(0);
+        WindowLeft = 0;
+        WindowTop = 0;
+        WindowHeight = Monitors.VirtualHeight;
+        if (EditWidth > Monitors.VirtualWidth) EditWidth = Monitors.VirtualWidth;
+    } else {
+        w.setLeft(WindowLeft);
+    }
+    w.setTop(WindowTop);
+    // A height the platform would raise to its own minimum is taken as none
+    // stored; start-up then gives the window its standard height.
+    w.setHeight(WindowHeight < metrics::kMinimumHeight ? metrics::kStartHeight : WindowHeight);
+    const bool twoPanes = !PaneFileName[1].isEmpty();
+    WindowWidth = twoPanes ? EditWidth : WidthBeforeEdit;
+    // No stored width (a first run): a usable window rather than the
+    // narrowest one the platform allows.
+    if (WindowWidth <= 0) WindowWidth = twoPanes ? twoPaneWidth() : onePaneWidth();
+    w.setWidth(WindowWidth);
+    ResizeBusy = false;
+}
+
+void TarnwellFileViewer::AddToRecentFiles(int pane) {
+    if (!addToRecentFiles(Recent, PaneFolder[pane], PaneFileName[pane])) return;
+    menu("mRecent", 0).setVisible(true);
+    for (int i = 1; i <= 10; ++i)
+        if (!Recent.file[i].isEmpty()) showRecentEntry(i);
+    if (pane == 0) SetWindowCaption();
+}
+
+void TarnwellFileViewer::showRecentEntry(int i) {
+    auto& entry = menu("mRecent", i);
+    entry.setCaption(recentCaption(Recent.folder[i], Recent.file[i]));
+    entry.setVisible(true);
+}
+
+void TarnwellFileViewer::SetWindowCaption() { ui_.window->setCaption(applicationTitle()); }
+
+void TarnwellFileViewer::EnableEditorMenus(bool on) {
+    menu("mH").setEnabled(on);
+    menu("mSpellCheckWord").setEnabled(on && hasHandler(qs("mSpellCheckWord")));
+    menu("mSpellCheckDocument").setEnabled(on && hasHandler(qs("mSpellCheckDocument")));
+    menu("mFind", 0).setEnabled(on && hasHandler(qs("mFind")));
+}
+
+void TarnwellFileViewer::Form_Unload(bool& cancel) {
+    if (QuerySaveChanges()) {
+        cancel = true;
+        return;
+    }
+    SaveSettings();
+}
+
+bool TarnwellFileViewer::SaveSettings() {
+    auto& w = *ui_.window;
+    ConfigValues v;
+    v.windowLeft = w.left();
+    v.windowTop = w.top();
+    v.windowHeight = w.height();
+    v.windowWidth = w.width();
+    const bool twoPanes = !PaneFileName[1].isEmpty();
+    v.oneWidth = twoPanes ? WidthBeforeEdit : w.width();
+    v.twoWidth = twoPanes ? w.width() : EditWidth;
+    v.leftPaneWidth = LeftPaneWidth;
+    v.rightPaneWidth = RightPaneWidth;
+    v.paneHeight = PaneHeight;
+    for (int i = 0; i < 5; ++i) v.pageColors[i] = PageColors[i + 1];
+    for (int i = 0; i < 10; ++i) {
+        v.recentFolder[i] = Recent.folder[i + 1];
+        v.recentFile[i] = Recent.file[i + 1];
+    }
+    v.openInRight = menu("mOpenRight").checked() ? qs("True") : qs("False");
+    const QByteArray bytes = writeConfig(v).toUtf8();
+    for (;;) {
+        const QString path = DataFolder + separatorString() + configName();
+        if (services_.files->write(path, bytes)) return true;
+        const auto answer = ui_.dialogs->input(
+            qs("Bad path: ") + path + QLatin1Char('\r') + qs("Enter another path:"), QString(), QString());
+        DataFolder = answer.value_or(QString());
+        if (DataFolder.isEmpty()) return false;
+        while (DataFolder.size() > 1 && DataFolder.endsWith(pathSeparator())) DataFolder.chop(1);
+    }
+}
+
+void TarnwellFileViewer::mExit_Click() { ui_.window->close(); }
+
+} // namespace shell

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/browserpane.h"
+#include "platform/dialogs.h"
+#include "platform/lexicon.h"
+#include "platform/menu.h"
+#include "platform/simplecontrols.h"
+#include "platform/system.h"
+#include "platform/texteditor.h"
+#include "platform/window.h"
+
+namespace shell {
+
+// The controls of the main window, as the controller sees them. Index 0 is
+// the left pane, 1 the right.
+struct ViewerUi {
+    platform::Window* window = nullptr;
+    platform::BrowserPane* brwWebBrowser[2] = {nullptr, nullptr};
+    platform::TextEditor* Text1[2] = {nullptr, nullptr};
+    platform::TextBox* L_Name[2] = {nullptr, nullptr};
+    platform::Toolbar* tbToolBar = nullptr;
+    platform::Panel* pSplitterBar = nullptr;
+    platform::Menu* menu = nullptr;
+    platform::Dialogs* dialogs = nullptr;
+};
+
+// What the controller reaches beyond its window.
+struct ViewerServices {
+    platform::FileSystem* files = nullptr;
+    platform::ProcessLauncher* processes = nullptr;
+    platform::EventPump* events = nullptr;
+    platform::Transfer* transfer = nullptr;
+    platform::MonitorSystem* monitors = nullptr;
+    platform::LexiconStore* lexicon = nullptr;
+    platform::SpellingService* speller = nullptr;
+};
+
+} // namespace shell
