@@ -96,7 +96,12 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
     const QString& folder = split.folder;
     const QString& name = split.name;
 
-    const int f = FocusPane;
+    // A hidden pane cannot be the one the user clicked in: with the editor
+    // on the right, a stale focus on the right pane would otherwise glue the
+    // anchor onto the edited file's name, and the next save would write a
+    // new file named after it.
+    int f = FocusPane;
+    if (!ui_.brwWebBrowser[f]->visible()) f = 0;
     if (u.startsWith(PaneFolder[f] + PaneFileName[f]) && a.contains(QLatin1String(".htm#"))) {
         const qsizetype at = a.lastIndexOf(QLatin1String(".htm#"));
         PaneFileName[f] += a.mid(at + 4);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/qtfilesystem.h"
 #include "platform/system.h"
 
 #include <QElapsedTimer>
@@ -7,18 +8,6 @@
 namespace platform::qt {
 
 class QtWindow;
-
-class QtFileSystem : public FileSystem {
-public:
-    bool exists(const QString& path) const override;
-    bool isFile(const QString& path) const override;
-    std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const override;
-    bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr) override;
-    bool copy(const QString& from, const QString& to) override;
-    bool rename(const QString& from, const QString& to) override;
-    bool remove(const QString& path) override;
-    QString currentDir() const override;
-};
 
 class QtProcessLauncher : public ProcessLauncher {
 public:

@@ -1,0 +1,238 @@
+#pragma once
+
+#include "platform/browserpane.h"
+#include "platform/menu.h"
+#include "platform/simplecontrols.h"
+#include "platform/texteditor.h"
+#include "platform/window.h"
+
+#include <QHash>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace fakes {
+
+// Geometry and visibility held as plain fields; a negative size is ignored,
+// as the real widgets do.
+template <class Base>
+class FakeControl : public Base {
+public:
+    bool visible() const override { return visible_; }
+    void setVisible(bool on) override { visible_ = on; }
+    int left() const override { return left_; }
+    int top() const override { return top_; }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setLeft(int t) override { left_ = t; }
+    void setTop(int t) override { top_ = t; }
+    void setWidth(int t) override {
+        if (t >= 0) width_ = t;
+    }
+    void setHeight(int t) override {
+        if (t >= 0) height_ = t;
+    }
+
+private:
+    bool visible_ = true;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+class FakeWindow : public platform::Window {
+public:
+    int left() const override { return left_; }
+    int top() const override { return top_; }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setLeft(int t) override { left_ = t; }
+    void setTop(int t) override { top_ = t; }
+    void setWidth(int t) override { width_ = std::max(minimumWidth, t); }
+    void setHeight(int t) override { height_ = std::max(minimumHeight, t); }
+    platform::WindowState state() const override { return state_; }
+    void setState(platform::WindowState s) override { state_ = s; }
+    void show() override { shown = true; }
+    QString caption() const override { return caption_; }
+    void setCaption(const QString& c) override { caption_ = c; }
+    void setScreenPointer(platform::Pointer p) override { pointer = p; }
+    // Runs the close handler as the close box would; true when it closed.
+    void close() override {
+        bool cancel = false;
+        if (onClose) onClose(cancel);
+        if (!cancel) closed = true;
+    }
+
+    bool shown = false;
+    bool closed = false;
+    platform::Pointer pointer = platform::Pointer::Default;
+    int minimumWidth = 0;
+    int minimumHeight = 0;
+
+private:
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    platform::WindowState state_ = platform::WindowState::Normal;
+    QString caption_;
+};
+
+// A browser pane that records what it is told and lets a test raise its
+// events.
+class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
+public:
+    void navigate(const QString& address) override { navigations << address; }
+    bool goBack() override {
+        history << QStringLiteral("Back");
+        return canGoBack;
+    }
+    bool goForward() override {
+        history << QStringLiteral("Forward");
+        return canGoForward;
+    }
+    void goSearch() override { history << QStringLiteral("Search"); }
+    void refresh() override { ++refreshes; }
+    void print(bool prompt) override { printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!")); }
+    void printPreview() override { printed << QStringLiteral("preview"); }
+    QString locationName() const override { return locationName_; }
+    QString locationUrl() const override { return locationUrl_; }
+    void setFocus() override {
+        if (onGotFocus) onGotFocus();
+    }
+
+    // Raises before-navigate; returns whether the controller cancelled.
+    bool fireBeforeNavigate(const QString& address) {
+        bool cancel = false;
+        if (onBeforeNavigate) onBeforeNavigate(address, cancel);
+        return cancel;
+    }
+    // Shows a page as the browser reports it and raises document-complete.
+    void fireComplete(const QString& url, const QString& name) {
+        locationUrl_ = url;
+        locationName_ = name;
+        if (onDocumentComplete) onDocumentComplete(url);
+    }
+    QString lastNavigation() const { return navigations.isEmpty() ? QString() : navigations.back(); }
+
+    QStringList navigations;
+    QStringList history;
+    QStringList printed;
+    int refreshes = 0;
+    bool canGoBack = false;
+    bool canGoForward = false;
+
+private:
+    QString locationName_;
+    QString locationUrl_;
+};
+
+// The editor as a string with CR LF line breaks and a selection.
+class FakeTextEditor : public FakeControl<platform::TextEditor> {
+public:
+    struct Mark {
+        int start, length, color;
+        bool bold;
+    };
+    QString text() const override { return text_; }
+    void setText(const QString& t) override {
+        text_ = t;
+        start_ = 0;
+        length_ = 0;
+    }
+    int selStart() const override { return start_; }
+    void setSelStart(int offset) override {
+        start_ = std::clamp(offset, 0, int(text_.size()));
+        length_ = 0;
+    }
+    int selLength() const override { return length_; }
+    void setSelLength(int n) override { length_ = std::clamp(n, 0, int(text_.size()) - start_); }
+    QString selText() const override { return text_.mid(start_, length_); }
+    void setSelText(const QString& t) override {
+        text_.replace(start_, length_, t);
+        start_ += int(t.size());
+        length_ = 0;
+    }
+    void setSelColor(int color) override { marks.push_back({start_, length_, color, false}); }
+    void setSelBold(bool bold) override { marks.push_back({start_, length_, -1, bold}); }
+    void setFocus() override {
+        focused = true;
+        if (onGotFocus) onGotFocus();
+    }
+
+    std::vector<Mark> marks;
+    bool focused = false;
+
+private:
+    QString text_;
+    int start_ = 0, length_ = 0;
+};
+
+class FakeTextBox : public FakeControl<platform::TextBox> {
+public:
+    QString text() const override { return text_; }
+    void setText(const QString& t) override {
+        text_ = t;
+        if (onChange) onChange();
+    }
+    void setFocus() override {
+        if (onGotFocus) onGotFocus();
+    }
+    // Types a text and presses Enter, as a user would.
+    void typeAndEnter(const QString& t) {
+        text_ = t;
+        platform::KeyEvent key{13, 0};
+        if (onKeyDown) onKeyDown(key);
+    }
+
+private:
+    QString text_;
+};
+
+class FakeToolbar : public FakeControl<platform::Toolbar> {
+public:
+    void click(const QString& key) {
+        if (onButtonClick) onButtonClick(key);
+    }
+};
+
+class FakePanel : public FakeControl<platform::Panel> {
+public:
+    void setPointer(platform::Pointer p) override { pointer = p; }
+    void raise() override { ++raised; }
+    platform::Pointer pointer = platform::Pointer::Default;
+    int raised = 0;
+};
+
+class FakeMenuEntry : public platform::MenuEntry {
+public:
+    bool visible() const override { return visible_; }
+    void setVisible(bool on) override { visible_ = on; }
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool on) override { enabled_ = on; }
+    bool checked() const override { return checked_; }
+    void setChecked(bool on) override { checked_ = on; }
+    QString caption() const override { return caption_; }
+    void setCaption(const QString& c) override { caption_ = c; }
+
+    bool visible_ = true, enabled_ = true, checked_ = false;
+    QString caption_;
+};
+
+// The menu tree as plain entries; `choose` clicks an entry as the user
+// would, which does nothing while it or a menu above it is disabled.
+class FakeMenu : public platform::Menu {
+public:
+    explicit FakeMenu(const std::vector<platform::MenuItem>& tree);
+    platform::MenuEntry& entry(const QString& name, int index = -1) override;
+    void popup(const QString& name) override { popups << name; }
+    bool choose(const QString& name, int index = -1);
+    FakeMenuEntry& get(const QString& name, int index = -1) {
+        return static_cast<FakeMenuEntry&>(entry(name, index));
+    }
+
+    QStringList popups;
+    QStringList unknown; // names asked for that the tree does not have
+
+private:
+    static QString key(const QString& name, int index) { return name + QLatin1Char('#') + QString::number(index); }
+    QHash<QString, std::shared_ptr<FakeMenuEntry>> entries_;
+    QHash<QString, QString> parents_;
+};
+
+} // namespace fakes

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/system.h"
+#include "platform/window.h"
+
+#include <QRect>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace fakes {
+
+// Message, input and file boxes answered from queues; every box asked is
+// recorded. A box asked with nothing queued is recorded in `unexpected` and
+// answered as if closed (Cancel, or OK where that is the only button).
+class FakeDialogs : public platform::Dialogs {
+public:
+    struct Asked {
+        QString text;
+        platform::Buttons buttons;
+        QString title;
+    };
+    platform::Answer message(const QString& text, platform::Buttons buttons, const QString& title = {}) override;
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& def) override;
+    std::optional<platform::FileChoice> openFile(const QString& title, const QString& initialName) override;
+    std::optional<platform::FileChoice> saveFile(const QString& title, const QString& initialName) override;
+    std::optional<int> chooseColor(int initial, int flags) override;
+    std::optional<platform::FontChoice> chooseFont(int flags) override;
+
+    QStringList messageTexts() const;
+
+    std::deque<platform::Answer> answers;
+    std::deque<std::optional<QString>> inputs;
+    std::deque<std::optional<platform::FileChoice>> files;
+    std::deque<std::optional<int>> colors;
+    std::deque<std::optional<platform::FontChoice>> fonts;
+
+    std::vector<Asked> messages;
+    QStringList prompts;        // input boxes: "prompt|default"
+    QStringList fileDialogs;    // "title|initial name"
+    QStringList unexpected;
+};
+
+class FakeProcessLauncher : public platform::ProcessLauncher {
+public:
+    bool start(const QString& program, const QStringList& arguments) override {
+        started.push_back({program, arguments});
+        return succeeds;
+    }
+    std::vector<std::pair<QString, QStringList>> started;
+    bool succeeds = true;
+};
+
+// Each pump advances the clock 10 ms and runs `onPump`, where a test lets
+// the browser complete a page.
+class FakeEventPump : public platform::EventPump {
+public:
+    void processEvents() override {
+        ++pumps;
+        now += 0.01;
+        if (onPump) onPump();
+    }
+    double seconds() const override { return now; }
+    int pumps = 0;
+    double now = 0;
+    std::function<void()> onPump;
+};
+
+class FakeTransfer : public platform::Transfer {
+public:
+    std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) override {
+        fetched << address;
+        if (!page && error) *error = QStringLiteral("Host not found");
+        return page;
+    }
+    std::optional<QByteArray> page;
+    QStringList fetched;
+};
+
+// Monitors in pixels, 15 twips a pixel; the window's monitor is the one
+// nearest to the window's centre.
+class FakeMonitorSystem : public platform::MonitorSystem {
+public:
+    struct Monitor {
+        long long handle;
+        QRect rect;
+    };
+    explicit FakeMonitorSystem(const platform::Window* window) : window_(window) {}
+    int getSystemMetrics(int metric) const override;
+    long long monitorFromWindow() const override;
+    void enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const override;
+    int primaryWidth() const override { return monitors.empty() ? 0 : monitors.front().rect.width(); }
+    int primaryHeight() const override { return monitors.empty() ? 0 : monitors.front().rect.height(); }
+    double twipsPerPixelX() const override { return 15; }
+    double twipsPerPixelY() const override { return 15; }
+
+    std::vector<Monitor> monitors{{1, QRect(0, 0, 1600, 1000)}};
+
+private:
+    const platform::Window* window_;
+};
+
+} // namespace fakes

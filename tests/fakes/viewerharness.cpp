@@ -1,0 +1,62 @@
+#include "tests/fakes/viewerharness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace fakes {
+
+ViewerHarness::ViewerHarness() {
+    home = dir.path() + QStringLiteral("/home/");
+    data = dir.path() + QStringLiteral("/data");
+    QDir().mkpath(home);
+    QDir().mkpath(data);
+    paths.driveRoot = home;
+    paths.dataFolder = data;
+    paths.lexiconFolder = dir.path() + QStringLiteral("/Quarn/");
+    paths.helpProgram = QStringLiteral("/usr/bin/tarnwell-file-viewer");
+    paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
+    paths.searchEngine = QStringLiteral("duckduckgo");
+}
+
+shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
+    shell::ViewerUi ui;
+    ui.window = &window;
+    for (int i = 0; i < 2; ++i) {
+        ui.brwWebBrowser[i] = &browser[i];
+        ui.Text1[i] = &text1[i];
+        ui.L_Name[i] = &nameBox[i];
+    }
+    ui.tbToolBar = &toolbar;
+    ui.pSplitterBar = &splitter;
+    ui.menu = &menu;
+    ui.dialogs = &dialogs;
+    shell::ViewerServices services;
+    services.files = &files;
+    services.processes = &processes;
+    services.events = &events;
+    services.transfer = &transfer;
+    services.monitors = &monitors;
+    viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
+    return *viewer;
+}
+
+shell::TarnwellFileViewer& ViewerHarness::start(const QString& commandLine) {
+    create(commandLine).Form_Load();
+    return *viewer;
+}
+
+QString ViewerHarness::writeFile(const QString& relativePath, const QByteArray& contents) {
+    const QString path = dir.path() + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(contents);
+    return path;
+}
+
+QByteArray ViewerHarness::readFile(const QString& path) const {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace fakes

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/qt/qtfilesystem.h"
+#include "shell/menutree.h"
+#include "shell/tarnwellfileviewer.h"
+#include "tests/fakes/fakecontrols.h"
+#include "tests/fakes/fakeservices.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace fakes {
+
+// The main window's controller over scripted controls and real files in a
+// temporary folder: `home` stands for the user's home folder and `data` for
+// the data folder.
+class ViewerHarness {
+public:
+    ViewerHarness();
+
+    // Builds the controller for a command line and runs its start-up.
+    shell::TarnwellFileViewer& start(const QString& commandLine = {});
+    // Builds the controller without starting it.
+    shell::TarnwellFileViewer& create(const QString& commandLine = {});
+
+    // A file in the temporary folder, created with the given text.
+    QString writeFile(const QString& relativePath, const QByteArray& contents);
+    QByteArray readFile(const QString& path) const;
+    QString configPath() const { return data + QStringLiteral("/VontrelFileViewer.cfg"); }
+    QString helpPage() const { return data + QStringLiteral("/Tarnwell_File_Viewer.htm"); }
+
+    QTemporaryDir dir;
+    QString home; // ends with "/"
+    QString data; // no trailing "/"
+    shell::FixedPaths paths;
+
+    FakeWindow window;
+    FakeBrowserPane browser[2];
+    FakeTextEditor text1[2];
+    FakeTextBox nameBox[2];
+    FakeToolbar toolbar;
+    FakePanel splitter;
+    FakeMenu menu{shell::menuTree()};
+    FakeDialogs dialogs;
+    platform::qt::QtFileSystem files;
+    FakeProcessLauncher processes;
+    FakeEventPump events;
+    FakeTransfer transfer;
+    FakeMonitorSystem monitors{&window};
+
+    std::unique_ptr<shell::TarnwellFileViewer> viewer;
+};
+
+} // namespace fakes
