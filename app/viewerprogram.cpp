@@ -1,0 +1,96 @@
+#include "app/viewerprogram.h"
+
+#include "shell/commandline.h"
+#include "shell/menutree.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <cstdio>
+#include <unistd.h>
+
+// The resources live in a static library; the linker keeps them only when
+// asked for by name.
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
+namespace app {
+namespace {
+
+const char* const kSearchAddress = "https://duckduckgo.com/?q=";
+const char* const kSearchEngine = "duckduckgo";
+const char* const kSearchPage = "https://duckduckgo.com/";
+
+// The help page ships inside the program and is put into the data folder
+// whenever the copy there is missing or out of date.
+void installHelpPage(const QString& dataFolder) {
+    QFile shipped(QStringLiteral(":/Tarnwell_File_Viewer.htm"));
+    if (!shipped.open(QIODevice::ReadOnly)) return;
+    const QByteArray page = shipped.readAll();
+    const QString target = dataFolder + QStringLiteral("/Tarnwell_File_Viewer.htm");
+    QFile existing(target);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == page) return;
+    existing.close();
+    platform::qt::QtFileSystem().write(target, page);
+}
+
+} // namespace
+
+void ViewerProgram::allowRunningAsRoot() {
+    if (geteuid() != 0) return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains("--no-sandbox")) return;
+    flags += flags.isEmpty() ? "--no-sandbox" : " --no-sandbox";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    std::fputs("Tarnwell File Viewer: running as root, so the browser panes run without their sandbox.\n",
+               stderr);
+}
+
+shell::FixedPaths ViewerProgram::systemPaths() {
+    shell::FixedPaths paths;
+    paths.driveRoot = QDir::homePath() + QLatin1Char('/');
+    paths.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    paths.lexiconFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quarn/");
+    paths.helpProgram = QCoreApplication::applicationFilePath();
+    paths.searchAddress = QString::fromLatin1(kSearchAddress);
+    paths.searchEngine = QString::fromLatin1(kSearchEngine);
+    return paths;
+}
+
+ViewerProgram::ViewerProgram(const QStringList& arguments) {
+    initResources();
+    const shell::FixedPaths paths = systemPaths();
+    QDir().mkpath(paths.dataFolder);
+    installHelpPage(paths.dataFolder);
+
+    widgets_ = std::make_unique<platform::qt::QtViewerWindow>(
+        shell::menuTree(), shell::TarnwellFileViewer::applicationTitle(), QString::fromLatin1(kSearchPage));
+    monitors_ = std::make_unique<platform::qt::QtMonitorSystem>(&widgets_->window);
+
+    shell::ViewerUi ui;
+    ui.window = &widgets_->window;
+    for (int i = 0; i < 2; ++i) {
+        ui.brwWebBrowser[i] = widgets_->browser[i].get();
+        ui.Text1[i] = widgets_->editor[i].get();
+        ui.L_Name[i] = widgets_->nameBox[i].get();
+    }
+    ui.tbToolBar = widgets_->toolbar.get();
+    ui.pSplitterBar = widgets_->splitter.get();
+    ui.menu = widgets_->menu.get();
+    ui.dialogs = widgets_->dialogs.get();
+
+    shell::ViewerServices services;
+    services.files = &files_;
+    services.processes = &processes_;
+    services.events = &events_;
+    services.transfer = &transfer_;
+    services.monitors = monitors_.get();
+
+    const QString commandLine = shell::joinArguments(arguments, QDir::currentPath());
+    viewer_ = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
+}
+
+ViewerProgram::~ViewerProgram() = default;
+
+} // namespace app

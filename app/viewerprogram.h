@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/qt/qtsystem.h"
+#include "platform/qt/qtviewerwindow.h"
+#include "shell/tarnwellfileviewer.h"
+
+#include <QStringList>
+#include <memory>
+
+namespace app {
+
+// The whole program: the Qt widgets and services wired to the main
+// window's controller. main() and the benchmarks build it the same way.
+class ViewerProgram {
+public:
+    // `arguments` are the command-line arguments after the program's name.
+    explicit ViewerProgram(const QStringList& arguments);
+    ~ViewerProgram();
+
+    static shell::FixedPaths systemPaths();
+    // QtWebEngine's sandbox refuses to run as root; only then is it switched
+    // off. Call before the application object exists.
+    static void allowRunningAsRoot();
+
+    platform::qt::QtViewerWindow& widgets() { return *widgets_; }
+    shell::TarnwellFileViewer& viewer() { return *viewer_; }
+
+private:
+    std::unique_ptr<platform::qt::QtViewerWindow> widgets_;
+    platform::qt::QtFileSystem files_;
+    platform::qt::QtProcessLauncher processes_;
+    platform::qt::QtEventPump events_;
+    platform::qt::QtTransfer transfer_;
+    std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
+    std::unique_ptr<shell::TarnwellFileViewer> viewer_;
+};
+
+} // namespace app
