@@ -30,8 +30,11 @@ StartFiles readCommandLine(const QString& commandLine, const QString& searchAddr
     }
     for (int k = 0; k < 2 && !cmd.isEmpty(); ++k) {
         const QString lower = cmd.toLower();
-        qsizetype p = instr(1, lower, QStringLiteral(".htm"));
-        if (p == 0) p = instr(1, lower, QStringLiteral(".txt"));
+        // The earlier of ".htm" and ".txt" ends the first name, so that a
+        // text file may come first ("/d/n.txt /d/b.htm" names two files).
+        const qsizetype htm = instr(1, lower, QStringLiteral(".htm"));
+        const qsizetype txt = instr(1, lower, QStringLiteral(".txt"));
+        const qsizetype p = (htm == 0 || (txt > 0 && txt < htm)) ? txt : htm;
         if (p == 0) break;
         QString name;
         QString rest;

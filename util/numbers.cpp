@@ -25,10 +25,10 @@ std::int32_t parseNumber(const QString& text) {
     bool ok = false;
     const double value = field.toDouble(&ok);
     if (!ok || !std::isfinite(value)) return 0;
-    if (value > std::numeric_limits<std::int32_t>::max() + 0.5 ||
-        value < std::numeric_limits<std::int32_t>::min() - 0.5)
+    const double rounded = std::nearbyint(value);
+    if (rounded > std::numeric_limits<std::int32_t>::max() || rounded < std::numeric_limits<std::int32_t>::min())
         return 0;
-    return roundHalfEven(value);
+    return static_cast<std::int32_t>(rounded);
 }
 
 } // namespace util

@@ -1,7 +1,6 @@
 #include "util/strings.h"
 
 #include <QByteArray>
-#include <QUrl>
 
 namespace util {
 
@@ -28,9 +27,24 @@ QString right(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.rig
 
 QString percentDecode(const QString& s) {
     if (!s.contains(QLatin1Char('%'))) return s;
-    // Keep malformed escapes literally: QByteArray::fromPercentEncoding
-    // leaves them alone, and the bytes are read back as UTF-8.
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(s.toUtf8()));
+    const QByteArray in = s.toUtf8();
+    QByteArray out;
+    out.reserve(in.size());
+    const auto hex = [](char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == '%' && i + 2 < in.size() && hex(in[i + 1]) >= 0 && hex(in[i + 2]) >= 0) {
+            out.append(static_cast<char>(hex(in[i + 1]) * 16 + hex(in[i + 2])));
+            i += 2;
+        } else {
+            out.append(in[i]);
+        }
+    }
+    return QString::fromUtf8(out);
 }
 
 } // namespace util
