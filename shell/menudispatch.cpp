@@ -9,7 +9,11 @@ namespace shell {
 TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services,
                                        const FixedPaths& paths, const QString& commandLine)
     : ui_(ui), services_(services), paths_(paths), commandLine_(commandLine) {
-    registerHandlers();
+    registerShellHandlers();
+    registerEditorHandlers();
+    registerAuthoringHandlers();
+    registerBridgeHandlers();
+    registerSpellingHandlers();
     wireEvents();
     // An entry whose command has no handler yet stays disabled rather than
     // doing nothing when chosen.
@@ -22,9 +26,13 @@ TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices&
     EnableEditorMenus(false);
 }
 
-void TarnwellFileViewer::registerHandlers() {
+void TarnwellFileViewer::registerHandler(const QString& name, std::function<void(int)> handler) {
+    handlers_.insert(name, std::move(handler));
+}
+
+void TarnwellFileViewer::registerShellHandlers() {
     auto on = [this](const char* name, std::function<void(int)> handler) {
-        handlers_.insert(QString::fromLatin1(name), std::move(handler));
+        registerHandler(QString::fromLatin1(name), std::move(handler));
     };
     on("mOpen", [this](int) { mOpen_Click(); });
     on("mOpenRight", [this](int) { mOpenRight_Click(); });
@@ -33,8 +41,6 @@ void TarnwellFileViewer::registerHandlers() {
     on("mHelp", [this](int) { mHelp_Click(); });
     on("mPrint", [this](int) { mPrint_Click(); });
     on("mPrintPreview", [this](int) { mPrintPreview_Click(); });
-    on("mEditHTML", [this](int) { mEditHTML_Click(); });
-    on("mSave", [this](int i) { mSave_Click(i); });
     on("mVer", [](int) {});
 }
 

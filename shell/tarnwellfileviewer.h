@@ -93,10 +93,19 @@ public:
     bool QuerySaveChanges();
     void mSave_Click(int& index);
 
+    // ---- HTML authoring ----------------------------------------------------
+
+    // ---- bridge notation ---------------------------------------------------
+
+    // ---- spelling ----------------------------------------------------------
+
     // ---- menu ------------------------------------------------------------
     // Runs the handler of a menu entry; entries without one are disabled.
     void menuClick(const QString& name, int index);
     bool hasHandler(const QString& name) const;
+    // Makes `handler` the command of every entry named `name` (an array's
+    // entries share it and receive their index).
+    void registerHandler(const QString& name, std::function<void(int)> handler);
 
     // The pieces the controller works through.
     const ViewerUi& ui() const { return ui_; }
@@ -107,7 +116,12 @@ public:
 
 private:
     void wireEvents();
-    void registerHandlers();
+    // Each subsystem names the menu commands it implements.
+    void registerShellHandlers();
+    void registerEditorHandlers();
+    void registerAuthoringHandlers();
+    void registerBridgeHandlers();
+    void registerSpellingHandlers();
     void applyWindowDefinition();
     void setNameBox(int index, const QString& text);
     void showRecentEntry(int index);

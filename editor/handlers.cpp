@@ -1,0 +1,11 @@
+// The menu commands of the source editor.
+#include "shell/tarnwellfileviewer.h"
+
+namespace shell {
+
+void TarnwellFileViewer::registerEditorHandlers() {
+    registerHandler(QStringLiteral("mEditHTML"), [this](int) { mEditHTML_Click(); });
+    registerHandler(QStringLiteral("mSave"), [this](int i) { mSave_Click(i); });
+}
+
+} // namespace shell
