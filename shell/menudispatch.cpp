@@ -41,6 +41,10 @@ void TarnwellFileViewer::registerShellHandlers() {
     on("mHelp", [this](int) { mHelp_Click(); });
     on("mPrint", [this](int) { mPrint_Click(); });
     on("mPrintPreview", [this](int) { mPrintPreview_Click(); });
+    on("mCloseRight", [this](int) { mCloseRight_Click(); });
+    on("mSwap", [this](int) { mSwap_Click(); });
+    on("mChangeMonitors", [this](int) { mChangeMonitors_Click(); });
+    on("mResetMon", [this](int) { mResetMon_Click(); });
     on("mVer", [](int) {});
 }
 
@@ -65,6 +69,13 @@ void TarnwellFileViewer::wireEvents() {
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
     }
     ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
+    ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) { pSplitterBar_MouseDown(button, x); };
+    ui_.pSplitterBar->onMouseMove = [this](int buttons, int x, int) { pSplitterBar_MouseMove(buttons, x); };
+    // The editor the user works in is the one the commands address.
+    for (int i = 0; i < 2; ++i) {
+        ui_.Text1[i]->onGotFocus = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
+        ui_.Text1[i]->onClick = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
+    }
 }
 
 platform::MenuEntry& TarnwellFileViewer::menu(const char* name, int index) {

@@ -85,6 +85,14 @@ public:
     // The layout routine: runs on every resize and after pane changes.
     void Form_Resize();
     bool rightSideInUse() const;
+    void pSplitterBar_MouseDown(int button, int x);
+    void pSplitterBar_MouseMove(int buttons, int x);
+    void mCloseRight_Click();
+    void mSwap_Click();
+    void mChangeMonitors_Click();
+    void mResetMon_Click();
+    // How long Swap Panels waits for each pane's page, in seconds.
+    static constexpr double kSwapWaitSeconds = 10;
 
     // ---- edit session (opening the source editor, unsaved changes) -------
     void mEditHTML_Click();
@@ -124,6 +132,9 @@ private:
     void registerSpellingHandlers();
     void applyWindowDefinition();
     void setNameBox(int index, const QString& text);
+    // Lets window events run until the swap-in-progress mark is cleared by
+    // a completed page, or the wait runs out.
+    void waitForSwappedPage();
     void showRecentEntry(int index);
     // The width a two-pane window takes when none was stored: the first
     // monitor's; the one-pane width: two thirds of it.

@@ -61,3 +61,10 @@ e2e_wait_exit() {
   done
   echo "the program did not end"; return 1
 }
+
+# e2e_find_run_end Y COLOUR FROM: the first x at or after FROM on screen row Y
+# whose colour is not COLOUR (the end of a run of that colour).
+e2e_find_run_end() {
+  import -window root -crop "1600x1+0+$1" -depth 8 txt:- 2>/dev/null |
+    awk -v c="$2" -v from="$3" -F'[,:]' '!done && NR > 1 && $1 >= from && index($0, c) == 0 { print $1; done = 1 }'
+}

@@ -1,0 +1,180 @@
+// The splitter, Close Right Panel, Swap Panels and the monitor commands.
+#include "shell/tarnwellfileviewer.h"
+
+#include "shell/monitorlayout.h"
+#include "util/numbers.h"
+#include "util/strings.h"
+
+namespace shell {
+
+using platform::Answer;
+using platform::Buttons;
+using util::qs;
+using util::roundHalfEven;
+
+namespace {
+constexpr int kMinimumPaneWidth = 1000;
+}
+
+void TarnwellFileViewer::pSplitterBar_MouseDown(int button, int x) {
+    if (button == platform::LeftButton) ui_.pSplitterBar->tag = QString::number(x);
+}
+
+void TarnwellFileViewer::pSplitterBar_MouseMove(int buttons, int x) {
+    auto& split = *ui_.pSplitterBar;
+    auto& t0 = *ui_.Text1[0];
+    auto& t1 = *ui_.Text1[1];
+    ResizeBusy = true;
+    split.setPointer(platform::Pointer::SizeWestEast);
+    if (buttons & platform::LeftButton) {
+        const int d = x - split.tag.toInt();
+        if (t0.width() + d > kMinimumPaneWidth && t1.width() - d > kMinimumPaneWidth) {
+            split.setLeft(split.left() + d);
+            t0.setWidth(t0.width() + d);
+            t1.setLeft(t1.left() + d);
+            t1.setWidth(t1.width() - d);
+        }
+    }
+    ui_.brwWebBrowser[0]->setWidth(t0.width());
+    ui_.brwWebBrowser[1]->setWidth(t1.width());
+    ui_.brwWebBrowser[1]->setLeft(t1.left());
+    ui_.L_Name[1]->setLeft(t1.left());
+    // The name box keeps the pane's width rather than running off the window.
+    ui_.L_Name[1]->setWidth(t1.width());
+    ui_.tbToolBar->setLeft(ui_.L_Name[1]->left() - 150 - ui_.tbToolBar->width());
+    LeftPaneWidth = t0.width();
+    RightPaneWidth = t1.width();
+    ResizeBusy = false;
+}
+
+void TarnwellFileViewer::mCloseRight_Click() {
+    if (!rightSideInUse()) return;
+    // Closing must not throw away edits: an editor with unsaved changes is
+    // asked about first, as closing the window does.
+    auto& editor = *ui_.Text1[1];
+    if (editor.visible() && !PaneFileName[1].isEmpty() && editor.text() != SavedText[1]) {
+        const Answer a = message(qs("Save changes to ") + ui_.L_Name[1]->text() + qs("?"), Buttons::YesNoCancel);
+        if (a == Answer::Cancel) return;
+        if (a == Answer::Yes) {
+            ActivePane = 1;
+            int index = 0;
+            mSave_Click(index);
+            if (editor.text() != SavedText[1]) return; // the save failed: keep the editor
+        }
+    }
+    menu("mEditHTML").setChecked(false);
+    PaneFileName[1].clear();
+    ui_.brwWebBrowser[1]->setVisible(false);
+    editor.setVisible(false);
+    ui_.L_Name[1]->setText(QString());
+    ui_.L_Name[1]->setVisible(false);
+    menu("mSwap").setEnabled(false);
+    std::int32_t width;
+    if (WidthBeforeEdit > 0)
+        width = WidthBeforeEdit;
+    else if (ui_.window->left() >= Monitors.Mon2Width - 500 && Monitors.MonitorCount > 1)
+        width = roundHalfEven(0.67 * Monitors.Mon2Width);
+    else
+        width = roundHalfEven(0.67 * Monitors.Mon1Width);
+    ResizeBusy = true;
+    ui_.window->setWidth(width);
+    ResizeBusy = false;
+    EnableEditorMenus(false);
+    Form_Resize();
+}
+
+void TarnwellFileViewer::waitForSwappedPage() {
+    const double start = services_.events->seconds();
+    while (menu("mSwap").checked() && services_.events->seconds() - start < kSwapWaitSeconds)
+        services_.events->processEvents();
+}
+
+void TarnwellFileViewer::mSwap_Click() {
+    // With nothing on the right there is nothing to exchange; going on would
+    // leave the left pane blank.
+    if (!rightSideInUse()) return;
+    ui_.window->setScreenPointer(platform::Pointer::Hourglass);
+    menu("mSwap").setChecked(true);
+    std::swap(PaneFileName[0], PaneFileName[1]);
+    std::swap(PaneFolder[0], PaneFolder[1]);
+    // The editors' saved versions travel with their files.
+    std::swap(SavedText[0], SavedText[1]);
+    std::swap(SourceEncoding[0], SourceEncoding[1]);
+    const bool leftHeldEditor = ui_.Text1[0]->visible();
+    const QString kept = leftHeldEditor ? ui_.Text1[0]->text() : QString();
+    ui_.L_Name[0]->setText(PaneFileName[0]);
+    ui_.L_Name[1]->setText(PaneFileName[1]);
+
+    if (ui_.Text1[1]->visible()) {
+        ui_.Text1[0]->setText(ui_.Text1[1]->text());
+        ui_.Text1[0]->setVisible(true);
+        ui_.brwWebBrowser[0]->setVisible(false);
+        ActivePane = 0;
+    } else {
+        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+        ui_.Text1[0]->setVisible(false);
+        ui_.brwWebBrowser[0]->setVisible(true);
+        waitForSwappedPage();
+        menu("mSwap").setChecked(true);
+    }
+    SetWindowCaption();
+    if (leftHeldEditor) {
+        ui_.Text1[1]->setText(kept);
+        ui_.Text1[1]->setVisible(true);
+        ui_.brwWebBrowser[1]->setVisible(false);
+        ActivePane = 1;
+    } else {
+        ui_.brwWebBrowser[1]->navigate(PaneFolder[1] + PaneFileName[1]);
+        ui_.Text1[1]->setVisible(false);
+        ui_.brwWebBrowser[1]->setVisible(true);
+        waitForSwappedPage();
+    }
+    // A page that never completed leaves no mark behind.
+    menu("mSwap").setChecked(false);
+    ui_.window->setScreenPointer(platform::Pointer::Default);
+}
+
+void TarnwellFileViewer::mChangeMonitors_Click() {
+    MonitorPair pair;
+    pair.mon1Left = Monitors.Mon1Left;
+    pair.mon1Top = Monitors.Mon1Top;
+    pair.mon1Width = Monitors.Mon1Width;
+    pair.mon1Height = Monitors.Mon1Height;
+    pair.mon2Left = Monitors.Mon2Left;
+    pair.mon2Top = Monitors.Mon2Top;
+    pair.mon2Width = Monitors.Mon2Width;
+    pair.mon2Height = Monitors.Mon2Height;
+    pair.monitorCount = Monitors.MonitorCount;
+    auto& w = *ui_.window;
+    const MonitorMove move = changeMonitors(pair, {double(w.left()), double(w.top()), double(w.width()),
+                                                   double(w.height())});
+    if (!move.moved) return; // no second monitor was recorded
+    ResizeBusy = true;
+    w.setLeft(roundHalfEven(move.frame.left));
+    w.setTop(roundHalfEven(move.frame.top));
+    w.setWidth(roundHalfEven(move.frame.width));
+    w.setHeight(roundHalfEven(move.frame.height));
+    LeftPaneWidth = roundHalfEven(LeftPaneWidth * move.sx);
+    RightPaneWidth = roundHalfEven(RightPaneWidth * move.sx);
+    WidthBeforeEdit = roundHalfEven(WidthBeforeEdit * move.sx);
+    EditWidth = roundHalfEven(EditWidth * move.sx);
+    WindowLeft = w.left();
+    WindowWidth = w.width();
+    WindowTop = w.top();
+    WindowHeight = w.height();
+    ResizeBusy = false;
+    Form_Resize();
+}
+
+void TarnwellFileViewer::mResetMon_Click() {
+    const auto& s = *services_.monitors;
+    auto& w = *ui_.window;
+    w.setLeft(0);
+    w.setTop(0);
+    w.setWidth(roundHalfEven(s.primaryWidth() * s.twipsPerPixelX()));
+    w.setHeight(roundHalfEven(s.primaryHeight() * s.twipsPerPixelY()));
+    // The real window raises a resize event; run the layout either way.
+    Form_Resize();
+}
+
+} // namespace shell
