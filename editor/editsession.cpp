@@ -73,8 +73,20 @@ void TarnwellFileViewer::OpenSourceInEditor() {
                                      Buttons::YesNoCancel);
             if (a == Answer::Cancel) return;
             if (a == Answer::Yes) {
+                // Save the edited file under its own name, not the next one's.
+                const QString nextFolder = PaneFolder[1];
+                const QString nextFile = PaneFileName[1];
+                if (!editorFile_.isEmpty()) {
+                    PaneFolder[1] = editorFolder_;
+                    PaneFileName[1] = editorFile_;
+                }
+                ActivePane = 1;
                 int index = 0;
                 mSave_Click(index);
+                const bool saved = editor.text() == SavedText[1];
+                PaneFolder[1] = nextFolder;
+                PaneFileName[1] = nextFile;
+                if (!saved) return; // the edits could not be written: keep them
             }
         }
         ResizeBusy = true;
@@ -120,6 +132,8 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             ResizeBusy = false;
             Form_Resize();
             SavedText[1] = editor.text();
+            editorFolder_ = PaneFolder[1];
+            editorFile_ = PaneFileName[1];
             return;
         }
         const auto answer = ui_.dialogs->input(

@@ -27,14 +27,26 @@ void TarnwellFileViewer::mSave_Click(int& index) {
             index = 1;
         }
     }
+    // Save As may also ask to delete the file the left pane showed; that
+    // happens only once the new file is safely written.
+    QString deleteAfterSave;
     if (index == 1) {
         const QString oldName = PaneFileName[i];
+        const QString oldFolder = PaneFolder[i];
+        const QString original = PaneFolder[0] + PaneFileName[0];
         QString initial = PaneFolder[i] + PaneFileName[i];
         for (;;) {
             const auto choice = ui_.dialogs->saveFile(qs("Enter file name."), initial);
-            if (!choice || choice->fileName.isEmpty()) return;
+            if (!choice || choice->fileName.isEmpty()) {
+                PaneFileName[i] = oldName;
+                PaneFolder[i] = oldFolder;
+                return;
+            }
             PaneFileName[i] = choice->fileName;
-            // The overwrite test looks where the file will be written.
+            // The folder chosen in the dialog is where the file goes, and
+            // the overwrite question is about that very file.
+            const SplitPath chosen = splitPath(choice->path);
+            if (!chosen.folder.isEmpty()) PaneFolder[i] = chosen.folder;
             if (services_.files->exists(PaneFolder[i] + PaneFileName[i])) {
                 const Answer a = message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
                 if (a == Answer::No) {
@@ -43,19 +55,20 @@ void TarnwellFileViewer::mSave_Click(int& index) {
                 }
                 if (a == Answer::Cancel) {
                     PaneFileName[i] = oldName;
+                    PaneFolder[i] = oldFolder;
                     return;
                 }
             }
             break;
         }
         if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty()) {
-            const QString original = PaneFolder[0] + PaneFileName[0];
             const Answer a = message(qs("Delete the original file:\r") + original + qs("?"), Buttons::YesNoCancel);
             if (a == Answer::Cancel) {
                 PaneFileName[i] = oldName;
+                PaneFolder[i] = oldFolder;
                 return;
             }
-            if (a == Answer::Yes) services_.files->remove(original);
+            if (a == Answer::Yes) deleteAfterSave = original;
         }
     }
 
@@ -74,9 +87,10 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     const editor::SavedBytes saved = editor::encodeSource(text, SourceEncoding[i], html);
     QString error;
     if (!services_.files->write(path, saved.bytes, &error)) {
-        message(qs("The file could not be saved:\r") + path + QLatin1Char('\r') + error);
+        message(qs("Could not save ") + path + qs(".\r") + error);
         return;
     }
+    if (!deleteAfterSave.isEmpty() && deleteAfterSave != path) services_.files->remove(deleteAfterSave);
     if (saved.change != editor::SavedBytes::Change::None) {
         SourceEncoding[i] = saved.encoding;
         message(saved.change == editor::SavedBytes::Change::CharacterReferences
@@ -87,6 +101,10 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     }
     RestoreText[1] = SavedText[1];
     SavedText[i] = text;
+    if (i == 1) {
+        editorFolder_ = PaneFolder[1];
+        editorFile_ = PaneFileName[1];
+    }
     ui_.brwWebBrowser[0]->refresh();
 
     auto& source = *ui_.Text1[1];
@@ -108,9 +126,11 @@ void TarnwellFileViewer::mSave_Click(int& index) {
         ui_.L_Name[1]->setText(PaneFileName[i]);
         if (i == 1) {
             PaneFileName[0] = PaneFileName[1];
+            PaneFolder[0] = PaneFolder[1];
             ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
         } else {
             PaneFileName[1] = PaneFileName[0];
+            PaneFolder[1] = PaneFolder[0];
             ui_.brwWebBrowser[1]->navigate(PaneFolder[0] + PaneFileName[1]);
         }
         AddToRecentFiles(i);

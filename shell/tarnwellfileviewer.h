@@ -100,6 +100,9 @@ public:
     // True when the user chose Cancel.
     bool QuerySaveChanges();
     void mSave_Click(int& index);
+    void mRestore_Click(int index);
+    void mSaveWebPage_Click();
+    void mDeleteFile_Click();
 
     // ---- HTML authoring ----------------------------------------------------
 
@@ -143,6 +146,11 @@ private:
     // Reads a source file as the editor shows it: CR LF line breaks, its
     // encoding recorded for `pane`.
     QString loadTextFile(const QString& path, bool* ok, int pane = 1);
+    // The file whose text the source editor holds: callers point
+    // PaneFolder(1)/PaneFileName(1) at the next file before the editor is
+    // asked about its unsaved changes, which belong to this one.
+    QString editorFolder_;
+    QString editorFile_;
     void layoutForEditing();
     platform::MenuEntry& menu(const char* name, int index = -1);
     platform::Answer message(const QString& text, platform::Buttons buttons = platform::Buttons::Ok,
