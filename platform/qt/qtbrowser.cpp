@@ -35,6 +35,8 @@ QtBrowserPane::QtBrowserPane(QWidget* parent, const QString& searchPage)
     QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
         if (reloading_) {
             reloading_ = false;
+            if (!pendingFragment_.isEmpty()) scrollToFragment(pendingFragment_);
+            pendingFragment_.clear();
             return;
         }
         if (onDocumentComplete) onDocumentComplete(view_->url().toString(QUrl::FullyEncoded));
@@ -59,8 +61,25 @@ QUrl QtBrowserPane::addressToUrl(const QString& address) {
 }
 
 void QtBrowserPane::navigate(const QString& address) {
+    const QUrl url = addressToUrl(address);
+    const QUrl current = view_->url();
+    if (reloading_ && url.hasFragment() &&
+        url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment)) {
+        pendingFragment_ = url.fragment();
+        return;
+    }
     reloading_ = false;
-    view_->setUrl(addressToUrl(address));
+    pendingFragment_.clear();
+    view_->setUrl(url);
+}
+
+void QtBrowserPane::scrollToFragment(const QString& fragment) {
+    QString name = fragment;
+    name.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    view_->page()->runJavaScript(
+        QStringLiteral("(function(n){var a=document.getElementById(n)||document.getElementsByName(n)[0];"
+                       "if(a)a.scrollIntoView();})('%1');")
+            .arg(name));
 }
 
 bool QtBrowserPane::goBack() {

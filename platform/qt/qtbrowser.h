@@ -49,6 +49,10 @@ private:
     // panes always have: saving refreshes the page, and the editor must not
     // take that for a new page.
     bool reloading_ = false;
+    // An anchor asked for while the page reloads is scrolled to once the
+    // reload is done (navigating to it would cut the reload short).
+    QString pendingFragment_;
+    void scrollToFragment(const QString& fragment);
 };
 
 } // namespace platform::qt

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Opens a page, F11 to edit its source, types a word, Ctrl+S: the file on
+# disk holds the word and the left pane shows it. Run under an X server
+# (ctest runs it through xvfb-run).
+program="$1"
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_setup
+trap e2e_cleanup EXIT
+
+mkdir -p "$HOME/articles"
+page="$HOME/articles/deal.htm"
+printf '<HTML><BODY BGCOLOR="#FFFFFF">\r\n<H1 STYLE="color:#000000">Deal</H1>\r\n</BODY></HTML>' >"$page"
+cd "$HOME/articles"
+e2e_start "$program" deal.htm
+eval "$(xdotool getwindowgeometry --shell "$win")"
+e2e_wait_pixel $((X + 300)) $((Y + 300)) "#FFFFFF"
+
+e2e_focus
+xdotool key F11
+sleep 1.5
+# The caret stands at the start of the source: type a coloured block there.
+xdotool key ctrl+Home
+xdotool type --delay 20 '<DIV STYLE="background:#00A000;height:200px">Grand slam</DIV>'
+sleep 0.3
+xdotool key ctrl+s
+sleep 1
+import -window root "$artifacts/edit-save.png"
+
+grep -q 'Grand slam' "$page" || { echo "the saved file lacks the typed text"; cat "$page"; exit 1; }
+tail -c 2 "$page" | od -c | grep -q '\\r  \\n' || { echo "the file does not end with CR LF"; exit 1; }
+# The left pane was refreshed and shows the green block.
+e2e_wait_pixel $((X + 150)) $((Y + 150)) "#00A000"
+echo "1 passed, 0 failed"
