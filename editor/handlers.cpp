@@ -9,6 +9,7 @@ void TarnwellFileViewer::registerEditorHandlers() {
     registerHandler(QStringLiteral("mRestore"), [this](int i) { mRestore_Click(i); });
     registerHandler(QStringLiteral("mSaveWebPage"), [this](int) { mSaveWebPage_Click(); });
     registerHandler(QStringLiteral("mDeleteFile"), [this](int) { mDeleteFile_Click(); });
+    registerHandler(QStringLiteral("mFind"), [this](int i) { mFind_Click(i); });
 }
 
 } // namespace shell

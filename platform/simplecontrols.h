@@ -14,6 +14,7 @@ public:
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
     virtual void setFocus() = 0;
+    virtual void selectAll() = 0;
 
     std::function<void(KeyEvent& key)> onKeyDown;
     std::function<void()> onClick;

@@ -2,6 +2,7 @@
 // entries to theirs.
 #include "shell/tarnwellfileviewer.h"
 
+#include "editor/findreplace.h"
 #include "shell/menutree.h"
 
 namespace shell {

@@ -7,9 +7,14 @@
 #include "util/textcodec.h"
 
 #include <QHash>
+#include <memory>
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+namespace editor {
+class frmFindReplace;
+}
 
 namespace shell {
 
@@ -25,6 +30,7 @@ class TarnwellFileViewer {
 public:
     TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services, const FixedPaths& paths,
                        const QString& commandLine);
+    ~TarnwellFileViewer();
     TarnwellFileViewer(const TarnwellFileViewer&) = delete;
     TarnwellFileViewer& operator=(const TarnwellFileViewer&) = delete;
 
@@ -103,6 +109,10 @@ public:
     void mRestore_Click(int index);
     void mSaveWebPage_Click();
     void mDeleteFile_Click();
+    // Find/Replace Text, Find Again and Replace Text all open the dialog.
+    void mFind_Click(int index);
+    // The find dialog, created when first opened.
+    std::unique_ptr<editor::frmFindReplace> FindReplace;
 
     // ---- HTML authoring ----------------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include "platform/browserpane.h"
 #include "platform/dialogs.h"
+#include "platform/findreplaceview.h"
 #include "platform/lexicon.h"
 #include "platform/menu.h"
 #include "platform/simplecontrols.h"
@@ -22,6 +23,7 @@ struct ViewerUi {
     platform::Panel* pSplitterBar = nullptr;
     platform::Menu* menu = nullptr;
     platform::Dialogs* dialogs = nullptr;
+    platform::FindReplaceView findReplace;
 };
 
 // What the controller reaches beyond its window.

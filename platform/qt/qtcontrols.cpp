@@ -18,7 +18,8 @@ Qt::CursorShape cursorShape(Pointer pointer) {
 }
 
 NameEdit::NameEdit(QtTextBox* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {
-    connect(this, &QLineEdit::textEdited, this, [this] {
+    // Like the user's typing, a text set by the program raises the change.
+    connect(this, &QLineEdit::textChanged, this, [this] {
         if (owner_->onChange) owner_->onChange();
     });
 }

@@ -31,6 +31,7 @@ public:
     QString text() const override { return edit_->text(); }
     void setText(const QString& text) override { edit_->setText(text); }
     void setFocus() override { edit_->setFocus(Qt::OtherFocusReason); }
+    void selectAll() override { edit_->selectAll(); }
     QLineEdit* edit() const { return edit_; }
 
 private:

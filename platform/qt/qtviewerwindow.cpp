@@ -28,6 +28,7 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     splitter->frame()->setFrameShape(QFrame::NoFrame);
     splitter->setPointer(Pointer::SizeWestEast);
     dialogs = std::make_unique<QtDialogs>(window.mainWindow(), applicationTitle);
+    findReplace = std::make_unique<QtFindReplaceDialog>(window.mainWindow());
 
     // A pane "gets the focus" when the focus moves anywhere inside its view.
     QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(), [this](QWidget*, QWidget* now) {

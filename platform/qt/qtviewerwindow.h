@@ -3,6 +3,7 @@
 #include "platform/qt/qtbrowser.h"
 #include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtdialogs.h"
+#include "platform/qt/qtfindreplace.h"
 #include "platform/qt/qteditor.h"
 #include "platform/qt/qtmenu.h"
 #include "platform/qt/qtwindow.h"
@@ -28,6 +29,7 @@ public:
     std::unique_ptr<QtPanel> splitter;
     std::unique_ptr<QtMenu> menu;
     std::unique_ptr<QtDialogs> dialogs;
+    std::unique_ptr<QtFindReplaceDialog> findReplace;
 };
 
 } // namespace platform::qt

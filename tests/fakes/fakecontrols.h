@@ -167,12 +167,15 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
 public:
     QString text() const override { return text_; }
     void setText(const QString& t) override {
+        if (t == text_) return;
         text_ = t;
         if (onChange) onChange();
     }
     void setFocus() override {
         if (onGotFocus) onGotFocus();
     }
+    void selectAll() override { allSelected = true; }
+    bool allSelected = false;
     // Types a text and presses Enter, as a user would.
     void typeAndEnter(const QString& t) {
         text_ = t;

@@ -31,6 +31,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.pSplitterBar = &splitter;
     ui.menu = &menu;
     ui.dialogs = &dialogs;
+    ui.findReplace = find.view();
     shell::ViewerServices services;
     services.files = &files;
     services.processes = &processes;

@@ -4,6 +4,7 @@
 #include "shell/menutree.h"
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
+#include "tests/fakes/fakefindreplace.h"
 #include "tests/fakes/fakeservices.h"
 
 #include <QTemporaryDir>
@@ -42,6 +43,7 @@ public:
     FakePanel splitter;
     FakeMenu menu{shell::menuTree()};
     FakeDialogs dialogs;
+    FakeFindReplace find;
     platform::qt::QtFileSystem files;
     FakeProcessLauncher processes;
     FakeEventPump events;

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/findreplaceview.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace shell {
+class TarnwellFileViewer;
+}
+
+namespace editor {
+
+// The find and replace dialog: finds text in the source editor, marks each
+// match red and bold, replaces one match or all of them, and counts both.
+// One instance lives for the whole run once first opened.
+class frmFindReplace {
+public:
+    frmFindReplace(shell::TarnwellFileViewer& viewer, const platform::FindReplaceView& view);
+
+    QString TextBeforeReplace;
+    int MarkStart = 0;
+    int MarkLength = 0;
+    int MatchCount = 0;
+    int ChangeCount = 0;
+    bool ReplaceAllMode = false;
+    qsizetype SearchPos = 0;
+
+    void Form_Activate();
+    void Form_Unload(bool& cancel);
+    void txtFind_Change();
+    void txtFind_GotFocus();
+    void txtReplace_GotFocus();
+    void chkMatchCase_Click();
+    void chkMatchWholeWord_Click();
+    void optDirection_Click(int index);
+    void cmdFindNext_Click();
+    void cmdReplace_Click(int index);
+    void cmdCancel_Click();
+
+    void FindNextMatch();
+    void MarkMatch(int start, int length);
+    void UnmarkMatch();
+
+    const platform::FindReplaceView& view() const { return view_; }
+
+private:
+    bool fromTop() const { return view_.optDirection[0]->value(); }
+    void replaceAllFrom();
+    void reportEnd();
+
+    shell::TarnwellFileViewer& viewer_;
+    platform::FindReplaceView view_;
+};
+
+} // namespace editor
