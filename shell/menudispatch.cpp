@@ -76,6 +76,8 @@ void TarnwellFileViewer::wireEvents() {
     for (int i = 0; i < 2; ++i) {
         ui_.Text1[i]->onGotFocus = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
         ui_.Text1[i]->onClick = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
+        ui_.Text1[i]->onKeyDown = [this, i](platform::KeyEvent& key) { Text1_KeyDown(i, key); };
+        ui_.Text1[i]->onMouseDown = [this, i](int button, int, int) { Text1_MouseDown(i, button); };
     }
 }
 

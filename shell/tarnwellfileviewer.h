@@ -113,6 +113,13 @@ public:
     void mFind_Click(int index);
     // The find dialog, created when first opened.
     std::unique_ptr<editor::frmFindReplace> FindReplace;
+    // The editors' own keys and mouse: Ctrl+E, Ctrl+M, Esc, the right-click
+    // menu and the check of each word as it is typed.
+    void Text1_KeyDown(int index, platform::KeyEvent& key);
+    void Text1_MouseDown(int index, int button);
+    // Checks the word just before the caret of editor `index` as the key
+    // `key` is about to end it; marks it red or blue, or plain.
+    void CheckTypedWord(int index, const platform::KeyEvent& key);
 
     // ---- HTML authoring ----------------------------------------------------
 
