@@ -79,6 +79,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.pSplitterBar = widgets_->splitter.get();
     ui.menu = widgets_->menu.get();
     ui.dialogs = widgets_->dialogs.get();
+    ui.LinkMsgBox = widgets_->linkMsgBox.get();
 
     shell::ViewerServices services;
     services.files = &files_;

@@ -22,6 +22,8 @@ struct ViewerUi {
     platform::Panel* pSplitterBar = nullptr;
     platform::Menu* menu = nullptr;
     platform::Dialogs* dialogs = nullptr;
+    // Multi-line instruction box of Link Internal; a click on it cancels.
+    platform::TextBox* LinkMsgBox = nullptr;
 };
 
 // What the controller reaches beyond its window.

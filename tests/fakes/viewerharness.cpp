@@ -17,6 +17,7 @@ ViewerHarness::ViewerHarness() {
     paths.helpProgram = QStringLiteral("/usr/bin/tarnwell-file-viewer");
     paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
     paths.searchEngine = QStringLiteral("duckduckgo");
+    linkMsgBox.setVisible(false);
 }
 
 shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
@@ -31,6 +32,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.pSplitterBar = &splitter;
     ui.menu = &menu;
     ui.dialogs = &dialogs;
+    ui.LinkMsgBox = &linkMsgBox;
     shell::ViewerServices services;
     services.files = &files;
     services.processes = &processes;

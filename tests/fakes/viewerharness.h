@@ -42,6 +42,7 @@ public:
     FakePanel splitter;
     FakeMenu menu{shell::menuTree()};
     FakeDialogs dialogs;
+    FakeTextBox linkMsgBox; // hidden until Link Internal shows it
     platform::qt::QtFileSystem files;
     FakeProcessLauncher processes;
     FakeEventPump events;
