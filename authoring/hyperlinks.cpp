@@ -41,8 +41,9 @@ void TarnwellFileViewer::mLinkIn_Click() {
         LinkLength = editor.selLength();
         LinkNameCounter = static_cast<std::int16_t>(*next);
         box.setText(authoring::linkMessageText());
+        // Near the editor's foot, so the lines at its top stay free to click.
         box.setLeft(editor.left() + 200);
-        box.setTop(editor.top() + 200);
+        box.setTop(std::max(editor.top(), editor.top() + editor.height() - box.height() - 200));
         box.setVisible(true);
         editor.setFocus();
         return;

@@ -9,6 +9,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <utility>
 
 namespace platform::qt {
 
@@ -35,6 +36,7 @@ QtBrowserPane::QtBrowserPane(QWidget* parent, const QString& searchPage)
     QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
         if (reloading_) {
             reloading_ = false;
+            if (anchorAfterReload_.isValid()) view_->setUrl(std::exchange(anchorAfterReload_, QUrl()));
             return;
         }
         if (onDocumentComplete) onDocumentComplete(view_->url().toString(QUrl::FullyEncoded));
@@ -59,8 +61,16 @@ QUrl QtBrowserPane::addressToUrl(const QString& address) {
 }
 
 void QtBrowserPane::navigate(const QString& address) {
+    const QUrl url = addressToUrl(address);
+    // Going to an anchor of the page being reloaded would stop the reload
+    // and leave the old page on screen: go there once the new one is in.
+    if (reloading_ && url.adjusted(QUrl::RemoveFragment) == view_->url().adjusted(QUrl::RemoveFragment)) {
+        anchorAfterReload_ = url;
+        return;
+    }
     reloading_ = false;
-    view_->setUrl(addressToUrl(address));
+    anchorAfterReload_ = QUrl();
+    view_->setUrl(url);
 }
 
 bool QtBrowserPane::goBack() {

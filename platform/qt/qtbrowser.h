@@ -49,6 +49,7 @@ private:
     // panes always have: saving refreshes the page, and the editor must not
     // take that for a new page.
     bool reloading_ = false;
+    QUrl anchorAfterReload_; // asked for while the page was reloading
 };
 
 } // namespace platform::qt

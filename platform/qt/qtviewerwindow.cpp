@@ -32,7 +32,7 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     linkMsgBox = std::make_unique<QtMultiLineBox>(client);
     linkMsgBox->edit()->setObjectName(QStringLiteral("LinkMsgBox"));
     linkMsgBox->edit()->setStyleSheet(QStringLiteral("background: #FFFFE1; color: black;"));
-    linkMsgBox->edit()->resize(260, 130);
+    linkMsgBox->edit()->resize(260, 115);
     linkMsgBox->edit()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     linkMsgBox->edit()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     linkMsgBox->setVisible(false);
