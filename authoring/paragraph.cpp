@@ -9,16 +9,17 @@ namespace {
 const QString kBreak = QStringLiteral("\r\n");
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 
-// The first occurrence of `tag` at or after `from`; -1 when none.
-int findTag(const QString& text, const char* tag, int from) {
-    if (from > text.size()) return -1;
-    return int(text.indexOf(QLatin1String(tag), from));
+// The first occurrence of `tag` in [from, before); -1 when none. Bounded so
+// that tagging every paragraph of a long selection stays linear.
+int findTag(const QString& text, const char* tag, int from, int before) {
+    if (from >= before) return -1;
+    return int(QStringView(text).left(before).indexOf(QLatin1String(tag), from));
 }
 
 // The earlier of the upper- and lower-case forms.
-int findEither(const QString& text, const char* upper, const char* lower, int from) {
-    const int a = findTag(text, upper, from);
-    const int b = findTag(text, lower, from);
+int findEither(const QString& text, const char* upper, const char* lower, int from, int before) {
+    const int a = findTag(text, upper, from, before);
+    const int b = findTag(text, lower, from, before);
     if (a < 0) return b;
     if (b < 0) return a;
     return std::min(a, b);
@@ -31,31 +32,26 @@ bool startsWithOtherBlockTag(const QString& text, int at) {
     return false;
 }
 
-bool startsWithParagraphTag(const QString& text, int at) {
-    return QStringView(text).mid(at, 3).compare(QLatin1String("<P>"), Qt::CaseInsensitive) == 0;
-}
-
-// Tags the paragraph [from, end) unless it has its tag and joins its lines;
-// returns where the paragraph ends now.
-int tagAndJoin(QString& text, int from, int end) {
-    if (!startsWithParagraphTag(text, from)) {
-        text.insert(from, QStringLiteral("<P>"));
-        end += 3;
+// The paragraph with its tag in front (unless it has one) and its lines
+// joined. A line break at its very end belongs to what follows.
+QString tagAndJoin(QStringView paragraph) {
+    QString out;
+    out.reserve(paragraph.size() + 3);
+    if (paragraph.left(3).compare(QLatin1String("<P>"), Qt::CaseInsensitive) != 0) out += QLatin1String("<P>");
+    const qsizetype floor = out.size();
+    const qsizetype last = paragraph.size() - 2;
+    qsizetype i = 0;
+    while (i < paragraph.size()) {
+        if (i < last && paragraph[i] == QLatin1Char('\r') && paragraph[i + 1] == QLatin1Char('\n')) {
+            while (out.size() > floor && out.back() == QLatin1Char(' ')) out.chop(1);
+            out += QLatin1Char(' ');
+            i += 2;
+            while (i < paragraph.size() && paragraph[i] == QLatin1Char(' ')) ++i;
+            continue;
+        }
+        out += paragraph[i++];
     }
-    // A line break ending right at `end` belongs to what follows.
-    int at = from;
-    for (;;) {
-        const int lineBreak = int(text.indexOf(kBreak, at));
-        if (lineBreak < 0 || lineBreak >= end - 2) break;
-        int left = lineBreak;
-        while (left > from && text[left - 1] == QLatin1Char(' ')) --left;
-        int right = lineBreak + 2;
-        while (right < end && text[right] == QLatin1Char(' ')) ++right;
-        text.replace(left, right - left, QStringLiteral(" "));
-        end -= (right - left) - 1;
-        at = left + 1;
-    }
-    return end;
+    return out;
 }
 
 int caretAfter(int s0, int end) { return end > s0 + 5 ? end : s0; }
@@ -64,8 +60,9 @@ int caretAfter(int s0, int end) { return end > s0 + 5 ? end : s0; }
 
 int paragraphEnd(const QString& text, int from, int end) {
     const int candidates[] = {
-        findEither(text, "<P>", "<p>", from + 2), findEither(text, "<H", "<h", from), findTag(text, "<PRE>", from),
-        findTag(text, "<UL>", from),          findTag(text, "<OL>", from),       findTag(text, "<DL>", from),
+        findEither(text, "<P>", "<p>", from + 2, end), findEither(text, "<H", "<h", from, end),
+        findTag(text, "<PRE>", from, end),             findTag(text, "<UL>", from, end),
+        findTag(text, "<OL>", from, end),              findTag(text, "<DL>", from, end),
     };
     for (const int at : candidates) {
         if (at > 0 && at < end) end = at;
@@ -73,43 +70,50 @@ int paragraphEnd(const QString& text, int from, int end) {
     return end;
 }
 
-Result paragraphCommand(const QString& original, Selection selection) {
-    QString text = original;
+Result paragraphCommand(const QString& text, Selection selection) {
     const int size = int(text.size());
     const int s0 = std::clamp(selection.start, 0, size);
     const int length = std::clamp(selection.length, 0, size - s0);
+    // The result is built in one pass; positions below are in `text`.
+    QString out = text.left(s0);
     Result r;
 
     if (length == 0) {
         int end = int(text.indexOf(kBlankLine, s0));
         if (end < 0) end = size;
         end = paragraphEnd(text, s0, end);
-        end = tagAndJoin(text, s0, end);
-        r.edits = differenceEdits(original, text);
-        r.after = {caretAfter(s0, end), 0};
+        out += tagAndJoin(QStringView(text).mid(s0, end - s0));
+        const int newEnd = int(out.size());
+        out += QStringView(text).mid(end);
+        r.edits = differenceEdits(text, out);
+        r.after = {caretAfter(s0, newEnd), 0};
         return r;
     }
 
     int at = s0;
-    int stop = s0 + length;
+    const int stop = s0 + length;
     int lastEnd = -1;
     while (at < stop) {
+        const int skipFrom = at;
         while (at < stop && QStringView(text).mid(at, 2) == kBreak) at += 2;
+        out += QStringView(text).mid(skipFrom, at - skipFrom);
         if (at >= stop) break;
-        const int blank = int(text.indexOf(kBlankLine, at));
+        // A blank line that begins inside the selection ends the part there.
+        const int blank = int(QStringView(text).left(std::min(size, stop + 3)).indexOf(kBlankLine, at));
         const int partEnd = blank < 0 || blank > stop ? stop : blank;
         if (startsWithOtherBlockTag(text, at)) {
+            out += QStringView(text).mid(at, partEnd - at);
             at = partEnd;
             continue;
         }
         int end = paragraphEnd(text, at, partEnd);
         if (end <= at) end = partEnd;
-        const int newEnd = tagAndJoin(text, at, end);
-        stop += newEnd - end;
-        lastEnd = newEnd;
-        at = newEnd;
+        out += tagAndJoin(QStringView(text).mid(at, end - at));
+        lastEnd = int(out.size());
+        at = end;
     }
-    r.edits = differenceEdits(original, text);
+    out += QStringView(text).mid(at);
+    r.edits = differenceEdits(text, out);
     r.after = {lastEnd < 0 ? s0 : caretAfter(s0, lastEnd), 0};
     return r;
 }
