@@ -23,7 +23,6 @@ private slots:
     void place_reusesNearbyAnchor();
     void place_emptyLinkText();
     void externalLink_escapesAddress();
-    void messageText();
 };
 
 void TestLinks::anchorNames() {
@@ -128,12 +127,6 @@ void TestLinks::place_emptyLinkText() {
 void TestLinks::externalLink_escapesAddress() {
     QCOMPARE(authoring::externalLink(s("deal 1.htm"), s("Deal")), s("<A HREF=\"deal 1.htm\">Deal</A>"));
     QCOMPARE(authoring::externalLink(s("a\"b#c%d.htm"), QString()), s("<A HREF=\"a%22b%23c%25d.htm\"></A>"));
-}
-
-void TestLinks::messageText() {
-    QCOMPARE(authoring::linkMessageText(),
-             s(" Click where the link should \r\n go to, then click on the \r\n 'HTML' - 'Link Internal' \r\n"
-               " menu (or Ctrl-L) again. \r\n\r\n Click this box to cancel.\r\n"));
 }
 
 QTEST_APPLESS_MAIN(TestLinks)

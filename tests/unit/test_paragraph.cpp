@@ -16,8 +16,6 @@ private slots:
     void atCaret();
     void selection_data();
     void selection();
-    void paragraphEnd_data();
-    void paragraphEnd();
 };
 
 void TestParagraph::atCaret_data() {
@@ -45,6 +43,8 @@ void TestParagraph::atCaret_data() {
         << s("one   \r\n  two \r\nthree\r\n\r\n") << 0 << s("<P>one two three\r\n\r\n") << 16;
     QTest::newRow("noBlankLine_runsToEnd") << s("a\r\nb\r\nc") << 0 << s("<P>a b c") << 8;
     QTest::newRow("shortParagraph_caretStays") << s("ab\r\n\r\nz") << 0 << s("<P>ab\r\n\r\nz") << 0;
+    QTest::newRow("lowerCasePre_doesNotEndParagraph")
+        << s("a\r\n<pre>b\r\n\r\n") << 0 << s("<P>a <pre>b\r\n\r\n") << 11;
     QTest::newRow("tabsAtJoin_kept") << s("a\t\r\nb\r\n\r\n") << 0 << s("<P>a\t b\r\n\r\n") << 7;
 }
 
@@ -90,26 +90,6 @@ void TestParagraph::selection() {
     const auto r = authoring::paragraphCommand(text, Selection{start, length});
     QCOMPARE(authoring::applied(text, r), expected);
     QCOMPARE(r.after, (Selection{caretAfter, 0}));
-}
-
-void TestParagraph::paragraphEnd_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("end");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("noTag") << s("abc def") << 0 << 7 << 7;
-    QTest::newRow("ownParagraphTag_ignored") << s("<P>abc") << 0 << 6 << 6;
-    QTest::newRow("tagBeyondEnd_ignored") << s("abc<PRE>") << 0 << 2 << 2;
-    QTest::newRow("earliestTagWins") << s("ab<DL>c<OL>") << 0 << 11 << 2;
-    QTest::newRow("preIsExactCase") << s("ab<pre>c") << 0 << 8 << 8;
-}
-
-void TestParagraph::paragraphEnd() {
-    QFETCH(QString, text);
-    QFETCH(int, from);
-    QFETCH(int, end);
-    QFETCH(int, expected);
-    QCOMPARE(authoring::paragraphEnd(text, from, end), expected);
 }
 
 QTEST_APPLESS_MAIN(TestParagraph)
