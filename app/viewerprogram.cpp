@@ -80,6 +80,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.menu = widgets_->menu.get();
     ui.dialogs = widgets_->dialogs.get();
     ui.findReplace = widgets_->findReplace->view();
+    ui.LinkMsgBox = widgets_->linkMsgBox.get();
 
     shell::ViewerServices services;
     services.files = &files_;

@@ -3,6 +3,35 @@
 
 namespace shell {
 
-void TarnwellFileViewer::registerAuthoringHandlers() {}
+void TarnwellFileViewer::registerAuthoringHandlers() {
+    auto on = [this](const char* name, std::function<void(int)> handler) {
+        registerHandler(QString::fromLatin1(name), std::move(handler));
+    };
+    on("mBold", [this](int) { mBold_Click(); });
+    on("mItalics", [this](int) { mItalics_Click(); });
+    on("mUnderline", [this](int) { mUnderline_Click(); });
+    on("mSuperscript", [this](int) { mSuperscript_Click(); });
+    on("mSubscript", [this](int) { mSubscript_Click(); });
+    on("mBreak", [this](int) { mBreak_Click(); });
+    on("mNumberedList", [this](int) { mNumberedList_Click(); });
+    on("mIndent", [this](int) { mIndent_Click(); });
+    on("mIndentNoBreak", [this](int) { mIndentNoBreak_Click(); });
+    on("mBulletsNoIndent", [this](int) { mBulletsNoIndent_Click(); });
+    on("mPre", [this](int) { mPre_Click(); });
+    on("mHeader", [this](int i) { mHeader_Click(i); });
+    on("mSpecial", [this](int i) { mSpecial_Click(i); });
+    on("mTable", [this](int) { mTable_Click(); });
+    on("mRow", [this](int) { mRow_Click(); });
+    on("mCell", [this](int) { mCell_Click(); });
+    on("mAlignTop", [this](int) { mAlignTop_Click(); });
+    on("mWidth", [this](int) { mWidth_Click(); });
+    on("mColorWords", [this](int) { mColorWords_Click(); });
+    on("mFont", [this](int) { mFont_Click(); });
+    on("mParagraph", [this](int) { mParagraph_Click(); });
+    on("mLinkExt", [this](int) { mLinkExt_Click(); });
+    on("mLinkIn", [this](int) { mLinkIn_Click(); });
+    on("mHideText", [this](int) { mHideText_Click(); });
+    if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = [this] { LinkMsgBox_Click(); };
+}
 
 } // namespace shell

@@ -122,6 +122,40 @@ public:
     void CheckTypedWord(int index, const platform::KeyEvent& key);
 
     // ---- HTML authoring ----------------------------------------------------
+    // Tag commands: the selection of Text1(ActivePane) wrapped in markup.
+    void mBold_Click();
+    void mItalics_Click();
+    void mUnderline_Click();
+    void mSuperscript_Click();
+    void mSubscript_Click();
+    void mBreak_Click();
+    void mNumberedList_Click();
+    void mIndent_Click();
+    void mIndentNoBreak_Click();
+    void mBulletsNoIndent_Click();
+    void mPre_Click();
+    void mHeader_Click(int index);
+    void mSpecial_Click(int index);
+    void mTable_Click();
+    void mRow_Click();
+    void mCell_Click();
+    void mAlignTop_Click();
+    void mWidth_Click();
+    void mColorWords_Click();
+    void mFont_Click();
+    void mParagraph_Click();
+    // Hyperlinks. Link Internal runs twice: first on the link text, then
+    // where the link should lead; the instruction box shows in between and
+    // a click on it cancels.
+    void mLinkExt_Click();
+    void mLinkIn_Click();
+    void LinkMsgBox_Click();
+    void mHideText_Click();
+    // The text chosen at Link Internal's first run: 1-based start, length.
+    std::int32_t LinkStart = 0;
+    std::int32_t LinkLength = 0;
+    // The last show/hide block number taken in this run of the program.
+    std::int16_t HideBlockCounter = 0;
 
     // ---- bridge notation ---------------------------------------------------
 

@@ -24,6 +24,8 @@ struct ViewerUi {
     platform::Menu* menu = nullptr;
     platform::Dialogs* dialogs = nullptr;
     platform::FindReplaceView findReplace;
+    // Multi-line instruction box of Link Internal; a click on it cancels.
+    platform::TextBox* LinkMsgBox = nullptr;
 };
 
 // What the controller reaches beyond its window.

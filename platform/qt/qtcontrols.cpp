@@ -56,6 +56,33 @@ void NameEdit::mousePressEvent(QMouseEvent* e) {
 QtTextBox::QtTextBox(QWidget* parent)
     : WidgetControl<TextBox>(new NameEdit(this, parent)), edit_(static_cast<NameEdit*>(widget())) {}
 
+MultiLineEdit::MultiLineEdit(QtMultiLineBox* owner, QWidget* parent) : QPlainTextEdit(parent), owner_(owner) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setCursor(Qt::PointingHandCursor);
+    viewport()->setCursor(Qt::PointingHandCursor);
+}
+
+void MultiLineEdit::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton && owner_->onClick) owner_->onClick();
+}
+
+QtMultiLineBox::QtMultiLineBox(QWidget* parent)
+    : WidgetControl<TextBox>(new MultiLineEdit(this, parent)), edit_(static_cast<MultiLineEdit*>(widget())) {}
+
+QString QtMultiLineBox::text() const {
+    QString t = edit_->toPlainText();
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return t;
+}
+
+void QtMultiLineBox::setText(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    edit_->setPlainText(t);
+}
+
 QtListBox::QtListBox(QWidget* parent, bool sorted)
     : WidgetControl<ListBox>(new QListWidget(parent)), list_(static_cast<QListWidget*>(widget())),
       sorted_(sorted) {

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QToolBar>
 
 namespace platform::qt {
@@ -36,6 +37,33 @@ public:
 
 private:
     NameEdit* edit_;
+};
+
+class QtMultiLineBox;
+class MultiLineEdit : public QPlainTextEdit {
+public:
+    MultiLineEdit(QtMultiLineBox* owner, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QtMultiLineBox* owner_;
+};
+
+// A read-only multi-line text box that reports clicks (an instruction box).
+// Its text uses CR LF line breaks, as the program writes them.
+class QtMultiLineBox : public WidgetControl<TextBox> {
+public:
+    explicit QtMultiLineBox(QWidget* parent);
+    QString text() const override;
+    void setText(const QString& text) override;
+    void setFocus() override { edit_->setFocus(Qt::OtherFocusReason); }
+    void selectAll() override { edit_->selectAll(); }
+    QPlainTextEdit* edit() const { return edit_; }
+
+private:
+    MultiLineEdit* edit_;
 };
 
 class QtListBox : public WidgetControl<ListBox> {

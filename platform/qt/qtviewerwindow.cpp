@@ -29,6 +29,15 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     splitter->setPointer(Pointer::SizeWestEast);
     dialogs = std::make_unique<QtDialogs>(window.mainWindow(), applicationTitle);
     findReplace = std::make_unique<QtFindReplaceDialog>(window.mainWindow());
+    // Link Internal's instruction box floats over the editor while shown.
+    linkMsgBox = std::make_unique<QtMultiLineBox>(client);
+    linkMsgBox->edit()->setObjectName(QStringLiteral("LinkMsgBox"));
+    linkMsgBox->edit()->setStyleSheet(QStringLiteral("background: #FFFFE1; color: black;"));
+    linkMsgBox->edit()->resize(260, 115);
+    linkMsgBox->edit()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    linkMsgBox->edit()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    linkMsgBox->setVisible(false);
+    linkMsgBox->widget()->raise();
 
     // A pane "gets the focus" when the focus moves anywhere inside its view.
     QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(), [this](QWidget*, QWidget* now) {

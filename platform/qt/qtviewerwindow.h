@@ -27,6 +27,7 @@ public:
     std::unique_ptr<QtTextBox> nameBox[2];
     std::unique_ptr<QtToolbar> toolbar;
     std::unique_ptr<QtPanel> splitter;
+    std::unique_ptr<QtMultiLineBox> linkMsgBox;
     std::unique_ptr<QtMenu> menu;
     std::unique_ptr<QtDialogs> dialogs;
     std::unique_ptr<QtFindReplaceDialog> findReplace;

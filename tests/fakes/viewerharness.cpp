@@ -17,6 +17,7 @@ ViewerHarness::ViewerHarness() {
     paths.helpProgram = QStringLiteral("/usr/bin/tarnwell-file-viewer");
     paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
     paths.searchEngine = QStringLiteral("duckduckgo");
+    linkMsgBox.setVisible(false);
 }
 
 shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
@@ -32,6 +33,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.menu = &menu;
     ui.dialogs = &dialogs;
     ui.findReplace = find.view();
+    ui.LinkMsgBox = &linkMsgBox;
     shell::ViewerServices services;
     services.files = &files;
     services.processes = &processes;

@@ -44,6 +44,7 @@ public:
     FakeMenu menu{shell::menuTree()};
     FakeDialogs dialogs;
     FakeFindReplace find;
+    FakeTextBox linkMsgBox; // hidden until Link Internal shows it
     platform::qt::QtFileSystem files;
     FakeProcessLauncher processes;
     FakeEventPump events;

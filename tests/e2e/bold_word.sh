@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Opens a page's source with F11, selects a word with the keyboard, makes
+# it bold with Ctrl+B and saves with Ctrl+S: the file holds "<B>word</B>"
+# and the refreshed left pane shows the bold word (bold text has a green
+# background in this page, so the check is a colour on screen).
+# Run under an X server (ctest runs it through xvfb-run).
+program="$1"
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_setup
+trap e2e_cleanup EXIT
+
+mkdir -p "$HOME/articles"
+page="$HOME/articles/bold.htm"
+printf '%s\r\n' '<HTML><HEAD><STYLE>' 'B { background: #00FF00 }' '</STYLE></HEAD>' \
+  '<BODY STYLE="font-size: 48px">' 'word and more' '</BODY></HTML>' >"$page"
+
+cd "$HOME/articles"
+e2e_start "$program" bold.htm
+eval "$(xdotool getwindowgeometry --shell "$win")"
+e2e_wait_pixel $((X + 200)) $((Y + 300)) "#FFFFFF"
+
+# green_in_left_pane: whether the left part of the window shows #00FF00.
+green_in_left_pane() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window root -crop "$((WIDTH / 2))x$((HEIGHT - 100))+$X+$((Y + 80))" +repage "$work/left.png" 2>/dev/null
+  convert "$work/left.png" -format %c histogram:info:- | grep -qi '#00FF00'
+}
+if green_in_left_pane; then echo "the page shows bold text before the edit"; exit 1; fi
+
+e2e_focus
+xdotool key F11
+sleep 1.5
+import -window root "$artifacts/bold-editor-open.png"
+
+# The editor has the keyboard: go to the word's line and select it.
+xdotool key --delay 40 ctrl+Home Down Down Down Down shift+Right shift+Right shift+Right shift+Right
+sleep 0.3
+import -window root "$artifacts/bold-word-selected.png"
+xdotool key ctrl+b
+sleep 0.3
+xdotool key ctrl+s
+
+for _ in $(seq 1 50); do
+  grep -q '<B>word</B> and more' "$page" && break
+  sleep 0.2
+done
+grep -q $'^<B>word</B> and more\r$' "$page" || { echo "saved file:"; cat -A "$page"; cat "$work/program.log"; exit 1; }
+
+shown=""
+for _ in $(seq 1 100); do
+  if green_in_left_pane; then shown=yes; break; fi
+  sleep 0.2
+done
+import -window root "$artifacts/bold-saved.png"
+[ -n "$shown" ] || { echo "the left pane does not show the bold word"; exit 1; }
+echo "word made bold, saved and shown"
+
+# Link Internal's first run shows its instruction box over the editor; a
+# click on the box cancels and hides it. The box is the only pale yellow
+# (#FFFFE1) on screen.
+box_pixel() {
+  import -window root "$work/screen.png" 2>/dev/null
+  { convert "$work/screen.png" txt:- | grep -m1 -i '#FFFFE1' | sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/'; } || true
+}
+xdotool key ctrl+l
+at=""
+for _ in $(seq 1 25); do
+  at="$(box_pixel)"
+  [ -n "$at" ] && break
+  sleep 0.2
+done
+import -window root "$artifacts/link-box-shown.png"
+[ -n "$at" ] || { echo "the instruction box did not appear"; exit 1; }
+read -r bx by <<<"$at"
+xdotool mousemove $((bx + 40)) $((by + 40)) click 1
+gone=""
+for _ in $(seq 1 25); do
+  [ -z "$(box_pixel)" ] && { gone=yes; break; }
+  sleep 0.2
+done
+import -window root "$artifacts/link-box-cancelled.png"
+[ -n "$gone" ] || { echo "a click on the instruction box did not hide it"; exit 1; }
+grep -q 'HREF' "$page" && { echo "a cancelled link changed the file"; exit 1; }
+echo "instruction box shown and cancelled by a click"
+echo "1 passed, 0 failed"
