@@ -13,7 +13,9 @@
 #include <cstdio>
 
 namespace {
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 // Words as a check meets them: mostly known words in several cases, with
 // misspellings, unknown words, hyphenated and prefixed forms among them.
@@ -27,11 +29,21 @@ QStringList sampleWords(const QString& folder) {
     while (s.step()) {
         const QString w = s.textValue(0);
         switch (i++ % 10) {
-        case 0: words << w.toUpper(); break;
-        case 1: words << w + ql("q"); break;       // unknown
-        case 2: words << ql("re") + w; break;      // prefix rule
-        case 3: words << w + ql("-") + w; break;   // hyphen rule
-        default: words << w; break;
+        case 0:
+            words << w.toUpper();
+            break;
+        case 1:
+            words << w + ql("q");
+            break; // unknown
+        case 2:
+            words << ql("re") + w;
+            break; // prefix rule
+        case 3:
+            words << w + ql("-") + w;
+            break; // hyphen rule
+        default:
+            words << w;
+            break;
         }
     }
     return words;
@@ -61,8 +73,10 @@ void run(const char* label, bool memory, const QString& folder, const QStringLis
             ++lookups;
         }
     const double seconds = double(t.nsecsElapsed()) / 1e9;
-    std::printf("%-11s open %8.1f ms   IsWordInLexicon %10.0f lookups/s  (%lld lookups, %.0f%% accepted)\n", label,
-                openMs, double(lookups) / seconds, lookups, 100.0 * double(accepted) / double(lookups));
+    std::printf(
+        "%-11s open %8.1f ms   IsWordInLexicon %10.0f lookups/s  (%lld lookups, %.0f%% accepted)\n",
+        label, openMs, double(lookups) / seconds, lookups,
+        100.0 * double(accepted) / double(lookups));
 }
 } // namespace
 

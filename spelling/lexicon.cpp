@@ -7,7 +7,9 @@
 
 namespace shell {
 namespace {
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 constexpr int kRed = 255;
 } // namespace
 
@@ -25,8 +27,10 @@ bool TarnwellFileViewer::OpenLexicon() {
     auto openDb = [&](const QString& file) -> std::unique_ptr<platform::LexiconDatabase> {
         if (!failedFile.isEmpty()) return nullptr;
         std::unique_ptr<platform::LexiconDatabase> db;
-        if (services_.lexicon) db = services_.lexicon->open(folder + file, &reason);
-        else reason = ql("no lexicon store");
+        if (services_.lexicon)
+            db = services_.lexicon->open(folder + file, &reason);
+        else
+            reason = ql("no lexicon store");
         if (!db) failedFile = file;
         return db;
     };
@@ -44,10 +48,11 @@ bool TarnwellFileViewer::OpenLexicon() {
     auto wordsDb = openDb(lex::wordsFile());
     auto words = openTable(wordsDb.get(), lex::wordsFile(), lex::wordsTable());
     if (!failedFile.isEmpty()) {
-        message(crJoin(crJoin(ql("The spelling lexicon is missing or cannot be opened, so the spell-check "
-                                 "does not start."),
-                              ql("Lexicon folder: ") + folder),
-                       failedFile + ql(": ") + reason));
+        message(crJoin(
+            crJoin(ql("The spelling lexicon is missing or cannot be opened, so the spell-check "
+                      "does not start."),
+                   ql("Lexicon folder: ") + folder),
+            failedFile + ql(": ") + reason));
         return false;
     }
     m.Velmora = std::move(velmora);
@@ -116,8 +121,7 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
         // The cursor still stands where it stood before the append.
         if (error == 0) m.LastWordID = std::int32_t(words.field(ql("id")).toLongLong());
     }
-    if (error != 0)
-        message(ql("Error #") + util::numberText(error) + ql(" while saving ") + w);
+    if (error != 0) message(ql("Error #") + util::numberText(error) + ql(" while saving ") + w);
 }
 
 void TarnwellFileViewer::CloseLexicon() {
@@ -152,6 +156,8 @@ void TarnwellFileViewer::BringOutSuggestionBox() {
     SuggestionBoxVisible = true;
 }
 
-void TarnwellFileViewer::HideSuggestionBox() { SuggestionBoxVisible = false; }
+void TarnwellFileViewer::HideSuggestionBox() {
+    SuggestionBoxVisible = false;
+}
 
 } // namespace shell

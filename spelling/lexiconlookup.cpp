@@ -5,7 +5,31 @@
 namespace spelling {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
+
+// Made once: every lookup names these.
+const QString& kText() {
+    static const QString s = QStringLiteral("Text");
+    return s;
+}
+const QString& kId() {
+    static const QString s = QStringLiteral("id");
+    return s;
+}
+const QString& kWordId() {
+    static const QString s = QStringLiteral("WordID");
+    return s;
+}
+const QString& kLinkId() {
+    static const QString s = QStringLiteral("LinkID");
+    return s;
+}
+const QString& kEqual() {
+    static const QString s = QStringLiteral("=");
+    return s;
+}
 
 // Equal as the "Text" index compares: ASCII letters without regard to case,
 // every other character exactly.
@@ -20,50 +44,59 @@ bool sameIgnoringAsciiCase(const QString& a, const QString& b) {
     return true;
 }
 
-bool inWords(platform::TableCursor& words, const QString& text) { return findWordId(words, text).has_value(); }
+bool inWords(platform::TableCursor& words, const QString& text) {
+    return findWordId(words, text).has_value();
+}
 
 } // namespace
 
 QString trimBlanks(const QString& s) {
     qsizetype a = 0, b = s.size();
-    while (a < b && s.at(a) == QLatin1Char(' ')) ++a;
-    while (b > a && s.at(b - 1) == QLatin1Char(' ')) --b;
+    while (a < b && s.at(a) == QLatin1Char(' '))
+        ++a;
+    while (b > a && s.at(b - 1) == QLatin1Char(' '))
+        --b;
     return s.mid(a, b - a);
 }
 
 std::optional<qint64> findWordId(platform::TableCursor& words, const QString& word) {
     if (word.isEmpty()) return std::nullopt;
-    words.setIndex(ql("Text"));
-    words.seek(ql("="), word);
+    words.setIndex(kText());
+    words.seek(kEqual(), word);
     if (words.noMatch()) return std::nullopt;
-    const qint64 first = words.field(ql("id")).toLongLong();
-    if (words.field(ql("Text")).toString() == word) return first;
+    const qint64 first = words.field(kId()).toLongLong();
+    if (words.field(kText()).toString() == word) return first;
     for (words.moveNext(); !words.eof(); words.moveNext()) {
-        const QString text = words.field(ql("Text")).toString();
+        const QString text = words.field(kText()).toString();
         if (!sameIgnoringAsciiCase(text, word)) break;
-        if (text == word) return words.field(ql("id")).toLongLong();
+        if (text == word) return words.field(kId()).toLongLong();
     }
     return first;
 }
 
 bool hasWordCategory(platform::TableCursor& velmora, qint64 wordId) {
-    velmora.setIndex(ql("WordID"));
-    velmora.seek(ql("="), wordId);
+    velmora.setIndex(kWordId());
+    velmora.seek(kEqual(), wordId);
     if (velmora.noMatch()) return true;
-    auto ofThisWord = [&] { return velmora.field(ql("WordID")).toLongLong() == wordId; };
-    auto categorised = [&] { return lexicon::isWordCategory(velmora.field(ql("LinkID")).toLongLong()); };
-    while (!velmora.eof() && ofThisWord() && !categorised()) velmora.moveNext();
-    if (velmora.eof()) velmora.seek(ql("="), wordId);
+    auto ofThisWord = [&] { return velmora.field(kWordId()).toLongLong() == wordId; };
+    auto categorised = [&] {
+        return lexicon::isWordCategory(velmora.field(kLinkId()).toLongLong());
+    };
+    while (!velmora.eof() && ofThisWord() && !categorised())
+        velmora.moveNext();
+    if (velmora.eof()) velmora.seek(kEqual(), wordId);
     return !velmora.eof() && ofThisWord() && categorised();
 }
 
-WordStatus wordStatus(platform::TableCursor& words, platform::TableCursor& velmora, const QString& word) {
+WordStatus wordStatus(platform::TableCursor& words, platform::TableCursor& velmora,
+                      const QString& word) {
     const auto id = findWordId(words, word);
     if (!id) return WordStatus::NotInWords;
     return hasWordCategory(velmora, *id) ? WordStatus::Accepted : WordStatus::NoCategory;
 }
 
-LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora, const QString& word) {
+LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora,
+                         const QString& word) {
     LexiconVerdict v;
     const QString w = trimBlanks(word);
     if (w.size() < 2) {

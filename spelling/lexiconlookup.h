@@ -20,7 +20,8 @@ bool hasWordCategory(platform::TableCursor& velmora, qint64 wordId);
 
 enum class WordStatus { NotInWords, NoCategory, Accepted };
 // The two steps together, for a spelling taken as it is.
-WordStatus wordStatus(platform::TableCursor& words, platform::TableCursor& velmora, const QString& word);
+WordStatus wordStatus(platform::TableCursor& words, platform::TableCursor& velmora,
+                      const QString& word);
 
 // The lexicon's verdict on a word of the document, with what the checker
 // shows when a hyphenated word fails on one of its parts.
@@ -35,7 +36,8 @@ struct LexiconVerdict {
     QString leftPart;       // the part before it
     bool oneCharacterAfterHyphen = false;
 };
-LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora, const QString& word);
+LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora,
+                         const QString& word);
 
 // Removes leading and trailing blanks (spaces), nothing else.
 QString trimBlanks(const QString& s);

@@ -7,7 +7,9 @@
 namespace spelling {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 // Accented capitals fold to their plain letter; the guillemet among the A's
 // is how the keys in existing lexicons were made, so it stays.
@@ -28,25 +30,48 @@ QChar foldAccent(QChar c) {
     return c;
 }
 
-bool isPlainCapital(QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; }
+bool isPlainCapital(QChar c) {
+    return c.unicode() >= u'A' && c.unicode() <= u'Z';
+}
 
 char classDigit(QChar c) {
     switch (c.unicode()) {
-    case u'B': case u'F': case u'P': case u'V': return '1';
-    case u'G': case u'J': case u'K': case u'Q': return '2';
-    case u'C': case u'S': case u'X': case u'Z': return '7';
-    case u'D': case u'T': return '3';
-    case u'L': return '4';
-    case u'M': case u'N': return '5';
-    case u'R': return '6';
-    default: return '0'; // vowels and H, W, Y
+    case u'B':
+    case u'F':
+    case u'P':
+    case u'V':
+        return '1';
+    case u'G':
+    case u'J':
+    case u'K':
+    case u'Q':
+        return '2';
+    case u'C':
+    case u'S':
+    case u'X':
+    case u'Z':
+        return '7';
+    case u'D':
+    case u'T':
+        return '3';
+    case u'L':
+        return '4';
+    case u'M':
+    case u'N':
+        return '5';
+    case u'R':
+        return '6';
+    default:
+        return '0'; // vowels and H, W, Y
     }
 }
 
 bool trimBlanks(QString& s) {
     qsizetype a = 0, b = s.size();
-    while (a < b && s.at(a) == QLatin1Char(' ')) ++a;
-    while (b > a && s.at(b - 1) == QLatin1Char(' ')) --b;
+    while (a < b && s.at(a) == QLatin1Char(' '))
+        ++a;
+    while (b > a && s.at(b - 1) == QLatin1Char(' '))
+        --b;
     s = s.mid(a, b - a);
     return !s.isEmpty();
 }
@@ -85,7 +110,8 @@ QString MakeSoundex(const QString& word) {
         {"SCE", "SE"},   {"SCY", "SY"},   {"SC", "SK"},   {"DGE", "J"},  {"DGY", "JE"},
         {"DGI", "JI"},   {"TIA", "SHA"},  {"TIO", "SHO"}, {"TCH", "CH"},
     };
-    for (const auto& r : rewrites) s.replace(ql(r[0]), ql(r[1]));
+    for (const auto& r : rewrites)
+        s.replace(ql(r[0]), ql(r[1]));
 
     if (s.endsWith(ql("GN"))) s.replace(s.size() - 2, 2, ql("N"));
     if (s.endsWith(ql("GNED"))) s.replace(s.size() - 4, 4, ql("ND"));
@@ -103,7 +129,8 @@ QString MakeSoundex(const QString& word) {
     }
 
     QString coded = s.left(1);
-    for (qsizetype i = 1; i < s.size(); ++i) coded.append(QLatin1Char(classDigit(s.at(i))));
+    for (qsizetype i = 1; i < s.size(); ++i)
+        coded.append(QLatin1Char(classDigit(s.at(i))));
 
     QString collapsed;
     for (qsizetype i = 0; i < coded.size(); ++i) {
@@ -116,8 +143,9 @@ QString MakeSoundex(const QString& word) {
 
 QString sortedLetters(const QString& word) {
     QString chars = word;
-    std::stable_sort(chars.begin(), chars.end(),
-                     [](QChar a, QChar b) { return a.toCaseFolded().unicode() < b.toCaseFolded().unicode(); });
+    std::stable_sort(chars.begin(), chars.end(), [](QChar a, QChar b) {
+        return a.toCaseFolded().unicode() < b.toCaseFolded().unicode();
+    });
     return chars;
 }
 

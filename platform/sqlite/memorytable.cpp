@@ -8,7 +8,9 @@
 namespace platform::sqlite {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 QByteArray foldAscii(QByteArray bytes) {
     for (char& c : bytes)
@@ -48,15 +50,17 @@ MemoryKey MemoryTable::keyOf(const Index& index, const QVariant& value) const {
         k.rank = 3;
         k.bytes = value.toByteArray();
         return k;
-    default: break;
+    default:
+        break;
     }
     // Text compared with a numeric column converts, as SQLite's affinity does.
     const QString text = value.toString();
     if (index.column >= 0 && !rows.empty()) {
-        bool numeric = false;
-        const double d = text.toDouble(&numeric);
         const int t = rows.front().at(index.column).typeId();
-        if (numeric && (t == QMetaType::LongLong || t == QMetaType::Double)) {
+        bool numeric = false;
+        const double d =
+            t == QMetaType::LongLong || t == QMetaType::Double ? text.toDouble(&numeric) : 0;
+        if (numeric) {
             k.rank = 1;
             k.number = d;
             return k;
@@ -67,8 +71,8 @@ MemoryKey MemoryTable::keyOf(const Index& index, const QVariant& value) const {
     return k;
 }
 
-std::shared_ptr<MemoryTable> MemoryTable::load(Database& db, const QString& table, const QStringList& columns,
-                                               QString* error) {
+std::shared_ptr<MemoryTable> MemoryTable::load(Database& db, const QString& table,
+                                               const QStringList& columns, QString* error) {
     auto t = std::make_shared<MemoryTable>();
     t->columns = columns;
     Statement all(db, ql("SELECT rowid, * FROM %1 ORDER BY rowid").arg(quoteName(table)));
@@ -80,7 +84,8 @@ std::shared_ptr<MemoryTable> MemoryTable::load(Database& db, const QString& tabl
     while (all.step()) {
         t->rowids.push_back(all.intValue(0));
         QVector<QVariant> row(n);
-        for (int i = 0; i < n; ++i) row[i] = all.value(i + 1);
+        for (int i = 0; i < n; ++i)
+            row[i] = all.value(i + 1);
         t->rows.push_back(std::move(row));
     }
     if (all.lastResult() != SQLITE_DONE) {
@@ -103,8 +108,12 @@ void MemoryTable::buildIndex(Index& index) const {
     }
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
-    // Rows are in rowid order, so a stable sort keeps equal keys by rowid.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    // Rows are in rowid order, so ties broken by row number keep equal keys by rowid.
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        if (keys[a] < keys[b]) return true;
+        if (keys[b] < keys[a]) return false;
+        return a < b;
+    });
     index.rows = order;
     index.keys.resize(n);
     index.firstText.clear();
@@ -112,9 +121,19 @@ void MemoryTable::buildIndex(Index& index) const {
     for (int p = n - 1; p >= 0; --p) {
         index.keys[p] = keys[order[p]];
         const MemoryKey& k = index.keys[p];
-        if (k.rank == 2) index.firstText.insert(k.bytes, p);
-        else if (k.rank == 1 && k.number == double(qint64(k.number))) index.firstInt.insert(qint64(k.number), p);
+        if (k.rank == 2)
+            index.firstText.insert(k.bytes, p);
+        else if (k.rank == 1 && k.number == double(qint64(k.number)))
+            index.firstInt.insert(qint64(k.number), p);
     }
+}
+
+int MemoryTable::columnOf(const QString& name) const {
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns.at(i) == name) return i;
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
 }
 
 MemoryTable::Index* MemoryTable::index(const QString& name) {
@@ -136,7 +155,7 @@ MemoryTable::Index* MemoryTable::index(const QString& name) {
 namespace {
 
 class MemoryCursor : public TableCursor {
-public:
+  public:
     explicit MemoryCursor(std::shared_ptr<MemoryTable> table) : t_(std::move(table)) {
         rowidOrder_.column = -1;
         t_->buildIndex(rowidOrder_);
@@ -145,12 +164,14 @@ public:
     }
 
     bool setIndex(const QString& name) override {
+        if (index_ != &rowidOrder_ && name == indexName_) return true;
         MemoryTable::Index* found = t_->index(name);
         if (!found) return false;
         if (found != index_) {
             index_ = found;
             pos_ = -1;
         }
+        indexName_ = name;
         return true;
     }
 
@@ -177,10 +198,8 @@ public:
 
     QVariant field(const QString& name) const override {
         if (pos_ < 0) return {};
-        const auto& row = t_->rows[index_->rows[pos_]];
-        for (int i = 0; i < t_->columns.size(); ++i)
-            if (t_->columns.at(i).compare(name, Qt::CaseInsensitive) == 0) return row.at(i);
-        return {};
+        const int column = t_->columnOf(name);
+        return column < 0 ? QVariant() : t_->rows[index_->rows[pos_]].at(column);
     }
 
     void moveNext() override {
@@ -202,13 +221,15 @@ public:
         QVector<QVariant> row(t_->columns.size());
         for (auto it = fields.begin(); it != fields.end(); ++it)
             for (int i = 0; i < t_->columns.size(); ++i)
-                if (t_->columns.at(i).compare(it.key(), Qt::CaseInsensitive) == 0) row[i] = it.value();
+                if (t_->columns.at(i).compare(it.key(), Qt::CaseInsensitive) == 0)
+                    row[i] = it.value();
         for (QVariant& v : row)
             if (v.typeId() == QMetaType::Int) v = QVariant(qint64(v.toInt()));
         const int currentRow = pos_ >= 0 ? index_->rows[pos_] : -1;
         t_->rowids.push_back(rowid);
         t_->rows.push_back(row);
-        for (auto& [n, idx] : t_->indexes) t_->buildIndex(*idx);
+        for (auto& [n, idx] : t_->indexes)
+            t_->buildIndex(*idx);
         t_->buildIndex(rowidOrder_);
         ++t_->version;
         version_ = t_->version;
@@ -216,11 +237,12 @@ public:
         return 0;
     }
 
-private:
+  private:
     // After another cursor stored a record, positions moved: find ours again.
     void refresh() {
         if (version_ == t_->version) return;
-        const int currentRow = pos_ >= 0 && pos_ < int(index_->rows.size()) ? index_->rows[pos_] : -1;
+        const int currentRow =
+            pos_ >= 0 && pos_ < int(index_->rows.size()) ? index_->rows[pos_] : -1;
         t_->buildIndex(rowidOrder_);
         version_ = t_->version;
         placeAt(currentRow);
@@ -236,6 +258,7 @@ private:
     std::shared_ptr<MemoryTable> t_;
     MemoryTable::Index rowidOrder_;
     MemoryTable::Index* index_ = nullptr;
+    QString indexName_;
     int pos_ = -1;
     int version_ = 0;
     bool noMatch_ = false;

@@ -33,19 +33,21 @@ struct MemoryKey {
 // A whole table read into memory, shared by the cursors of one database.
 struct MemoryTable {
     struct Index {
-        int column = -1;        // -1: rowid order
+        int column = -1; // -1: rowid order
         bool noCase = false;
-        std::vector<MemoryKey> keys; // in index order
-        std::vector<int> rows;       // row number at each index position
+        std::vector<MemoryKey> keys;      // in index order
+        std::vector<int> rows;            // row number at each index position
         QHash<QByteArray, int> firstText; // exact key -> first position, for "=" seeks
         QHash<qint64, int> firstInt;
     };
 
-    static std::shared_ptr<MemoryTable> load(Database& db, const QString& table, const QStringList& columns,
-                                             QString* error);
+    static std::shared_ptr<MemoryTable> load(Database& db, const QString& table,
+                                             const QStringList& columns, QString* error);
     // The index of that name, built on first use; nullptr when none.
     Index* index(const QString& name);
     MemoryKey keyOf(const Index& index, const QVariant& value) const;
+    // A column by name: exact spelling first, then any case; -1 when none.
+    int columnOf(const QString& name) const;
 
     QStringList columns;
     std::vector<qint64> rowids;

@@ -16,7 +16,7 @@ namespace platform::sqlite {
 // a row is available; reset() makes the statement runnable again and keeps
 // its bindings until they are bound anew.
 class Database {
-public:
+  public:
     enum class Mode { ReadWrite, ReadOnly, Create };
     Database() = default;
     Database(const QString& path, Mode mode);
@@ -33,13 +33,13 @@ public:
     QString errorMessage() const;
     sqlite3* handle() const { return db_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     int openError_ = SQLITE_OK;
 };
 
 class Statement {
-public:
+  public:
     Statement() = default;
     Statement(Database& db, const QString& sql);
     ~Statement();
@@ -64,7 +64,7 @@ public:
     QString textValue(int column) const;
     bool isNull(int column) const;
 
-private:
+  private:
     sqlite3_stmt* stmt_ = nullptr;
     int last_ = SQLITE_OK;
 };

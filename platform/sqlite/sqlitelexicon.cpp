@@ -10,7 +10,9 @@
 namespace platform::sqlite {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 void setError(QString* error, const QString& text) {
     if (error) *error = text;
@@ -37,13 +39,14 @@ IndexColumn findIndex(Database& db, const QString& table, const QString& name) {
 QStringList tableColumns(Database& db, const QString& table) {
     QStringList columns;
     Statement info(db, ql("PRAGMA table_info(%1)").arg(quoteName(table)));
-    while (info.step()) columns << info.textValue(1);
+    while (info.step())
+        columns << info.textValue(1);
     return columns;
 }
 
 // Inserts one record in a transaction of its own; 0 or SQLite's error code.
-int insertRecord(Database& db, const QString& table, const QStringList& columns, const QVariantMap& fields,
-                 QString* error, qint64* rowid) {
+int insertRecord(Database& db, const QString& table, const QStringList& columns,
+                 const QVariantMap& fields, QString* error, qint64* rowid) {
     QStringList names, marks;
     QVariantList values;
     for (auto it = fields.begin(); it != fields.end(); ++it) {
@@ -58,13 +61,15 @@ int insertRecord(Database& db, const QString& table, const QStringList& columns,
         marks << ql("?%1").arg(values.size() + 1);
         values << it.value();
     }
-    Statement insert(db, ql("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(quoteName(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+    Statement insert(
+        db, ql("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(quoteName(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
     if (!insert.ok()) {
         setError(error, db.errorMessage());
         return db.errorCode();
     }
-    for (int i = 0; i < values.size(); ++i) insert.bind(i + 1, values.at(i));
+    for (int i = 0; i < values.size(); ++i)
+        insert.bind(i + 1, values.at(i));
     insert.step();
     if (insert.lastResult() != SQLITE_DONE) {
         const int code = db.errorCode();
@@ -77,14 +82,15 @@ int insertRecord(Database& db, const QString& table, const QStringList& columns,
 
 // A cursor answered by SQLite: every move is one indexed statement.
 class SqlCursor : public TableCursor {
-public:
+  public:
     SqlCursor(Database& db, QString table, QStringList columns)
         : db_(db), table_(std::move(table)), columns_(std::move(columns)) {
         prepare(IndexColumn{});
     }
 
     bool setIndex(const QString& index) override {
-        if (index.compare(indexName_, Qt::CaseInsensitive) == 0 && !indexName_.isEmpty()) return true;
+        if (index.compare(indexName_, Qt::CaseInsensitive) == 0 && !indexName_.isEmpty())
+            return true;
         const IndexColumn found = findIndex(db_, table_, index);
         if (found.column.isEmpty()) return false;
         indexName_ = index;
@@ -127,7 +133,7 @@ public:
         return insertRecord(db_, table_, columns_, fields, error, &rowid);
     }
 
-private:
+  private:
     // Columns of every row read: the index key, the rowid, then the table's.
     void prepare(const IndexColumn& index) {
         const QString key = index.column.isEmpty()
@@ -137,11 +143,12 @@ private:
         const QString select = ql("SELECT %1, rowid, * FROM %2 ").arg(key, quoteName(table_));
         const QString order = ql(" ORDER BY %1, rowid").arg(key);
         seekEqual_ = Statement(db_, select + ql("WHERE %1 = ?1").arg(key) + order + ql(" LIMIT 1"));
-        seekAtLeast_ = Statement(db_, select + ql("WHERE %1 >= ?1").arg(key) + order + ql(" LIMIT 1"));
+        seekAtLeast_ =
+            Statement(db_, select + ql("WHERE %1 >= ?1").arg(key) + order + ql(" LIMIT 1"));
         // The plain ">=" gives SQLite a range on the index to start from; the
         // row value alone would make it scan the index from its beginning.
-        next_ = Statement(db_, select + ql("WHERE %1 >= ?1 AND (%1, rowid) > (?1, ?2)").arg(key) + order +
-                                   ql(" LIMIT 1"));
+        next_ = Statement(db_, select + ql("WHERE %1 >= ?1 AND (%1, rowid) > (?1, ?2)").arg(key) +
+                                   order + ql(" LIMIT 1"));
         last_ = Statement(db_, select + ql("ORDER BY %1 DESC, rowid DESC LIMIT 1").arg(key));
         current_ = false;
     }
@@ -151,7 +158,8 @@ private:
         if (current_) {
             const int n = s.columnCount();
             values_.resize(n);
-            for (int i = 0; i < n; ++i) values_[i] = s.value(i);
+            for (int i = 0; i < n; ++i)
+                values_[i] = s.value(i);
         }
         s.reset();
     }
@@ -167,8 +175,9 @@ private:
 };
 
 class SqliteLexiconDatabase : public LexiconDatabase {
-public:
-    SqliteLexiconDatabase(Database db, bool fromMemory) : db_(std::move(db)), fromMemory_(fromMemory) {}
+  public:
+    SqliteLexiconDatabase(Database db, bool fromMemory)
+        : db_(std::move(db)), fromMemory_(fromMemory) {}
 
     std::unique_ptr<TableCursor> openTable(const QString& table, QString* error) override {
         const QStringList columns = tableColumns(db_, table);
@@ -181,15 +190,18 @@ public:
         if (!shared) {
             shared = MemoryTable::load(db_, table, columns, error);
             if (!shared) return nullptr;
-            shared->findIndex = [this, table](const QString& name) { return findIndex(db_, table, name); };
-            shared->insert = [this, table, columns](const QVariantMap& fields, QString* err, qint64* rowid) {
+            shared->findIndex = [this, table](const QString& name) {
+                return findIndex(db_, table, name);
+            };
+            shared->insert = [this, table, columns](const QVariantMap& fields, QString* err,
+                                                    qint64* rowid) {
                 return insertRecord(db_, table, columns, fields, err, rowid);
             };
         }
         return makeMemoryCursor(shared);
     }
 
-private:
+  private:
     Database db_;
     bool fromMemory_;
     std::map<QString, std::shared_ptr<MemoryTable>> tables_;
@@ -202,7 +214,8 @@ std::unique_ptr<LexiconDatabase> SqliteLexiconStore::open(const QString& path, Q
     if (db.ok()) {
         // SQLite opens lazily: reading the schema tells a database from any other file.
         Statement probe(db, ql("SELECT count(*) FROM sqlite_master"));
-        if (probe.ok() && probe.step()) return std::make_unique<SqliteLexiconDatabase>(std::move(db), options_.serveFromMemory);
+        if (probe.ok() && probe.step())
+            return std::make_unique<SqliteLexiconDatabase>(std::move(db), options_.serveFromMemory);
     }
     setError(error, ql("%1 (SQLite error %2)").arg(db.errorMessage()).arg(db.errorCode()));
     return nullptr;

@@ -15,7 +15,7 @@ namespace platform::sqlite {
 // per-word lookups of a check; appended records still go to the file first
 // and join the memory copy only once stored.
 class SqliteLexiconStore : public LexiconStore {
-public:
+  public:
     struct Options {
         bool serveFromMemory = false;
     };
@@ -23,7 +23,7 @@ public:
     explicit SqliteLexiconStore(Options options) : options_(options) {}
     std::unique_ptr<LexiconDatabase> open(const QString& path, QString* error = nullptr) override;
 
-private:
+  private:
     Options options_;
 };
 

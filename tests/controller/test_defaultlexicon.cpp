@@ -13,7 +13,9 @@ using platform::sqlite::Database;
 using platform::sqlite::Statement;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 const QString kFolder = QString::fromUtf8(TFV_DEFAULT_LEXICON);
 
 // Words as the document check hands them over: runs of letters with inner
@@ -30,19 +32,28 @@ QStringList wordsOf(const QString& text) {
 }
 
 const char* const kOrdinaryPage =
-    "When the bidding was over, West led the king of hearts and declarer paused to count his winners. "
-    "He could see ten tricks if the diamonds broke evenly, but a bad split would leave him a trick short. "
-    "The safest line was to win the first trick in hand, draw two rounds of trumps and then play on "
+    "When the bidding was over, West led the king of hearts and declarer paused to count his "
+    "winners. "
+    "He could see ten tricks if the diamonds broke evenly, but a bad split would leave him a trick "
+    "short. "
+    "The safest line was to win the first trick in hand, draw two rounds of trumps and then play "
+    "on "
     "clubs, keeping the ace of diamonds as an entry to dummy. East followed with a small heart and "
-    "later discarded a spade, which told the whole story. Experienced players don't rush at such moments; "
+    "later discarded a spade, which told the whole story. Experienced players don't rush at such "
+    "moments; "
     "they think about what the opponents' cards must be before they touch the table. Yesterday my "
-    "neighbor's daughter asked me why anyone would spend a quiet afternoon playing cards with strangers. "
-    "I explained that the game rewards patience, memory and careful reasoning, and that a partnership "
-    "grows stronger with every session. She laughed, borrowed a book about the game from the library, "
-    "and promised to come to the club next Tuesday. The weather was beautiful, the coffee was strong, "
+    "neighbor's daughter asked me why anyone would spend a quiet afternoon playing cards with "
+    "strangers. "
+    "I explained that the game rewards patience, memory and careful reasoning, and that a "
+    "partnership "
+    "grows stronger with every session. She laughed, borrowed a book about the game from the "
+    "library, "
+    "and promised to come to the club next Tuesday. The weather was beautiful, the coffee was "
+    "strong, "
     "and by the evening everybody agreed that it had been a wonderful, well-organized tournament. "
     "Our opponents bid Stayman over the notrump opening, found the doubleton in spades and made an "
-    "overtrick after a successful finesse and an elegant endplay against the Blackwood enthusiasts.";
+    "overtrick after a successful finesse and an elegant endplay against the Blackwood "
+    "enthusiasts.";
 
 const char* const kMisspelledPage =
     "recieve seperate definately occured accomodate untill beleive goverment neccessary wierd "
@@ -55,7 +66,7 @@ const char* const kMisspelledPage =
 
 class DefaultLexiconTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ordinaryPage_accepted_misspelledPage_rejected();
     void bothWaysOfServing_agree();
     void recordedMisspellings_pointAtTheirWord_andRankLow();
@@ -83,13 +94,16 @@ void DefaultLexiconTest::ordinaryPage_accepted_misspelledPage_rejected() {
 
 void DefaultLexiconTest::bothWaysOfServing_agree() {
     platform::sqlite::SqliteLexiconStore statements, memory({true});
-    auto w1 = statements.open(kFolder + qs("quarn words.accdb")), l1 = statements.open(kFolder + qs("qn.accdb"));
-    auto w2 = memory.open(kFolder + qs("quarn words.accdb")), l2 = memory.open(kFolder + qs("qn.accdb"));
+    auto w1 = statements.open(kFolder + qs("quarn words.accdb")),
+         l1 = statements.open(kFolder + qs("qn.accdb"));
+    auto w2 = memory.open(kFolder + qs("quarn words.accdb")),
+         l2 = memory.open(kFolder + qs("qn.accdb"));
     QVERIFY(w1 && l1 && w2 && l2);
     auto words1 = w1->openTable(qs("Words")), velmora1 = l1->openTable(qs("Velmora"));
     auto words2 = w2->openTable(qs("Words")), velmora2 = l2->openTable(qs("Velmora"));
-    const QStringList sample = wordsOf(qs(kOrdinaryPage) + qs(" ") + qs(kMisspelledPage) +
-                                       qs(" Polish polish MAY may re- unwell x-ray well-knwn abcd-e"));
+    const QStringList sample =
+        wordsOf(qs(kOrdinaryPage) + qs(" ") + qs(kMisspelledPage) +
+                qs(" Polish polish MAY may re- unwell x-ray well-knwn abcd-e"));
     for (const QString& w : sample) {
         const auto a = spelling::checkWord(*words1, *velmora1, w);
         const auto b = spelling::checkWord(*words2, *velmora2, w);
@@ -106,14 +120,16 @@ void DefaultLexiconTest::recordedMisspellings_pointAtTheirWord_andRankLow() {
     QVERIFY(total.intValue(0) > 1000);
     // Every recorded misspelling: FreqUsed 4 or more, one 31015 entry whose
     // startID is an entry of a word that the Wikipedia table names as its correction.
-    Statement bad(words, qs("SELECT w.Text FROM Words w JOIN qn.Velmora v ON v.WordID = w.id "
-                            "LEFT JOIN qn.Velmora s ON s.ID = v.startID "
-                            "LEFT JOIN Words r ON r.id = s.WordID "
-                            "WHERE w.Tag = 3 AND (w.FreqUsed < 4 OR v.LinkID <> 31015 OR r.Text IS NULL OR "
-                            "NOT EXISTS (SELECT 1 FROM qn.\"z_Misspelling-Wikipedia\" z "
-                            "            WHERE z.Wrong = w.Text AND z.Right = r.Text))"));
+    Statement bad(
+        words, qs("SELECT w.Text FROM Words w JOIN qn.Velmora v ON v.WordID = w.id "
+                  "LEFT JOIN qn.Velmora s ON s.ID = v.startID "
+                  "LEFT JOIN Words r ON r.id = s.WordID "
+                  "WHERE w.Tag = 3 AND (w.FreqUsed < 4 OR v.LinkID <> 31015 OR r.Text IS NULL OR "
+                  "NOT EXISTS (SELECT 1 FROM qn.\"z_Misspelling-Wikipedia\" z "
+                  "            WHERE z.Wrong = w.Text AND z.Right = r.Text))"));
     QStringList wrong;
-    while (bad.step()) wrong << bad.textValue(0);
+    while (bad.step())
+        wrong << bad.textValue(0);
     QCOMPARE(wrong, QStringList());
     // Ordinary words keep a class below 4, so the ranking keeps them.
     Statement ordinary(words, qs("SELECT count(*) FROM Words WHERE Tag <> 3 AND FreqUsed >= 4"));
@@ -130,8 +146,11 @@ void DefaultLexiconTest::heldOutMisspellings_areNotLoaded() {
     QVERIFY(lines.size() > 200);
     Database links(kFolder + qs("qn.accdb"), Database::Mode::ReadOnly);
     Database words(kFolder + qs("quarn words.accdb"), Database::Mode::ReadOnly);
-    Statement inTable(links, qs("SELECT count(*) FROM \"z_Misspelling-Wikipedia\" WHERE Wrong = ?1 COLLATE BINARY"));
-    Statement recorded(words, qs("SELECT count(*) FROM Words WHERE Text = ?1 COLLATE BINARY AND Tag = 3"));
+    Statement inTable(
+        links,
+        qs("SELECT count(*) FROM \"z_Misspelling-Wikipedia\" WHERE Wrong = ?1 COLLATE BINARY"));
+    Statement recorded(words,
+                       qs("SELECT count(*) FROM Words WHERE Text = ?1 COLLATE BINARY AND Tag = 3"));
     for (const QString& line : lines) {
         const QString wrong = line.section(QLatin1Char('\t'), 0, 0);
         inTable.reset();

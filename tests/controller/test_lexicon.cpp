@@ -9,7 +9,9 @@ using fakes::FakeTextEditor;
 using fakes::ViewerHarness;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // A harness whose lexicon folder holds a small lexicon, and an editor text.
 struct Checking {
@@ -30,17 +32,19 @@ struct Checking {
         editor().setSelLength(length);
     }
     int wordCount() {
-        platform::sqlite::Database db(lex.folder + qs("quarn words.accdb"), platform::sqlite::Database::Mode::ReadOnly);
+        platform::sqlite::Database db(lex.folder + qs("quarn words.accdb"),
+                                      platform::sqlite::Database::Mode::ReadOnly);
         platform::sqlite::Statement s(db, qs("SELECT count(*) FROM Words"));
         return s.step() ? int(s.intValue(0)) : -1;
     }
 };
 
-bool sameMarks(const std::vector<FakeTextEditor::Mark>& got, const std::vector<FakeTextEditor::Mark>& want) {
+bool sameMarks(const std::vector<FakeTextEditor::Mark>& got,
+               const std::vector<FakeTextEditor::Mark>& want) {
     if (got.size() != want.size()) return false;
     for (size_t i = 0; i < got.size(); ++i)
-        if (got[i].start != want[i].start || got[i].length != want[i].length || got[i].color != want[i].color ||
-            got[i].bold != want[i].bold)
+        if (got[i].start != want[i].start || got[i].length != want[i].length ||
+            got[i].color != want[i].color || got[i].bold != want[i].bold)
             return false;
     return true;
 }
@@ -48,7 +52,7 @@ bool sameMarks(const std::vector<FakeTextEditor::Mark>& got, const std::vector<F
 
 class LexiconTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void open_missingLexicon_namesFolderAndDoesNotStart();
     void open_brokenFile_namesFileAndDoesNotStart();
     void open_bringsOutBoxOnlyForNonBlankEditor();
@@ -119,7 +123,8 @@ void LexiconTest::hyphen_unknownLeftPart_marksItAlone() {
     QCOMPARE(c.v->SuggestionWord, qs("abcd"));
     QCOMPARE(c.editor().selStart(), 3);
     QCOMPARE(c.editor().selLength(), 4);
-    QVERIFY(sameMarks(c.editor().marks, {{3, 6, 0, false}, {3, 6, -1, false}, {3, 4, 255, false}, {3, 4, -1, true}}));
+    QVERIFY(sameMarks(c.editor().marks,
+                      {{3, 6, 0, false}, {3, 6, -1, false}, {3, 4, 255, false}, {3, 4, -1, true}}));
 }
 
 void LexiconTest::hyphen_unknownLeftPart_longerRight_marksNothing() {
@@ -167,8 +172,11 @@ void LexiconTest::addWord_appendsRecordAndIsThenKnown() {
     QCOMPARE(c.v->basSpellingChecker.LastWordID, 4); // the highest id before the append
     QVERIFY(c.v->IsWordInLexicon(qs("Stayman")));
 
-    platform::sqlite::Database db(c.lex.folder + qs("quarn words.accdb"), platform::sqlite::Database::Mode::ReadOnly);
-    platform::sqlite::Statement s(db, qs("SELECT id, Text, Soundex, Tag, Sorted, FreqUsed FROM Words WHERE Text = 'Stayman'"));
+    platform::sqlite::Database db(c.lex.folder + qs("quarn words.accdb"),
+                                  platform::sqlite::Database::Mode::ReadOnly);
+    platform::sqlite::Statement s(
+        db,
+        qs("SELECT id, Text, Soundex, Tag, Sorted, FreqUsed FROM Words WHERE Text = 'Stayman'"));
     QVERIFY(s.step());
     QCOMPARE(s.intValue(0), 5);
     QCOMPARE(s.textValue(1), qs("Stayman"));
@@ -193,7 +201,8 @@ void LexiconTest::addWord_twice_twoRecords() {
 
 void LexiconTest::addWord_failure_reportsErrorAndKeepsFile() {
     Checking c;
-    QVERIFY(c.lex.execOnWords(qs("CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    QVERIFY(c.lex.execOnWords(
+        qs("CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'no'); END")));
     QVERIFY(c.v->OpenLexicon());
     c.v->basSpellingChecker.LastWordID = 77;
     c.v->AddWordToLexicon(qs("endplay"));
@@ -215,7 +224,8 @@ void LexiconTest::close_reportsCompletionUnlessFlagged() {
     c.v->basSpellingChecker.SuggestionWork = {qs("x")};
     c.v->CloseLexicon();
     QCOMPARE(c.h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
-    QVERIFY(c.v->SuggestionWord.isEmpty() && c.v->SuggestionReplacement.isEmpty() && c.v->SuggestionList.isEmpty());
+    QVERIFY(c.v->SuggestionWord.isEmpty() && c.v->SuggestionReplacement.isEmpty() &&
+            c.v->SuggestionList.isEmpty());
     QVERIFY(c.v->basSpellingChecker.SuggestionWork.isEmpty());
     QVERIFY(!c.v->basSpellingChecker.isOpen());
     QVERIFY(!c.v->SuggestionBoxVisible);

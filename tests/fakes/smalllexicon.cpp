@@ -23,8 +23,9 @@ SmallLexicon::SmallLexicon(const QString& f) : folder(f) {
 
 qint64 SmallLexicon::addWord(const QString& text, const QList<int>& links, double freqUsed) {
     const qint64 id = nextWordId_++;
-    Statement w(words_, QStringLiteral("INSERT INTO Words (id, Text, Soundex, Tag, Sorted, FreqUsed) "
-                                       "VALUES (?1, ?2, ?3, 1, ?4, ?5)"));
+    Statement w(words_,
+                QStringLiteral("INSERT INTO Words (id, Text, Soundex, Tag, Sorted, FreqUsed) "
+                               "VALUES (?1, ?2, ?3, 1, ?4, ?5)"));
     w.bindInt(1, id);
     w.bind(2, text);
     w.bind(3, spelling::MakeSoundex(text));
@@ -32,7 +33,8 @@ qint64 SmallLexicon::addWord(const QString& text, const QList<int>& links, doubl
     w.bind(5, freqUsed < 0 ? QVariant() : QVariant(freqUsed));
     w.step();
     for (int link : links) {
-        Statement v(links_, QStringLiteral("INSERT INTO Velmora (ID, WordID, LinkID) VALUES (?1, ?2, ?3)"));
+        Statement v(links_,
+                    QStringLiteral("INSERT INTO Velmora (ID, WordID, LinkID) VALUES (?1, ?2, ?3)"));
         v.bindInt(1, nextEntryId_++);
         v.bindInt(2, id);
         v.bindInt(3, link);
@@ -49,7 +51,10 @@ qint64 SmallLexicon::addMisspelling(const QString& wrong, const QString& right) 
     entry.bindInt(1, rightId);
     const qint64 start = entry.step() ? entry.intValue(0) : 0;
     const qint64 id = addWord(wrong, {}, 9);
-    Statement v(links_, QStringLiteral("INSERT INTO Velmora (ID, WordID, LinkID, startID) VALUES (?1, ?2, 31015, ?3)"));
+    Statement v(
+        links_,
+        QStringLiteral(
+            "INSERT INTO Velmora (ID, WordID, LinkID, startID) VALUES (?1, ?2, 31015, ?3)"));
     v.bindInt(1, nextEntryId_++);
     v.bindInt(2, id);
     v.bindInt(3, start);
@@ -58,12 +63,16 @@ qint64 SmallLexicon::addMisspelling(const QString& wrong, const QString& right) 
 }
 
 void SmallLexicon::addWikipediaPair(const QString& wrong, const QString& right) {
-    Statement s(links_, QStringLiteral("INSERT INTO \"z_Misspelling-Wikipedia\" (Wrong, Right) VALUES (?1, ?2)"));
+    Statement s(
+        links_,
+        QStringLiteral("INSERT INTO \"z_Misspelling-Wikipedia\" (Wrong, Right) VALUES (?1, ?2)"));
     s.bind(1, wrong);
     s.bind(2, right);
     s.step();
 }
 
-bool SmallLexicon::execOnWords(const QString& sql) { return words_.exec(sql); }
+bool SmallLexicon::execOnWords(const QString& sql) {
+    return words_.exec(sql);
+}
 
 } // namespace fakes

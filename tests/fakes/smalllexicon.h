@@ -11,7 +11,7 @@ namespace fakes {
 // and indexes), for tests. Words get ids 1, 2, ... in the order added and
 // each link a `Velmora` entry numbered 1, 2, ...
 class SmallLexicon {
-public:
+  public:
     explicit SmallLexicon(const QString& folder); // folder ends with "/"
 
     // A word with `Velmora` entries of the given link types (none: a word
@@ -26,7 +26,7 @@ public:
 
     QString folder;
 
-private:
+  private:
     platform::sqlite::Database links_, words_;
     qint64 nextWordId_ = 1, nextEntryId_ = 1;
 };

@@ -11,7 +11,9 @@ using spelling::LexiconVerdict;
 using Hyphen = spelling::LexiconVerdict::Hyphen;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct Lexicon {
     QTemporaryDir dir;
@@ -26,12 +28,12 @@ struct Lexicon {
         lex.addWord(qs("write"), {30020});
         lex.addWord(qs("fix"), {30020});
         lex.addWord(qs("Polish"), {30050});
-        lex.addWord(qs("polish"), {31000});       // entries all outside the categories
-        lex.addWord(qs("added"), {});             // added by hand: no entries
-        lex.addWord(qs("late"), {31000, 30210});  // a category after another link
+        lex.addWord(qs("polish"), {31000});      // entries all outside the categories
+        lex.addWord(qs("added"), {});            // added by hand: no entries
+        lex.addWord(qs("late"), {31000, 30210}); // a category after another link
         lex.addWord(qs("teh"), {});
         lex.addMisspelling(qs("recieve"), qs("the"));
-        lex.addWord(qs("last"), {31000, 31001});  // the table's last entries
+        lex.addWord(qs("last"), {31000, 31001}); // the table's last entries
         wordsDb = store.open(lex.folder + qs("quarn words.accdb"));
         linksDb = store.open(lex.folder + qs("qn.accdb"));
         words = wordsDb->openTable(qs("Words"));
@@ -43,7 +45,7 @@ struct Lexicon {
 
 class TestLexiconLookup : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void verdict_data();
     void verdict();
     void hyphen_data();
@@ -57,7 +59,8 @@ void TestLexiconLookup::verdict_data() {
     QTest::addColumn<bool>("accepted");
     for (bool memory : {false, true}) {
         auto row = [&](const char* name, const char* word, bool accepted) {
-            QTest::addRow("%s_%s", name, memory ? "memory" : "statements") << memory << qs(word) << accepted;
+            QTest::addRow("%s_%s", name, memory ? "memory" : "statements")
+                << memory << qs(word) << accepted;
         };
         row("empty_known", "", true);
         row("oneLetter_knownWithoutLookup", "q", true);
@@ -104,11 +107,16 @@ void TestLexiconLookup::hyphen_data() {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("left");
     QTest::addColumn<bool>("oneAfter");
-    QTest::newRow("leftUnknown_oneLetterAfter") << qs("abcd-e") << int(Hyphen::LeftPartUnknown) << 5 << qs("abcd") << true;
-    QTest::newRow("leftUnknown_longerRight") << qs("abcd-ef") << int(Hyphen::LeftPartUnknown) << 5 << qs("abcd") << false;
-    QTest::newRow("rightUnknown") << qs("well-knwn") << int(Hyphen::RightPartUnknown) << 5 << qs("well") << false;
-    QTest::newRow("firstHyphenSplits") << qs("well-kn-wn") << int(Hyphen::RightPartUnknown) << 5 << qs("well") << false;
-    QTest::newRow("shortLeft") << qs("x-ray") << int(Hyphen::LeftPartUnknown) << 2 << qs("x") << false;
+    QTest::newRow("leftUnknown_oneLetterAfter")
+        << qs("abcd-e") << int(Hyphen::LeftPartUnknown) << 5 << qs("abcd") << true;
+    QTest::newRow("leftUnknown_longerRight")
+        << qs("abcd-ef") << int(Hyphen::LeftPartUnknown) << 5 << qs("abcd") << false;
+    QTest::newRow("rightUnknown") << qs("well-knwn") << int(Hyphen::RightPartUnknown) << 5
+                                  << qs("well") << false;
+    QTest::newRow("firstHyphenSplits")
+        << qs("well-kn-wn") << int(Hyphen::RightPartUnknown) << 5 << qs("well") << false;
+    QTest::newRow("shortLeft") << qs("x-ray") << int(Hyphen::LeftPartUnknown) << 2 << qs("x")
+                               << false;
 }
 
 void TestLexiconLookup::hyphen() {

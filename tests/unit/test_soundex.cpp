@@ -6,7 +6,7 @@
 
 class TestSoundex : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void makeSoundex_data();
     void makeSoundex();
     void caseAndBlanks_giveSameKey();
@@ -83,8 +83,10 @@ void TestSoundex::makeSoundex() {
 }
 
 void TestSoundex::caseAndBlanks_giveSameKey() {
-    QCOMPARE(spelling::MakeSoundex(QStringLiteral("Knight")), spelling::MakeSoundex(QStringLiteral("KNIGHT")));
-    QCOMPARE(spelling::MakeSoundex(QStringLiteral(" phone")), spelling::MakeSoundex(QStringLiteral("PHONE ")));
+    QCOMPARE(spelling::MakeSoundex(QStringLiteral("Knight")),
+             spelling::MakeSoundex(QStringLiteral("KNIGHT")));
+    QCOMPARE(spelling::MakeSoundex(QStringLiteral(" phone")),
+             spelling::MakeSoundex(QStringLiteral("PHONE ")));
     QCOMPARE(spelling::MakeSoundex(QString::fromUtf8("\u00e9t\u00e9")),
              spelling::MakeSoundex(QStringLiteral("ETE")));
 }

@@ -13,7 +13,9 @@ using platform::TableCursor;
 using platform::sqlite::SqliteLexiconStore;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct Fixture {
     QTemporaryDir dir;
@@ -35,12 +37,14 @@ struct Fixture {
     }
 };
 
-qint64 id(const TableCursor& c) { return c.field(qs("id")).toLongLong(); }
+qint64 id(const TableCursor& c) {
+    return c.field(qs("id")).toLongLong();
+}
 } // namespace
 
 class TestSqliteLexicon : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void modes_data();
     void textIndex_equalSeekIgnoresCase_walksByAddition_data() { modes_data(); }
     void textIndex_equalSeekIgnoresCase_walksByAddition();
@@ -172,7 +176,8 @@ void TestSqliteLexicon::addNew_keepsPosition_isFoundAfterwards() {
 void TestSqliteLexicon::addNew_failure_reportsCodeAndChangesNothing() {
     QFETCH(bool, memory);
     Fixture f(memory);
-    QVERIFY(f.lex.execOnWords(qs("CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(f.lex.execOnWords(qs(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     auto w = f.table("Words");
     QString error;
     QCOMPARE(w->addNew({{qs("id"), 6}, {qs("Text"), qs("x")}}, &error), 19); // SQLITE_CONSTRAINT

