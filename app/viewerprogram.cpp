@@ -88,6 +88,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.events = &events_;
     services.transfer = &transfer_;
     services.monitors = monitors_.get();
+    services.lexicon = &lexicon_;
 
     const QString commandLine = shell::joinArguments(arguments, QDir::currentPath());
     viewer_ = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);

@@ -2,6 +2,7 @@
 
 #include "platform/qt/qtsystem.h"
 #include "platform/qt/qtviewerwindow.h"
+#include "platform/sqlite/sqlitelexicon.h"
 #include "shell/tarnwellfileviewer.h"
 
 #include <QStringList>
@@ -32,6 +33,8 @@ private:
     platform::qt::QtEventPump events_;
     platform::qt::QtTransfer transfer_;
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
+    // Lookups of a check are answered from memory, the file read once per check.
+    platform::sqlite::SqliteLexiconStore lexicon_{platform::sqlite::SqliteLexiconStore::Options{true}};
     std::unique_ptr<shell::TarnwellFileViewer> viewer_;
 };
 

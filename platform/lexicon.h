@@ -8,19 +8,29 @@
 namespace platform {
 
 // A table cursor with named indexes, the operations the spelling checker
-// uses on the lexicon tables.
+// uses on the lexicon tables. The cursor walks the records in the order of
+// its current index (records with equal keys in the order they were added);
+// a text index may compare without regard to case, so a seek can land on a
+// record whose spelling differs in case from the key.
 class TableCursor {
 public:
     virtual ~TableCursor() = default;
+    // False when the table has no index of that name (the index is unchanged).
     virtual bool setIndex(const QString& index) = 0;
-    // `op` is "=" or ">="; afterwards noMatch() tells whether it found nothing.
+    // `op` is "=" (the first record whose key equals `key`) or ">=" (the
+    // first whose key is not below it); afterwards noMatch() tells whether
+    // it found nothing, and then there is no current record.
     virtual void seek(const QString& op, const QVariant& key) = 0;
     virtual bool noMatch() const = 0;
+    // True when there is no current record (past the end, or after a failed seek).
     virtual bool eof() const = 0;
+    // A field of the current record by name (any case); a null QVariant for
+    // an empty field or when there is no current record.
     virtual QVariant field(const QString& name) const = 0;
     virtual void moveNext() = 0;
     virtual void moveLast() = 0;
-    // Appends a record; returns 0 or the store's error number.
+    // Appends a record as one transaction; the current record stays the one
+    // it was. Returns 0 or the store's error number (the table unchanged).
     virtual int addNew(const QVariantMap& fields, QString* error = nullptr) = 0;
 };
 
@@ -33,6 +43,8 @@ public:
 class LexiconStore {
 public:
     virtual ~LexiconStore() = default;
+    // Opens an existing database file for reading and writing; nullptr (and
+    // the reason in `error`) when it is missing or not a database.
     virtual std::unique_ptr<LexiconDatabase> open(const QString& path, QString* error = nullptr) = 0;
 };
 

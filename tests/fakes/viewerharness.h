@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/qtfilesystem.h"
+#include "platform/sqlite/sqlitelexicon.h"
 #include "shell/menutree.h"
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
@@ -50,6 +51,7 @@ public:
     FakeEventPump events;
     FakeTransfer transfer;
     FakeMonitorSystem monitors{&window};
+    platform::sqlite::SqliteLexiconStore lexicon;
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
 };

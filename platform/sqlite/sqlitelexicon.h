@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/lexicon.h"
+
+namespace platform::sqlite {
+
+// The lexicon store on SQLite files. A table's named index is the SQLite
+// index called "<table>.<name>" (or just "<name>") on one column; its
+// collation decides how seeks compare (NOCASE: without regard to case).
+//
+// Cursors seek with prepared, indexed statements. With `serveFromMemory`
+// each database instead reads a table whole when a cursor on it first
+// opens and answers seeks from sorted in-memory indexes built the same way
+// (same order, same collation), which is several times faster for the
+// per-word lookups of a check; appended records still go to the file first
+// and join the memory copy only once stored.
+class SqliteLexiconStore : public LexiconStore {
+  public:
+    struct Options {
+        bool serveFromMemory = false;
+    };
+    SqliteLexiconStore() = default;
+    explicit SqliteLexiconStore(Options options) : options_(options) {}
+    std::unique_ptr<LexiconDatabase> open(const QString& path, QString* error = nullptr) override;
+
+  private:
+    Options options_;
+};
+
+} // namespace platform::sqlite

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/lexicon.h"
+
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+namespace spelling {
+
+// The spelling checker's own state, kept for the whole run: the open
+// lexicon and the cursors every lookup moves, and the flags and work
+// values the check's steps hand to each other.
+struct SpellingCheckerState {
+    // qn.accdb with its `Velmora` cursor and the "z_Misspelling-Wikipedia"
+    // cursor that the suggestions read; "quarn words.accdb" with `Words`.
+    std::unique_ptr<platform::LexiconDatabase> linksDatabase;
+    std::unique_ptr<platform::LexiconDatabase> wordsDatabase;
+    std::unique_ptr<platform::TableCursor> Velmora;
+    std::unique_ptr<platform::TableCursor> MisspellingWikipedia;
+    std::unique_ptr<platform::TableCursor> Words;
+
+    // The "id" of the word last found by the suggestion ranking (0: none).
+    std::int32_t LastWordID = 0;
+    // Set by the commands that end a check before its scan ran out; the
+    // close then shows no completion message and clears it.
+    bool NoCompletionMessage = false;
+    // The suggestion generator's work array.
+    QStringList SuggestionWork;
+
+    bool isOpen() const { return Words && Velmora; }
+};
+
+} // namespace spelling
