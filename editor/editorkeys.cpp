@@ -34,8 +34,4 @@ void TarnwellFileViewer::Text1_MouseDown(int, int button) {
     if (button == platform::RightButton) ui_.menu->popup(QStringLiteral("mH"));
 }
 
-// Words are checked against the lexicon once it is in place; until then
-// typing is not checked.
-void TarnwellFileViewer::CheckTypedWord(int, const platform::KeyEvent&) {}
-
 } // namespace shell

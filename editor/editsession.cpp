@@ -134,6 +134,7 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             SavedText[1] = editor.text();
             editorFolder_ = PaneFolder[1];
             editorFile_ = PaneFileName[1];
+            OpenTypingLexicon(true);
             return;
         }
         const auto answer = ui_.dialogs->input(

@@ -121,6 +121,17 @@ public:
     // Checks the word just before the caret of editor `index` as the key
     // `key` is about to end it; marks it red or blue, or plain.
     void CheckTypedWord(int index, const platform::KeyEvent& key);
+    // The lexicon as typing reads it, opened at the first word typed and
+    // kept open; reopened after a word is added.
+    std::unique_ptr<platform::LexiconDatabase> TypingWordsDatabase;
+    std::unique_ptr<platform::LexiconDatabase> TypingLinksDatabase;
+    std::unique_ptr<platform::TableCursor> TypingWords;
+    std::unique_ptr<platform::TableCursor> TypingVelmora;
+    bool TypingCheckOff = false; // the lexicon could not be opened
+    bool TypingCheckToldOff = false;
+    // Opens typing's lexicon unless it is open; when it cannot be opened,
+    // typing goes unchecked and, if `tell`, the user hears of it once.
+    bool OpenTypingLexicon(bool tell);
 
     // ---- HTML authoring ----------------------------------------------------
     // Tag commands: the selection of Text1(ActivePane) wrapped in markup.

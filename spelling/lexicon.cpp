@@ -97,6 +97,11 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
 
 void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     auto& m = basSpellingChecker;
+    // Typing's own cursors are reopened, so that they see the new word.
+    TypingWords.reset();
+    TypingVelmora.reset();
+    TypingWordsDatabase.reset();
+    TypingLinksDatabase.reset();
     const QString w = spelling::trimBlanks(word);
     if (w.isEmpty()) return;
     m.SuggestionWork.clear();

@@ -168,16 +168,18 @@ void QtTextEditor::setSelText(const QString& text) {
     edit_->setTextCursor(c);
 }
 
+// With a selection the format applies to it; without one it is the format
+// of the text typed next at the caret.
 void QtTextEditor::setSelColor(int color) {
     QTextCharFormat f;
     f.setForeground(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
-    edit_->textCursor().mergeCharFormat(f);
+    edit_->mergeCurrentCharFormat(f);
 }
 
 void QtTextEditor::setSelBold(bool bold) {
     QTextCharFormat f;
     f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    edit_->textCursor().mergeCharFormat(f);
+    edit_->mergeCurrentCharFormat(f);
 }
 
 void QtTextEditor::setFocus() { edit_->setFocus(Qt::OtherFocusReason); }

@@ -1,6 +1,7 @@
 // The editors' own keys and mouse: Ctrl+E and Ctrl+M run their commands
 // without the editor seeing the key, Esc closes the find dialog, the right
 // button pops up the HTML menu, and focus or a click picks the editor.
+#include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/viewerharness.h"
 
 #include <QtTest>
@@ -10,6 +11,46 @@ using platform::KeyEvent;
 
 namespace {
 QString qs(const char* s) { return QString::fromUtf8(s); }
+
+constexpr int kRed = 255;
+constexpr int kBlue = 16711680;
+
+// An editor over a small lexicon: "well" and "known" with categories,
+// "stayman" known but without any category link, "polish" with only a
+// link outside the categories.
+struct Typing {
+    ViewerHarness h;
+    fakes::SmallLexicon lex{h.paths.lexiconFolder};
+    shell::TarnwellFileViewer* v = nullptr;
+    Typing() {
+        lex.addWord(qs("well"), {30040});
+        lex.addWord(qs("known"), {30030});
+        lex.addWord(qs("the"), {30000});
+        lex.addWord(qs("John"), {30050});
+        lex.addWord(qs("stayman"), {});
+        lex.addWord(qs("polish"), {31000});
+        v = &h.start();
+        h.text1[1].setVisible(true);
+    }
+    // Types `text` at the caret, then presses `key`: returns the mark left
+    // on the word before the caret (0 plain, -1 nothing checked).
+    int typeThen(const QString& text, int keyCode, int shift = 0) {
+        auto& e = h.text1[1];
+        e.setSelText(text);
+        e.marks.clear();
+        const int caret = e.selStart();
+        KeyEvent key{keyCode, shift};
+        e.onKeyDown(key);
+        if (e.selStart() != caret) return -2; // the caret must stay put
+        for (const auto& m : e.marks)
+            if (m.color > 0 && m.length > 0) return m.color;
+        return e.marks.empty() ? -1 : 0;
+    }
+    int markOn(const QString& text, int keyCode = 32, int shift = 0) {
+        h.text1[1].setText(QString());
+        return typeThen(text, keyCode, shift);
+    }
+};
 } // namespace
 
 class EditorKeysTest : public QObject {
@@ -19,6 +60,10 @@ private slots:
     void escape_closesFindDialog();
     void rightButton_popsUpHtmlMenu();
     void focusAndClick_pickTheEditor();
+    void typedWord_marks_data();
+    void typedWord_marks();
+    void typedWord_upArrowChecksWholeWord();
+    void typedWord_missingLexicon_typingGoesOn();
 };
 
 void EditorKeysTest::controlKeys_runCommandsAndEatTheKey() {
@@ -69,6 +114,86 @@ void EditorKeysTest::focusAndClick_pickTheEditor() {
     QCOMPARE(v.ActivePane, 1);
     h.text1[0].onClick();
     QCOMPARE(v.ActivePane, 0);
+}
+
+void EditorKeysTest::typedWord_marks_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("shift");
+    QTest::addColumn<int>("mark");
+    QTest::newRow("unknown word then space: red") << qs("helo") << 32 << 0 << kRed;
+    QTest::newRow("known word: plain") << qs("the") << 32 << 0 << 0;
+    QTest::newRow("any case: plain") << qs("THE") << 32 << 0 << 0;
+    QTest::newRow("no category link: blue") << qs("polish") << 32 << 0 << kBlue;
+    QTest::newRow("no Velmora entry at all: plain") << qs("stayman") << 32 << 0 << 0;
+    QTest::newRow("possessive of a known word") << qs("John's") << 32 << 0 << 0;
+    QTest::newRow("both parts of a hyphenated word") << qs("well-known") << 32 << 0 << 0;
+    QTest::newRow("only the first part known") << qs("well-knwn") << 32 << 0 << kRed;
+    QTest::newRow("a full stop ends a word") << qs("helo") << 190 << 0 << kRed;
+    QTest::newRow("digits never checked") << qs("1234") << 32 << 0 << -1;
+    QTest::newRow("word cut at a digit") << qs("4helo") << 32 << 0 << kRed;
+    QTest::newRow("Shift+Space does not check") << qs("helo") << 32 << 1 << -1;
+    QTest::newRow("Backspace does not check") << qs("helo") << 8 << 0 << -1;
+    QTest::newRow("Enter does not check") << qs("helo") << 13 << 0 << -1;
+    QTest::newRow("Left arrow does not check") << qs("helo") << 37 << 0 << -1;
+    QTest::newRow("a letter does not check") << qs("helo") << 65 << 0 << -1;
+    QTest::newRow("F5 does not check") << qs("helo") << 116 << 0 << -1;
+    QTest::newRow("after markup, the word alone") << qs("<B>helo") << 32 << 0 << kRed;
+}
+
+void EditorKeysTest::typedWord_marks() {
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(int, shift);
+    QFETCH(int, mark);
+    Typing t;
+    QCOMPARE(t.markOn(text, key, shift), mark);
+}
+
+void EditorKeysTest::typedWord_upArrowChecksWholeWord() {
+    Typing t;
+    auto& e = t.h.text1[1];
+    e.setText(qs("x helo y"));
+    e.setSelStart(4); // inside "he|lo"
+    KeyEvent up{38, 0};
+    e.onKeyDown(up);
+    const auto red = std::find_if(e.marks.begin(), e.marks.end(), [](const auto& m) { return m.color == kRed; });
+    QVERIFY(red != e.marks.end());
+    QCOMPARE(red->start, 2);
+    QCOMPARE(red->length, 4);
+    QCOMPARE(e.selStart(), 6); // the caret stands after the whole word
+
+    // Correcting the word and ending it again turns it plain.
+    e.setText(qs("helo"));
+    e.setSelStart(4);
+    KeyEvent space{32, 0};
+    e.onKeyDown(space);
+    e.setText(qs("the"));
+    e.setSelStart(3);
+    e.marks.clear();
+    e.onKeyDown(space);
+    QCOMPARE(e.marks.front().start, 0);
+    QCOMPARE(e.marks.front().color, 0);
+    QVERIFY(t.h.dialogs.messages.empty());
+}
+
+void EditorKeysTest::typedWord_missingLexicon_typingGoesOn() {
+    ViewerHarness h;
+    h.withLexicon = false;
+    const QString page = h.writeFile(qs("home/a.htm"), "text");
+    h.start(page + qs(" ") + page);
+    // Told once, when the file opened for editing.
+    QCOMPARE(h.dialogs.messages.size(), 1u);
+    QVERIFY(h.dialogs.messages[0].text.startsWith(qs("Words are not checked as you type")));
+    h.text1[1].setText(qs("helo"));
+    h.text1[1].setSelStart(4);
+    KeyEvent space{32, 0};
+    h.text1[1].onKeyDown(space);
+    QCOMPARE(space.keyCode, 32);
+    QVERIFY(h.text1[1].marks.empty());
+    h.menu.choose(qs("mEditHTML"));
+    h.menu.choose(qs("mEditHTML"));
+    QCOMPARE(h.dialogs.messages.size(), 1u);
 }
 
 QTEST_GUILESS_MAIN(EditorKeysTest)

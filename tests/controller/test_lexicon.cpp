@@ -69,6 +69,7 @@ class LexiconTest : public QObject {
 
 void LexiconTest::open_missingLexicon_namesFolderAndDoesNotStart() {
     ViewerHarness h;
+    h.withLexicon = false;
     auto& v = h.create();
     h.text1[1].setText(qs("text"));
     QVERIFY(!v.OpenLexicon());
@@ -106,6 +107,7 @@ void LexiconTest::open_bringsOutBoxOnlyForNonBlankEditor() {
 
 void LexiconTest::present_byDatabaseOrApplicationPage() {
     ViewerHarness h;
+    h.withLexicon = false;
     auto& v = h.create();
     QVERIFY(!v.lexiconPresent());
     h.writeFile(qs("Quarn/Index.htm"), "<HTML></HTML>");

@@ -8,6 +8,10 @@ e2e_setup() {
   export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   data="$XDG_DATA_HOME/TarnwellFileViewer"
+  # The lexicon as the set-up installs it.
+  if [ -n "${E2E_LEXICON:-}" ] && [ -d "$E2E_LEXICON" ]; then
+    mkdir -p "$XDG_DATA_HOME/Quarn" && cp "$E2E_LEXICON"/*.accdb "$XDG_DATA_HOME/Quarn/"
+  fi
   artifacts="${E2E_ARTIFACTS:-$work/artifacts}"
   mkdir -p "$artifacts"
   if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & wm=$!; sleep 0.5; fi

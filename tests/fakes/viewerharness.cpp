@@ -21,6 +21,10 @@ ViewerHarness::ViewerHarness() {
 }
 
 shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
+    if (withLexicon && !QFileInfo::exists(paths.lexiconFolder + QStringLiteral("quarn words.accdb"))) {
+        QDir().mkpath(paths.lexiconFolder);
+        emptyLexicon = std::make_unique<SmallLexicon>(paths.lexiconFolder);
+    }
     shell::ViewerUi ui;
     ui.window = &window;
     for (int i = 0; i < 2; ++i) {

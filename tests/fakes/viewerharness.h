@@ -6,6 +6,7 @@
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
 #include "tests/fakes/fakefindreplace.h"
+#include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/fakeservices.h"
 
 #include <QTemporaryDir>
@@ -54,6 +55,11 @@ public:
     platform::sqlite::SqliteLexiconStore lexicon;
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
+
+    // Unless a test has put a lexicon in place (or asked for none), an
+    // empty one stands in the lexicon folder, as the set-up installs one.
+    bool withLexicon = true;
+    std::unique_ptr<SmallLexicon> emptyLexicon;
 };
 
 } // namespace fakes

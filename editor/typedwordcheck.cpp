@@ -1,0 +1,95 @@
+// The check of each word as it is typed: red for a spelling the lexicon
+// does not have, blue for one without a word category, plain otherwise.
+#include "shell/tarnwellfileviewer.h"
+
+#include "editor/typedword.h"
+#include "spelling/lexiconlookup.h"
+#include "spelling/lexiconschema.h"
+#include "util/strings.h"
+
+namespace shell {
+
+using util::qs;
+
+namespace {
+constexpr int kRed = 255;
+constexpr int kBlue = 16711680;
+} // namespace
+
+bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
+    if (TypingWords && TypingVelmora) return true;
+    if (!TypingCheckOff) {
+        namespace lex = spelling::lexicon;
+        QString reason;
+        const QString folder = paths_.lexiconFolder;
+        if (services_.lexicon) {
+            TypingLinksDatabase = services_.lexicon->open(folder + lex::linksFile(), &reason);
+            TypingWordsDatabase = services_.lexicon->open(folder + lex::wordsFile(), &reason);
+        }
+        if (TypingLinksDatabase) TypingVelmora = TypingLinksDatabase->openTable(lex::linksTable(), &reason);
+        if (TypingWordsDatabase) TypingWords = TypingWordsDatabase->openTable(lex::wordsTable(), &reason);
+        if (TypingWords && TypingVelmora) return true;
+        TypingCheckOff = true;
+        TypingWords.reset();
+        TypingVelmora.reset();
+    }
+    // Said when a file opens for editing, never in the middle of typing,
+    // where a message box would swallow the keys that follow.
+    if (tell && !TypingCheckToldOff) {
+        TypingCheckToldOff = true;
+        message(crJoin(qs("Words are not checked as you type: the spelling lexicon is missing or "
+                          "cannot be opened."),
+                       qs("Lexicon folder: ") + paths_.lexiconFolder));
+    }
+    return false;
+}
+
+void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key) {
+    auto& editor = *ui_.Text1[index];
+    const editor::TypedWord w = editor::typedWord(editor.text(), editor.selStart(), key.keyCode, key.shift);
+    if (!w.check || TypingCheckOff) return;
+
+    // A check in progress holds the lexicon open; otherwise typing keeps
+    // its own cursors, opened once.
+    platform::TableCursor* words = basSpellingChecker.Words.get();
+    platform::TableCursor* velmora = basSpellingChecker.Velmora.get();
+    if (!words || !velmora) {
+        if (!OpenTypingLexicon(false)) return;
+        words = TypingWords.get();
+        velmora = TypingVelmora.get();
+    }
+
+    // The word as written; a possessive "'s" dropped; a hyphenated word by
+    // its parts, the outcome being the last part looked up.
+    std::optional<qint64> id = spelling::findWordId(*words, w.word);
+    if (!id && w.word.endsWith(QLatin1String("'s"))) id = spelling::findWordId(*words, w.word.chopped(2));
+    if (!id && w.word.contains(QLatin1Char('-'))) {
+        const qsizetype dash = w.word.indexOf(QLatin1Char('-'));
+        id = spelling::findWordId(*words, w.word.left(dash));
+        if (id) id = spelling::findWordId(*words, w.word.mid(dash + 1));
+    }
+
+    editor.setSelStart(w.start);
+    editor.setSelLength(w.end - w.start);
+    int mark = 0;
+    if (!id)
+        mark = kRed;
+    else if (!spelling::hasWordCategory(*velmora, *id))
+        mark = kBlue;
+    if (mark != 0) {
+        editor.setSelColor(mark);
+        editor.setSelBold(true);
+        // Only the character after the word is made plain again, so that
+        // what is typed next does not take the mark.
+        editor.setSelStart(w.end);
+        editor.setSelLength(1);
+    }
+    editor.setSelColor(0);
+    editor.setSelBold(false);
+    editor.setSelStart(w.end);
+    // What is typed next is plain, whatever the mark before it.
+    editor.setSelColor(0);
+    editor.setSelBold(false);
+}
+
+} // namespace shell
