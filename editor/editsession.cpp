@@ -134,6 +134,8 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             SavedText[1] = editor.text();
             editorFolder_ = PaneFolder[1];
             editorFile_ = PaneFileName[1];
+            // Undo texts kept for the previous file must not reach this one.
+            ClearBridgeUndo();
             return;
         }
         const auto answer = ui_.dialogs->input(
