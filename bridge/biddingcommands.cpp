@@ -15,6 +15,7 @@ using util::qs;
 
 void TarnwellFileViewer::mBiddingFont_Click() {
     auto& editor = *ui_.Text1[ActivePane];
+    if (!editor.visible()) return; // the HTML menu is off then: nothing is being edited
     editor.setSelText(bridge::biddingFont(editor.selText()));
     int index = 0;
     mSave_Click(index);
