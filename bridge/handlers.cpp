@@ -3,6 +3,21 @@
 
 namespace shell {
 
-void TarnwellFileViewer::registerBridgeHandlers() {}
+void TarnwellFileViewer::registerBridgeHandlers() {
+    auto on = [this](const char* name, std::function<void(int)> handler) {
+        registerHandler(QString::fromLatin1(name), std::move(handler));
+    };
+    on("mSuits2Symbols", [this](int) { mSuits2Symbols_Click(); });
+    on("mUndoSuits2Symbols", [this](int) { mUndoSuits2Symbols_Click(); });
+    on("mSuitSymbol", [this](int i) { mSuitSymbol_Click(i); });
+    on("mSymbolsForHands", [this](int) { mSymbolsForHands_Click(); });
+    on("mBiddingFont", [this](int) { mBiddingFont_Click(); });
+    on("mInsertBidFont", [this](int) { mInsertBidFont_Click(); });
+    on("mUndoBidFont", [this](int) { mUndoBidFont_Click(); });
+    // The window creates both undo entries available; they are available
+    // only while an undo is pending, and none is at start.
+    menu("mUndoSuits2Symbols").setEnabled(false);
+    menu("mUndoBidFont").setEnabled(false);
+}
 
 } // namespace shell

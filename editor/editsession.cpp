@@ -135,6 +135,8 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             editorFolder_ = PaneFolder[1];
             editorFile_ = PaneFileName[1];
             OpenTypingLexicon(true);
+            // Undo texts kept for the previous file must not reach this one.
+            ClearBridgeUndo();
             return;
         }
         const auto answer = ui_.dialogs->input(

@@ -170,6 +170,24 @@ public:
     std::int16_t HideBlockCounter = 0;
 
     // ---- bridge notation ---------------------------------------------------
+    // The editor's whole text before the first Insert Bidding Font since it
+    // was last cleared; empty when no undo is pending.
+    QString BidFontOriginalText;
+    void mSuits2Symbols_Click();
+    void mUndoSuits2Symbols_Click();
+    void mSuitSymbol_Click(int index);
+    void mSymbolsForHands_Click();
+    void mBiddingFont_Click();
+    void mInsertBidFont_Click();
+    void mUndoBidFont_Click();
+    // Withdraws the pending undos of the bridge commands (and their menu
+    // entries): the text they keep belongs to the file the editor held, and
+    // must never be restored into another.
+    void ClearBridgeUndo();
+    // Copies each named suit image that the edited document's folder lacks
+    // into it, telling the user the first time in a run.
+    void ProvideSuitImages(const QStringList& imageNames);
+    bool suitImagesReported_ = false;
 
     // ---- spelling ----------------------------------------------------------
     // The spelling checker's module state (lexicon, cursors, flags).

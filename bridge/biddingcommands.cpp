@@ -1,0 +1,73 @@
+// Bidding Font, Insert Bidding Font and Undo Bidding Font: auctions in the
+// fixed-width bidding font.
+#include "shell/tarnwellfileviewer.h"
+
+#include "bridge/auctions.h"
+#include "bridge/suitnotation.h"
+#include "util/numbers.h"
+#include "util/strings.h"
+
+namespace shell {
+
+using platform::Answer;
+using platform::Buttons;
+using util::qs;
+
+void TarnwellFileViewer::mBiddingFont_Click() {
+    auto& editor = *ui_.Text1[ActivePane];
+    if (!editor.visible()) return; // the HTML menu is off then: nothing is being edited
+    editor.setSelText(bridge::biddingFont(editor.selText()));
+    int index = 0;
+    mSave_Click(index);
+}
+
+void TarnwellFileViewer::mInsertBidFont_Click() {
+    auto& editor = *ui_.Text1[1];
+    if (!editor.visible()) {
+        message(qs("You are not editing a file,\rso there is nothing to convert."));
+        return;
+    }
+    const Answer answer = message(qs("This function looks for bids in the\rfile and puts them in a Courier font.\r\r"
+                                     "It assumes that you have already\rconverted Suits To Symbols and\r"
+                                     "that bids are in a format like\r 1C-1D-P-1H, 1S... or \r"
+                                     " 1C-(1D)-P-(1H), 1S...\r\rDo it?"),
+                                  Buttons::YesNo);
+    if (answer != Answer::Yes) return;
+    const QString text = editor.text();
+    const bridge::AuctionMarkup marked = bridge::setAuctionsInBiddingFont(text);
+    if (marked.auctions == 0) {
+        message(qs("No auctions were found that are not\ralready in the bidding font."));
+        return;
+    }
+    if (BidFontOriginalText.isEmpty()) BidFontOriginalText = text;
+    menu("mUndoBidFont").setEnabled(true);
+    // The caret stays where it was (within the longer text).
+    const int caret = editor.selStart();
+    editor.setText(marked.text);
+    editor.setSelStart(std::min(caret, static_cast<int>(marked.text.size())));
+    ActivePane = 1;
+    int index = 0;
+    mSave_Click(index);
+    if (editor.text() != SavedText[1]) return;
+    message(qs("Auctions set in the bidding font:") + util::numberText(marked.auctions) + qs("."));
+}
+
+void TarnwellFileViewer::mUndoBidFont_Click() {
+    auto& editor = *ui_.Text1[1];
+    if (BidFontOriginalText.isEmpty()) return;
+    if (!editor.visible()) {
+        message(qs("You are not editing a file,\rso there is nothing to undo."));
+        return;
+    }
+    editor.setText(BidFontOriginalText);
+    if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Bidding Font")) == Answer::Cancel)
+        return;
+    ActivePane = 1;
+    int index = 0;
+    mSave_Click(index);
+    if (editor.text() != SavedText[1]) return; // not saved: the undo stays pending
+    BidFontOriginalText.clear();
+    menu("mUndoBidFont").setEnabled(false);
+}
+
+} // namespace shell

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Opens an article with bids, F11 to edit its source, Edit > Bidding Suits to
+# Symbols: the file on disk holds the image tags, the suit images lie beside
+# it, and the left pane shows red and black suit symbols. Run under an X
+# server (ctest runs it through xvfb-run).
+program="$1"
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_setup
+trap e2e_cleanup EXIT
+
+mkdir -p "$HOME/articles"
+page="$HOME/articles/bidding.htm"
+# Blue text on white: every pure black or pure red pixel is a suit image.
+{
+  printf '<HTML><HEAD><TITLE>Bidding</TITLE></HEAD><BODY TEXT="#0000FF" BGCOLOR="#FFFFFF">\r\n'
+  printf '<H1>Opening 1S</H1>\r\n'
+  for i in 1 2 3 4 5 6; do
+    printf '<P STYLE="font-size:20px">1C-(1D)-1H-(2S), 3C-(3D)-4H-(4S) and 7C 7D 7H 7S</P>\r\n'
+  done
+  printf '</BODY></HTML>'
+} >"$page"
+cd "$HOME/articles"
+e2e_start "$program" bidding.htm
+eval "$(xdotool getwindowgeometry --shell "$win")"
+e2e_wait_pixel $((X + 300)) $((Y + 400)) "#FFFFFF"
+
+# count_colour COLOUR: pixels of that colour in the left half of the window.
+count_colour() {
+  import -window root -crop "$((WIDTH / 2 - 40))x$((HEIGHT - 160))+$((X + 10))+$((Y + 120))" -depth 8 txt:- 2>/dev/null |
+    grep -c "$1" || true
+}
+[ "$(count_colour '#FF0000')" -lt 20 ] || { echo "red before the conversion"; exit 1; }
+
+e2e_focus
+xdotool key F11
+sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$win")"
+# Edit > Bidding Suits to Symbols with the mouse: the menu is opened from
+# the keyboard, and its entry is the fifth row below the popup's top
+# (Edit HTML, Find/Replace Text, SpellCheck Document, SpellCheck Word, each
+# group after a separator).
+xdotool key alt+e
+sleep 0.7
+popup=""
+for w in $(xdotool search --onlyvisible --pid "$pid"); do
+  [ "$w" = "$win" ] && continue
+  eval "$(xdotool getwindowgeometry --shell "$w" | sed 's/^/P_/')"
+  [ "$P_HEIGHT" -lt 400 ] && popup="$w" && break
+done
+[ -n "$popup" ] || { echo "the Edit menu did not open"; exit 1; }
+import -window root "$artifacts/suits-to-symbols-menu.png"
+xdotool mousemove $((P_X + 80)) $((P_Y + 104)) sleep 0.3 click 1
+sleep 1.5
+# The note about the copied images, then the closing message.
+for _ in 1 2; do
+  dialog="$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | grep -v "^$win\$" | tail -1 || true)"
+  [ -n "$dialog" ] && xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  xdotool key Return
+  sleep 0.8
+done
+sleep 1
+
+grep -q '1<IMG SRC="C.gif">-(1<IMG SRC="D.gif">)' "$page" || { echo "the saved file lacks the image tags"; head -c 600 "$page"; exit 1; }
+grep -q 'Opening 1<IMG SRC="S1.gif">' "$page" || { echo "the heading lacks its heading image"; exit 1; }
+for image in C.gif D.gif H.gif S.gif S1.gif; do
+  [ -s "$HOME/articles/$image" ] || { echo "$image was not copied next to the article"; exit 1; }
+done
+
+red=0; black=0
+for _ in $(seq 1 50); do
+  red="$(count_colour '#FF0000')"; black="$(count_colour '#000000')"
+  [ "$red" -ge 400 ] && [ "$black" -ge 400 ] && break
+  sleep 0.2
+done
+import -window root "$artifacts/suits-to-symbols.png"
+[ "$red" -ge 400 ] || { echo "too few red pixels in the left pane: $red"; exit 1; }
+[ "$black" -ge 400 ] || { echo "too few black pixels in the left pane: $black"; exit 1; }
+echo "red $red, black $black"
+echo "1 passed, 0 failed"
