@@ -28,7 +28,12 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
         }
         if (TypingLinksDatabase) TypingVelmora = TypingLinksDatabase->openTable(lex::linksTable(), &reason);
         if (TypingWordsDatabase) TypingWords = TypingWordsDatabase->openTable(lex::wordsTable(), &reason);
-        if (TypingWords && TypingVelmora) return true;
+        if (TypingWords && TypingVelmora) {
+            // The first lookup loads the lexicon's index: let it happen now,
+            // as the file opens, rather than in the middle of a word.
+            spelling::hasWordCategory(*TypingVelmora, spelling::findWordId(*TypingWords, qs("the")).value_or(0));
+            return true;
+        }
         TypingCheckOff = true;
         TypingWords.reset();
         TypingVelmora.reset();

@@ -1,0 +1,69 @@
+// The as-you-type check on the default lexicon: the time each word-ending
+// key takes in the real editor, through the real controller. Run with the
+// default lexicon's folder as the argument (ctest builds it into
+// build/<preset>/default-lexicon).
+#include "app/viewerprogram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: typing_bench LEXICON_FOLDER\n");
+        return 2;
+    }
+    QTemporaryDir home;
+    const QString lexicon = QString::fromLocal8Bit(argv[1]);
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/share")).toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
+    QDir().mkpath(home.path() + QStringLiteral("/share/Quarn"));
+    for (const char* f : {"qn.accdb", "quarn words.accdb", "dictionary.accdb"})
+        QFile::copy(lexicon + QLatin1Char('/') + QLatin1String(f),
+                    home.path() + QStringLiteral("/share/Quarn/") + QLatin1String(f));
+    const QString page = home.path() + QStringLiteral("/notes.htm");
+    QFile out(page);
+    out.open(QIODevice::WriteOnly);
+    out.write("<HTML><BODY></BODY></HTML>");
+    out.close();
+
+    app::ViewerProgram::allowRunningAsRoot();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("TarnwellFileViewer"));
+    QElapsedTimer t;
+    t.start();
+    app::ViewerProgram program({page, page}); // the same file twice: its source in the editor
+    program.viewer().Form_Load();
+    const double startMs = t.nsecsElapsed() / 1e6;
+
+    auto& editor = *program.widgets().editor[1];
+    const QStringList words = QStringLiteral(
+        "the declarer played a small club from dummy and west followed with the queen helo wrold "
+        "finesse endplay notrump doubleton stayman blackwood well-known partner's recieve seperate")
+                                  .split(QLatin1Char(' '));
+    std::vector<double> us;
+    for (int round = 0; round < 20; ++round) {
+        for (const QString& w : words) {
+            editor.setText(w);
+            editor.setSelStart(static_cast<int>(w.size()));
+            platform::KeyEvent space{32, 0};
+            t.restart();
+            editor.onKeyDown(space);
+            us.push_back(t.nsecsElapsed() / 1e3);
+        }
+    }
+    std::sort(us.begin(), us.end());
+    std::printf("start_with_editor_and_lexicon_ms %.1f\n", startMs);
+    std::printf("keys %zu\n", us.size());
+    std::printf("check_per_key_median_us %.1f\n", us[us.size() / 2]);
+    std::printf("check_per_key_p95_us %.1f\n", us[us.size() * 95 / 100]);
+    std::printf("check_per_key_max_us %.1f\n", us.back());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
