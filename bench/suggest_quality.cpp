@@ -1,7 +1,7 @@
 // Suggestion quality side by side with Hunspell and GNU Aspell, on real
 // misspellings that the default lexicon never loaded (the builder's
 // held-out list: misspelling, tab, corrections with the intended word first).
-//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER]]
+//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER]]   (TFV_SHOW_MISSES=1 lists our misses)
 // Needs the Debian packages hunspell, hunspell-en-us, aspell and aspell-en:
 //   apt-get install hunspell hunspell-en-us aspell aspell-en
 // For each checker: the share of the cases it could judge whose intended
@@ -165,6 +165,8 @@ int main(int argc, char** argv) {
     }
 
     Tally ours(ql("this program")), hun(ql("Hunspell")), asp(ql("Aspell (normal)"));
+    // TFV_SHOW_MISSES=1 lists the cases where this program's first suggestion is not the word.
+    const bool showMisses = qEnvironmentVariableIntValue("TFV_SHOW_MISSES") == 1;
     QElapsedTimer t;
     for (const Case& c : cases) {
         // Ours: the word as the check hands it over, when the lexicon rejects it.
@@ -182,6 +184,9 @@ int main(int argc, char** argv) {
             const auto r = spelling::suggestSpellings(c.wrong, spelling::MakeSoundex(c.wrong), tables);
             ours.ms.push_back(double(t.nsecsElapsed()) / 1e6);
             ours.count(r.list, c.intended);
+            if (showMisses && r.list.value(0) != c.intended)
+                std::printf("miss: %s -> %s: %s\n", qPrintable(c.wrong), qPrintable(c.intended),
+                            qPrintable(r.list.mid(0, 5).join(QLatin1String(", "))));
         }
         for (auto [checker, tally] : {std::pair{&hunspell, &hun}, std::pair{&aspell, &asp}}) {
             if (!checker->knows(c.intended)) {

@@ -304,9 +304,9 @@ bool Generator::splitPartQualifies(const QString& part) {
 }
 
 // Cuts of `w` into a first and a last part, the last part from position k
-// on. An ending such as "ed" is never split off alone. When the last part is
-// a word the search goes on into the first part, so that a word can split
-// into more than two; `tail` holds the parts found further right.
+// on. An ending such as "ed" is never split off alone. After an accepted cut
+// the search goes on into the first part, so that a word can split into
+// more than two; `tail` holds the parts found further right.
 void Generator::splits(const QString& w, const QString& tail) {
     constexpr int kMostSearches = 200;
     if (++splitSearches_ > kMostSearches) return;
@@ -329,7 +329,8 @@ void Generator::splits(const QString& w, const QString& tail) {
             firstIsWord = splitPartQualifies(first) ||
                           (first.size() > 2 && first.endsWith(QLatin1Char('s')) &&
                            splitPartQualifies(first.chopped(1)));
-        if (firstIsWord) work_.add(first + QLatin1Char(' ') + rest);
+        if (!firstIsWord) continue;
+        work_.add(first + QLatin1Char(' ') + rest);
         if (first.size() > 3) splits(first, rest);
     }
 }
