@@ -209,6 +209,17 @@ public:
     // The lexicon check is chosen when the lexicon's word database or the
     // lexicon application's start page is in the lexicon folder.
     bool lexiconPresent() const;
+    // The document scan: from 1-based position `start`, selects the next
+    // word to look up, marks it red and bold and shows it in the word field;
+    // at the end of the text it leaves nothing selected (and an empty word
+    // field). A caller that walks many words holds the editor's text once
+    // and passes it as `text` (the scan does not change the text).
+    void NextWordToCheck(int start, const QString* text = nullptr);
+    // Empties the suggestion list and the replacement field and shows `word`.
+    void ShowWordToCheck(const QString& word);
+    // Fills the suggestion list for a word the lexicon rejected (and the
+    // replacement field when the lexicon records the word as a misspelling).
+    void SuggestSpellings(const QString& word, const QString& key);
 
     // ---- menu ------------------------------------------------------------
     // Runs the handler of a menu entry; entries without one are disabled.

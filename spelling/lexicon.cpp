@@ -55,6 +55,7 @@ bool TarnwellFileViewer::OpenLexicon() {
             failedFile + ql(": ") + reason));
         return false;
     }
+    m.acceptedWords.clear();
     m.Velmora = std::move(velmora);
     m.MisspellingWikipedia = std::move(misspellings);
     m.Words = std::move(words);
@@ -71,7 +72,8 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     auto& m = basSpellingChecker;
     if (spelling::trimBlanks(word).size() < 2) return true;
     if (!m.isOpen()) return false;
-    const spelling::LexiconVerdict v = spelling::checkWord(*m.Words, *m.Velmora, word);
+    const spelling::LexiconVerdict v =
+        spelling::checkWordRemembered(*m.Words, *m.Velmora, word, m.acceptedWords);
     platform::TextEditor* editor = ui_.Text1[1];
     if (v.hyphen == Hyphen::LeftPartUnknown && v.oneCharacterAfterHyphen) {
         // Only the unknown part before the hyphen is offered for correction.
@@ -105,6 +107,7 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     const QString w = spelling::trimBlanks(word);
     if (w.isEmpty()) return;
     m.SuggestionWork.clear();
+    m.acceptedWords.clear();
     const QString sorted = spelling::sortedLetters(w);
 
     int error = 0;
@@ -132,6 +135,7 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
 void TarnwellFileViewer::CloseLexicon() {
     auto& m = basSpellingChecker;
     m.Words.reset();
+    m.acceptedWords.clear();
     m.MisspellingWikipedia.reset();
     m.Velmora.reset();
     m.linksDatabase.reset();

@@ -134,4 +134,16 @@ LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& ve
     return v;
 }
 
+LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::TableCursor& velmora,
+                                   const QString& word, QSet<QString>& accepted) {
+    if (accepted.contains(word)) {
+        LexiconVerdict v;
+        v.accepted = true;
+        return v;
+    }
+    LexiconVerdict v = checkWord(words, velmora, word);
+    if (v.accepted && !word.contains(QLatin1Char('-'))) accepted.insert(word);
+    return v;
+}
+
 } // namespace spelling

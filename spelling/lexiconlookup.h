@@ -2,6 +2,7 @@
 
 #include "platform/lexicon.h"
 
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -38,6 +39,13 @@ struct LexiconVerdict {
 };
 LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora,
                          const QString& word);
+
+// checkWord with a memory of the plain spellings already accepted during
+// one check (a document repeats most of its words); hyphenated words, whose
+// verdict also moves the check, are always looked up. The caller empties
+// `accepted` whenever the lexicon may have changed.
+LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::TableCursor& velmora,
+                                   const QString& word, QSet<QString>& accepted);
 
 // Removes leading and trailing blanks (spaces), nothing else.
 QString trimBlanks(const QString& s);

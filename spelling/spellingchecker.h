@@ -2,6 +2,7 @@
 
 #include "platform/lexicon.h"
 
+#include <QSet>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
@@ -27,6 +28,25 @@ struct SpellingCheckerState {
     bool NoCompletionMessage = false;
     // The suggestion generator's work array.
     QStringList SuggestionWork;
+
+    // The editor selection of the word the scan showed last.
+    std::int32_t CheckSelStart = 0;
+    std::int32_t CheckSelLength = 0;
+
+    // Words the user chose to ignore everywhere ("Ignore word - all"), kept
+    // for the whole run in the order given; the scan passes over them in
+    // exactly that spelling and case. The list grows as needed.
+    QStringList SkipAllWords;
+    QSet<QString> skipAllSet;
+    void skipAll(const QString& word) {
+        SkipAllWords << word;
+        skipAllSet.insert(word);
+    }
+    int SkipAllCount() const { return int(SkipAllWords.size()); }
+
+    // Spellings the lexicon accepted during this check, so that a word is
+    // looked up once; emptied when a check starts or ends and when a word is added.
+    QSet<QString> acceptedWords;
 
     bool isOpen() const { return Words && Velmora; }
 };
