@@ -2,6 +2,7 @@
 #include "app/viewerprogram.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     app::ViewerProgram::allowRunningAsRoot();
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("TarnwellFileViewer"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwell.FileViewer"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tarnwell.FileViewer.svg")));
 
     app::ViewerProgram program(application.arguments().mid(1));
     program.viewer().Form_Load();

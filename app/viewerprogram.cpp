@@ -1,11 +1,13 @@
 #include "app/viewerprogram.h"
 
 #include "shell/commandline.h"
+#include "spelling/lexiconschema.h"
 #include "shell/menutree.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 #include <unistd.h>
@@ -32,6 +34,32 @@ void installHelpPage(const QString& dataFolder) {
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == page) return;
     existing.close();
     platform::qt::QtFileSystem().write(target, page);
+}
+
+// The default lexicon ships with the program (installed under share/, or
+// beside the build); a user without a lexicon gets a copy of it. An
+// existing lexicon is never replaced: it may hold words the user added.
+void installDefaultLexicon(const QString& lexiconFolder) {
+    namespace lex = spelling::lexicon;
+    if (QFileInfo::exists(lexiconFolder + lex::wordsFile())) return;
+    const QString here = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {here + QStringLiteral("/../share/tarnwell-file-viewer/lexicon/"),
+                                    here + QStringLiteral("/../default-lexicon/")};
+    for (const QString& source : candidates) {
+        if (!QFileInfo::exists(source + lex::wordsFile())) continue;
+        QDir().mkpath(lexiconFolder);
+        for (const QString& file : {lex::linksFile(), lex::wordsFile(), lex::dictionaryFile()}) {
+            // Copied under a temporary name, then renamed: a copy cut short
+            // never passes for a lexicon.
+            const QString partial = lexiconFolder + file + QStringLiteral(".partial");
+            QFile::remove(partial);
+            if (!QFile::copy(source + file, partial) || !QFile::rename(partial, lexiconFolder + file)) {
+                QFile::remove(partial);
+                return;
+            }
+        }
+        return;
+    }
 }
 
 } // namespace
@@ -63,6 +91,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     const shell::FixedPaths paths = systemPaths();
     QDir().mkpath(paths.dataFolder);
     installHelpPage(paths.dataFolder);
+    installDefaultLexicon(paths.lexiconFolder);
 
     widgets_ = std::make_unique<platform::qt::QtViewerWindow>(
         shell::menuTree(), shell::TarnwellFileViewer::applicationTitle(), QString::fromLatin1(kSearchPage));

@@ -8,7 +8,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   # Qt 6: widgets, browser, printing, network
   qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin qt6-webengine-dev-tools
-  libqt6opengl6-dev libgl-dev
+  libqt6opengl6-dev libgl-dev qt6-svg-dev
+  # desktop integration and the Debian package: validators and lint
+  desktop-file-utils appstream dpkg-dev lintian fakeroot
   # lexicon store and fallback speller
   libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us
   # headless desktop for the end-to-end tests

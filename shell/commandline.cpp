@@ -75,8 +75,13 @@ QString joinArguments(const QStringList& arguments, const QString& currentDir) {
             parts << QDir::cleanPath(currentDir + pathSeparator() + arg);
         }
     }
-    if (parts.size() == 1 && parts.front().contains(QLatin1Char(' ')) && !isWebAddress(parts.front()))
-        return QLatin1Char('"') + parts.front() + QLatin1Char('"');
+    // Names holding blanks reach the parser quoted; the parser removes the
+    // quotes when the line begins with one, so then every name is quoted.
+    const bool blank = std::any_of(parts.begin(), parts.end(), [](const QString& p) {
+        return p.contains(QLatin1Char(' ')) && !isWebAddress(p);
+    });
+    if (blank)
+        for (QString& p : parts) p = QLatin1Char('"') + p + QLatin1Char('"');
     return parts.join(QLatin1Char(' '));
 }
 

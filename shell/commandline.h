@@ -20,9 +20,11 @@ struct StartFiles {
 //   "/d/a.htm#part2 /d/b.htm" -> ("/d/", "a.htm#part2"), ("/d/", "b.htm")
 StartFiles readCommandLine(const QString& commandLine, const QString& searchAddress);
 
-// Builds the one-string command line from the program's arguments: relative
-// paths are made absolute against `currentDir`, a single argument holding a
-// blank is quoted.
+// Builds the one-string command line from the program's arguments (as the
+// desktop passes them, one file an argument): relative paths are made
+// absolute against `currentDir`; when a name holds a blank, every name is
+// quoted.
+//   {"/a/My Deal.htm", "/b/x.htm"} -> "\"/a/My Deal.htm\" \"/b/x.htm\""
 QString joinArguments(const QStringList& arguments, const QString& currentDir);
 
 } // namespace shell

@@ -114,6 +114,8 @@ void TestCommandLine::joinArguments_data() {
         << QStringList{s("My File.htm")} << s("/d") << s("\"/d/My File.htm\"");
     QTest::newRow("two_joinedByBlank")
         << QStringList{s("a.htm"), s("/e/b.htm")} << s("/d") << s("/d/a.htm /e/b.htm");
+    QTest::newRow("secondWithBlank_allQuoted")
+        << QStringList{s("/d/a.htm"), s("/e/My b.htm")} << s("/d") << s("\"/d/a.htm\" \"/e/My b.htm\"");
     QTest::newRow("webAddress_notMadeAbsolute")
         << QStringList{s("https://example.com/a.htm")} << s("/d") << s("https://example.com/a.htm");
     QTest::newRow("emptyArgument_skipped") << QStringList{QString(), s("/d/a.htm")} << s("/e") << s("/d/a.htm");
@@ -140,6 +142,9 @@ void TestCommandLine::joinThenRead_data() {
     QTest::newRow("relativeWithBlankThenSecond")
         << QStringList{s("sub dir/a.htm"), s("b.txt")} << s("/home/u/sub dir/") << s("a.htm") << s("/home/u/")
         << s("b.txt");
+    QTest::newRow("secondWithBlankAndAccent")
+        << QStringList{s("/d/a.htm"), QString::fromUtf8("/e/M\u00e9mo du jeu.htm")} << s("/d/") << s("a.htm")
+        << s("/e/") << QString::fromUtf8("M\u00e9mo du jeu.htm");
     QTest::newRow("relativeWithAnchorThenSecond")
         << QStringList{s("a.htm#part2"), s("b.htm")} << s("/home/u/") << s("a.htm#part2") << s("/home/u/")
         << s("b.htm");
