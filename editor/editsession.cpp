@@ -3,6 +3,8 @@
 #include "shell/tarnwellfileviewer.h"
 
 #include "editor/sourcefile.h"
+
+#include <QCryptographicHash>
 #include "util/numbers.h"
 #include "util/strings.h"
 
@@ -25,9 +27,21 @@ QString TarnwellFileViewer::loadTextFile(const QString& path, bool* ok, int pane
     const auto bytes = services_.files->read(path, &error);
     *ok = bytes.has_value();
     if (!bytes) return {};
+    rememberFileContents(path, *bytes);
     const util::DecodedText decoded = editor::decodeSource(*bytes);
     SourceEncoding[pane] = decoded.encoding;
     return decoded.text;
+}
+
+void TarnwellFileViewer::rememberFileContents(const QString& path, const QByteArray& bytes) {
+    knownFileHash_.insert(path, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+}
+
+bool TarnwellFileViewer::changedOnDisk(const QString& path) const {
+    const auto known = knownFileHash_.constFind(path);
+    if (known == knownFileHash_.constEnd() || !services_.files->isFile(path)) return false;
+    const auto now = services_.files->read(path);
+    return !now || QCryptographicHash::hash(*now, QCryptographicHash::Sha256) != *known;
 }
 
 void TarnwellFileViewer::mEditHTML_Click() {

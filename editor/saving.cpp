@@ -85,11 +85,18 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     const QString lower = PaneFileName[i].toLower();
     const bool html = lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
     const editor::SavedBytes saved = editor::encodeSource(text, SourceEncoding[i], html);
+    // Another program may have written the file since it was opened here.
+    if (changedOnDisk(path) &&
+        message(path + qs("\rhas changed on disk since it was opened or last saved.\r"
+                          "Overwrite it with the text being edited?"),
+                Buttons::YesNo) != Answer::Yes)
+        return;
     QString error;
     if (!services_.files->write(path, saved.bytes, &error)) {
         message(qs("Could not save ") + path + qs(".\r") + error);
         return;
     }
+    rememberFileContents(path, saved.bytes);
     if (!deleteAfterSave.isEmpty() && deleteAfterSave != path) services_.files->remove(deleteAfterSave);
     if (saved.change != editor::SavedBytes::Change::None) {
         SourceEncoding[i] = saved.encoding;

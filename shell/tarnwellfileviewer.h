@@ -262,6 +262,13 @@ private:
     // asked about its unsaved changes, which belong to this one.
     QString editorFolder_;
     QString editorFile_;
+    // What each file held when the editor read or last wrote it, so that a
+    // save can tell when another program changed the file meanwhile.
+    QHash<QString, QByteArray> knownFileHash_;
+    void rememberFileContents(const QString& path, const QByteArray& bytes);
+    // True when the file at `path` changed on disk since it was read or
+    // written here (a file never read here, or gone, counts as unchanged).
+    bool changedOnDisk(const QString& path) const;
     void layoutForEditing();
     platform::MenuEntry& menu(const char* name, int index = -1);
     platform::Answer message(const QString& text, platform::Buttons buttons = platform::Buttons::Ok,

