@@ -59,8 +59,9 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFixedHeight(24);
     picture->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #F00000, stop:0.25 #1C8E1F, "
-        "stop:0.5 #AFFEFE, stop:0.75 #000080, stop:1 #7C2C76);"));
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000080, stop:0.2 #000080, "
+        "stop:0.2001 #AFFEFE, stop:0.4 #AFFEFE, stop:0.4001 #1C8E1F, stop:0.6 #1C8E1F, "
+        "stop:0.6001 #7C2C76, stop:0.8 #7C2C76, stop:0.8001 #F00000, stop:1 #F00000);"));
     groupLayout->addWidget(picture);
     const char* const captions[] = {"Text Color", "Background", "Link", "Visited Link", "Active Link", "Close"};
     for (int i = 0; i < 6; ++i) {
