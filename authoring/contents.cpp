@@ -38,7 +38,8 @@ ContentsResult tableOfContents(const QString& text) {
     r.hasH1 = true;
     // The block goes after "</H1>" and the line break that follows it.
     const qsizetype insertAt = std::min<qsizetype>(p + 6, text.size());
-    const QString blockHead = kCrLf + QLatin1String("<H2>Contents:</H2>") + kCrLf + QLatin1String("<UL>") + kCrLf;
+    const QString blockHead =
+        kCrLf + QLatin1String("<H2>Contents:</H2>") + kCrLf + QLatin1String("<UL>") + kCrLf;
     const QString blockTail = QLatin1String(" ") + kCrLf + QLatin1String("</UL></UL>") + kCrLf +
                               QLatin1String("<P><HR>") + kCrLf;
 
@@ -77,7 +78,8 @@ ContentsResult tableOfContents(const QString& text) {
         copied = tagEnd + 1;
 
         const int newLevel = isH2 ? 2 : 3;
-        if (newLevel != level) entries += (newLevel == 3 ? QLatin1String("<UL>") : QLatin1String("</UL>")) + kCrLf;
+        if (newLevel != level)
+            entries += (newLevel == 3 ? QLatin1String("<UL>") : QLatin1String("</UL>")) + kCrLf;
         level = newLevel;
         entries += internalLink(name, headingText) + QLatin1String("<BR>") + kCrLf;
         ++r.entries;
@@ -85,7 +87,8 @@ ContentsResult tableOfContents(const QString& text) {
     }
     rest += QStringView(text).mid(copied);
 
-    r.text.reserve(text.size() + blockHead.size() + entries.size() + blockTail.size() + rest.size());
+    r.text.reserve(text.size() + blockHead.size() + entries.size() + blockTail.size() +
+                   rest.size());
     r.text += QStringView(text).left(insertAt);
     r.text += blockHead;
     r.text += entries;

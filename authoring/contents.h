@@ -7,10 +7,10 @@
 namespace authoring {
 
 struct ContentsResult {
-    bool hasH1 = false;     // false: nothing was done
-    QString text;           // the document with the block and the anchors
-    int linkNameCounter = 1; // the counter after the last H2 named
-    int entries = 0;        // headings listed
+    bool hasH1 = false;       // false: nothing was done
+    QString text;             // the document with the block and the anchors
+    int linkNameCounter = 1;  // the counter after the last H2 named
+    int entries = 0;          // headings listed
     bool namesRanOut = false; // listing stopped at an H2 beyond the last name
 };
 

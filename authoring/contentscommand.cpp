@@ -34,7 +34,8 @@ void TarnwellFileViewer::mTableOfContents_Click() {
 
 void TarnwellFileViewer::mTableSpecsWindow_Click() {
     if (!ui_.tableSpecs.form) return;
-    if (!TableSpecsDialog) TableSpecsDialog = std::make_shared<authoring::TableSpecs>(*this, ui_.tableSpecs);
+    if (!TableSpecsDialog)
+        TableSpecsDialog = std::make_shared<authoring::TableSpecs>(*this, ui_.tableSpecs);
     TableSpecsDialog->show();
 }
 

@@ -11,12 +11,14 @@ const QChar kQuote(u'"');
 QString colorLines(const PageColorSet& colors) {
     QString out;
     for (int slot = 1; slot <= 5; ++slot)
-        out += QLatin1String("  ") + colorAttributeName(slot) + QLatin1Char('=') + kQuote + colors.code[slot] +
-               kQuote + kCrLf;
+        out += QLatin1String("  ") + colorAttributeName(slot) + QLatin1Char('=') + kQuote +
+               colors.code[slot] + kQuote + kCrLf;
     return out;
 }
 
-bool isSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f'; }
+bool isSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f';
+}
 
 } // namespace
 
@@ -52,23 +54,27 @@ QString newFileFrame(const QString& title, const PageColorSet& colors) {
     }
     out += kCrLf + kCrLf;
     out += QLatin1String("</TD></TR></TABLE>") + kCrLf;
-    out += QLatin1String("<A NAME=") + kQuote + QLatin1String("EndOfFile") + kQuote + QLatin1String("></A>") + kCrLf;
+    out += QLatin1String("<A NAME=") + kQuote + QLatin1String("EndOfFile") + kQuote +
+           QLatin1String("></A>") + kCrLf;
     out += QLatin1String("<P></BODY></HTML>") + kCrLf;
     return out;
 }
 
-bool hasHtmlHeaders(const QString& text) { return text.left(6).toUpper() == QLatin1String("<HTML>"); }
+bool hasHtmlHeaders(const QString& text) {
+    return text.left(6).toUpper() == QLatin1String("<HTML>");
+}
 
 QString startEndHead(const QString& title, const PageColorSet& colors) {
-    return QLatin1String("<HTML><HEAD>") + kCrLf + QLatin1String("<TITLE>") + title + QLatin1String("</TITLE>") +
-           kCrLf + QLatin1String("</HEAD>") + kCrLf + QLatin1String("<BODY") + kCrLf + colorLines(colors) +
-           QLatin1String(">") + kCrLf + QLatin1String("<CENTER>") + kCrLf +
-           QLatin1String("<TABLE WIDTH=90%><TR><TD>") + kCrLf + kCrLf;
+    return QLatin1String("<HTML><HEAD>") + kCrLf + QLatin1String("<TITLE>") + title +
+           QLatin1String("</TITLE>") + kCrLf + QLatin1String("</HEAD>") + kCrLf +
+           QLatin1String("<BODY") + kCrLf + colorLines(colors) + QLatin1String(">") + kCrLf +
+           QLatin1String("<CENTER>") + kCrLf + QLatin1String("<TABLE WIDTH=90%><TR><TD>") + kCrLf +
+           kCrLf;
 }
 
 QString startEndTail() {
-    return kCrLf + kCrLf + QLatin1String("<A NAME=") + kQuote + QLatin1String("EndOfFile") + kQuote +
-           QLatin1String(">") + kCrLf + QLatin1String("</TD></TR></TABLE>") + kCrLf +
+    return kCrLf + kCrLf + QLatin1String("<A NAME=") + kQuote + QLatin1String("EndOfFile") +
+           kQuote + QLatin1String(">") + kCrLf + QLatin1String("</TD></TR></TABLE>") + kCrLf +
            QLatin1String("<P></BODY></HTML>");
 }
 
@@ -92,10 +98,12 @@ std::optional<QString> withPageColor(const QString& text, int slot, const QStrin
         if (at < 0 || at >= end) return std::nullopt;
         if (!isSpace(text.at(at - 1))) continue;
         qsizetype p = at + name.size();
-        while (p < end && isSpace(text.at(p))) ++p;
+        while (p < end && isSpace(text.at(p)))
+            ++p;
         if (p >= end || text.at(p) != u'=') continue;
         ++p;
-        while (p < end && isSpace(text.at(p))) ++p;
+        while (p < end && isSpace(text.at(p)))
+            ++p;
         qsizetype valueStart = p;
         qsizetype valueEnd = p;
         if (p < end && (text.at(p) == u'"' || text.at(p) == u'\'')) {
@@ -104,7 +112,8 @@ std::optional<QString> withPageColor(const QString& text, int slot, const QStrin
             valueEnd = text.indexOf(quote, valueStart);
             if (valueEnd < 0 || valueEnd > end) return std::nullopt; // unclosed: leave it alone
         } else {
-            while (valueEnd < end && !isSpace(text.at(valueEnd))) ++valueEnd;
+            while (valueEnd < end && !isSpace(text.at(valueEnd)))
+                ++valueEnd;
         }
         QString out = text;
         out.replace(valueStart, valueEnd - valueStart, code);

@@ -21,7 +21,8 @@ constexpr int kSlideMoves = 105;
 
 authoring::PageColorSet pageColorSet(const QString (&colors)[6]) {
     authoring::PageColorSet set;
-    for (int k = 1; k <= 5; ++k) set.code[k] = colors[k];
+    for (int k = 1; k <= 5; ++k)
+        set.code[k] = colors[k];
     return set;
 }
 
@@ -41,18 +42,21 @@ void TarnwellFileViewer::mNewFile_Click() {
     const QString start = PaneFolder[1].isEmpty() ? PaneFolder[0] : PaneFolder[1];
     // The dialog takes a name that does not exist yet: that is how a new
     // article is named.
-    const auto choice = ui_.dialogs->chooseFile(qs("Select file."), start + qs("*.*"), QString(), false);
+    const auto choice =
+        ui_.dialogs->chooseFile(qs("Select file."), start + qs("*.*"), QString(), false);
     if (!choice) return;
     const QString name = choice->fileName;
     // The folder is the chosen path's own, whatever the name repeats.
     const SplitPath chosen = splitPath(choice->path);
     const QString folder = chosen.folder.isEmpty() ? start : chosen.folder;
-    if (name.isEmpty() || folder + name == PaneFolder[ActivePane] + PaneFileName[ActivePane]) return;
+    if (name.isEmpty() || folder + name == PaneFolder[ActivePane] + PaneFileName[ActivePane])
+        return;
 
     const QString path = folder + name;
     auto& files = *services_.files;
     if (!files.exists(path)) {
-        const QString frame = authoring::newFileFrame(authoring::newFileTitle(name), pageColorSet(PageColors));
+        const QString frame =
+            authoring::newFileFrame(authoring::newFileTitle(name), pageColorSet(PageColors));
         QString error;
         if (!files.write(path, frame.toUtf8(), &error)) {
             message(qs("Could not create ") + path + qs(".\r") + error);
@@ -62,7 +66,8 @@ void TarnwellFileViewer::mNewFile_Click() {
 
     // Changes the user declined to save are let go now, so that opening
     // the new file does not ask about them a second time.
-    if (ui_.Text1[1]->visible() && ui_.Text1[1]->text() != SavedText[1]) SavedText[1] = ui_.Text1[1]->text();
+    if (ui_.Text1[1]->visible() && ui_.Text1[1]->text() != SavedText[1])
+        SavedText[1] = ui_.Text1[1]->text();
 
     PaneFileName[0] = name;
     PaneFileName[1] = name;
@@ -78,10 +83,12 @@ void TarnwellFileViewer::mNewFile_Click() {
     // its one-pane width to go back to.
     WindowLeft = ui_.window->left();
     WindowTop = ui_.window->top();
-    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible()) WidthBeforeEdit = ui_.window->width();
+    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible())
+        WidthBeforeEdit = ui_.window->width();
     OpenSourceInEditor();
     auto& editor = *ui_.Text1[1];
-    if (!editor.visible() || editorFolder_ != PaneFolder[1] || editorFile_ != PaneFileName[1]) return;
+    if (!editor.visible() || editorFolder_ != PaneFolder[1] || editorFile_ != PaneFileName[1])
+        return;
     SavedText[1] = editor.text();
     RestoreText[1] = SavedText[1];
     // The original version is this file's too: never another file's text.
@@ -98,8 +105,9 @@ void TarnwellFileViewer::mHTMLStartEnd_Click() {
         return;
     }
     const int caret = editor.selStart();
-    const QString wrapped = authoring::startEndHead(ui_.L_Name[ActivePane]->text(), pageColorSet(PageColors)) + old +
-                            authoring::startEndTail();
+    const QString wrapped =
+        authoring::startEndHead(ui_.L_Name[ActivePane]->text(), pageColorSet(PageColors)) + old +
+        authoring::startEndTail();
     replaceText(editor, wrapped, caret + 500);
     editor.setSelStart(caret);
 
@@ -111,8 +119,9 @@ void TarnwellFileViewer::mHTMLStartEnd_Click() {
     auto& files = *services_.files;
     // Never let the next save overwrite an article that has the new name.
     if (files.exists(to)) {
-        message(qs("The file cannot be renamed to ") + to + qs(":\ra file of that name already exists.\r") +
-                qs("It keeps its name ") + PaneFileName[1] + qs("."));
+        message(qs("The file cannot be renamed to ") + to +
+                qs(":\ra file of that name already exists.\r") + qs("It keeps its name ") +
+                PaneFileName[1] + qs("."));
         return;
     }
     if (!files.rename(from, to)) {
@@ -135,7 +144,8 @@ void TarnwellFileViewer::mColors_Click(int index) {
     switch (index) {
     case 0: {
         if (ColorAttributeNames[1].isEmpty())
-            for (int k = 1; k <= 5; ++k) ColorAttributeNames[k] = authoring::colorAttributeName(k);
+            for (int k = 1; k <= 5; ++k)
+                ColorAttributeNames[k] = authoring::colorAttributeName(k);
         auto* panel = ui_.frmColors;
         if (!panel) return;
         // The panel starts over the source editor's top-left corner and
@@ -154,7 +164,9 @@ void TarnwellFileViewer::mColors_Click(int index) {
         ResizeBusy = busy;
         break;
     }
-    case 1: mColorWords_Click(); break;
+    case 1:
+        mColorWords_Click();
+        break;
     case 2: {
         // Flags 2: the dialog opens with its custom colours shown.
         const auto color = ui_.dialogs->chooseColor(0, 2);
@@ -162,7 +174,8 @@ void TarnwellFileViewer::mColors_Click(int index) {
         ui_.Text1[1]->setSelText(authoring::colorCode(*color).mid(1));
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -188,7 +201,8 @@ void TarnwellFileViewer::cmdGetColor_Click(int index) {
 
 void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {
     if (ColorAttributeNames[1].isEmpty())
-        for (int k = 1; k <= 5; ++k) ColorAttributeNames[k] = authoring::colorAttributeName(k);
+        for (int k = 1; k <= 5; ++k)
+            ColorAttributeNames[k] = authoring::colorAttributeName(k);
     // Flags 3: start from the current colour, custom colours shown.
     const auto chosen = ui_.dialogs->chooseColor(authoring::colorNumber(colorCode).value_or(0), 3);
     if (!chosen) return;

@@ -8,7 +8,8 @@ namespace {
 const QLatin1String kCrLf("\r\n");
 
 QString attribute(const char* name, const QString& value) {
-    return QLatin1Char(' ') + QLatin1String(name) + QLatin1String("=\"") + value + QLatin1Char('"') + kCrLf;
+    return QLatin1Char(' ') + QLatin1String(name) + QLatin1String("=\"") + value +
+           QLatin1Char('"') + kCrLf;
 }
 
 QStringList fileLines(const QString& text) {
@@ -16,7 +17,8 @@ QStringList fileLines(const QString& text) {
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = t.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast(); // the last line's own ending
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast(); // the last line's own ending
     return lines;
 }
 
@@ -24,13 +26,16 @@ QStringList fileLines(const QString& text) {
 
 double leadingNumber(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t')) ++i;
+    while (i < text.size() && (text.at(i) == u' ' || text.at(i) == u'\t'))
+        ++i;
     const qsizetype start = i;
     if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) ++i;
-    while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128) ++i;
+    while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128)
+        ++i;
     if (i < text.size() && text.at(i) == u'.') {
         ++i;
-        while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128) ++i;
+        while (i < text.size() && text.at(i).isDigit() && text.at(i).unicode() < 128)
+            ++i;
     }
     bool ok = false;
     const double value = text.mid(start, i - start).toDouble(&ok);
@@ -49,22 +54,28 @@ std::optional<QString> tablePreview(const TableSpec& spec) {
     if (leadingNumber(spec.padding) > 0) out += attribute("CellPadding", spec.padding.trimmed());
     if (leadingNumber(spec.spacing) > 0) out += attribute("CellSpacing", spec.spacing.trimmed());
     if (leadingNumber(spec.width) > 0)
-        out += attribute("Width", spec.width.trimmed() + (spec.widthInPercent ? QLatin1String("%") : QLatin1String("")));
-    if (spec.useBackgroundColor && !spec.colors[0].isEmpty()) out += attribute("bgcolor", spec.colors[0]);
+        out += attribute("Width", spec.width.trimmed() + (spec.widthInPercent ? QLatin1String("%")
+                                                                              : QLatin1String("")));
+    if (spec.useBackgroundColor && !spec.colors[0].isEmpty())
+        out += attribute("bgcolor", spec.colors[0]);
     if (spec.solidFrame) {
         if (!spec.colors[1].isEmpty()) out += attribute("bordercolor", spec.colors[1]);
     } else {
         if (!spec.colors[2].isEmpty()) out += attribute("bordercolorlight", spec.colors[2]);
         if (!spec.colors[3].isEmpty()) out += attribute("bordercolordark", spec.colors[3]);
     }
-    if (spec.useBackgroundPicture && !spec.picture.isEmpty()) out += attribute("background", spec.picture);
+    if (spec.useBackgroundPicture && !spec.picture.isEmpty())
+        out += attribute("background", spec.picture);
     out += QLatin1String(">") + kCrLf;
     // A negative count writes no rows or cells, as a loop up to it would.
     QString row = QLatin1String("<TR>") + kCrLf;
-    for (int c = 0; c < columns; ++c) row += QLatin1String("<TD>&nbsp;</TD>") + kCrLf;
+    for (int c = 0; c < columns; ++c)
+        row += QLatin1String("<TD>&nbsp;</TD>") + kCrLf;
     row += QLatin1String("</TR>") + kCrLf;
-    for (int r = 0; r < rows; ++r) out += row;
-    out += QLatin1String("</TABLE>") + kCrLf + QLatin1String("</body>") + kCrLf + QLatin1String("</html>") + kCrLf;
+    for (int r = 0; r < rows; ++r)
+        out += row;
+    out += QLatin1String("</TABLE>") + kCrLf + QLatin1String("</body>") + kCrLf +
+           QLatin1String("</html>") + kCrLf;
     return out;
 }
 
@@ -98,7 +109,8 @@ std::optional<QString> tableFromPreview(const QString& previewText) {
 
 QString crLfLines(const QString& fileText) {
     QString out;
-    for (const QString& line : fileLines(fileText)) out += line + kCrLf;
+    for (const QString& line : fileLines(fileText))
+        out += line + kCrLf;
     return out;
 }
 

@@ -11,10 +11,10 @@ namespace authoring {
 // The dialog's settings as its controls hold them.
 struct TableSpec {
     QString rows, columns, border, padding, spacing, width; // text boxes
-    bool widthInPercent = true;   // "% of window" rather than pixels
+    bool widthInPercent = true;                             // "% of window" rather than pixels
     bool useBackgroundColor = true;
     bool useBackgroundPicture = false;
-    bool solidFrame = false;      // one frame colour rather than light and dark
+    bool solidFrame = false;       // one frame colour rather than light and dark
     std::array<QString, 4> colors; // background, solid, highlight, shadow
     QString picture;
 };

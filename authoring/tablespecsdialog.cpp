@@ -26,7 +26,8 @@ TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableS
         view_.optFrameColor[i]->onClick = write;
         view_.ck_Background[i]->onClick = write;
     }
-    for (int i = 0; i < 4; ++i) view_.cmbTableColors[i]->onClick = [this, i] { cmbTableColors_Click(i); };
+    for (int i = 0; i < 4; ++i)
+        view_.cmbTableColors[i]->onClick = [this, i] { cmbTableColors_Click(i); };
     view_.cmdBackgroundPic->onClick = [this] { cmdBackgroundPic_Click(); };
     view_.OKButton->onClick = [this] { OKButton_Click(); };
     view_.CancelButton->onClick = [this] { CancelButton_Click(); };
@@ -72,7 +73,8 @@ void TableSpecs::Form_Load() {
     if (TableColors[0].isEmpty()) {
         if (const auto bytes = files.read(previewPath())) {
             const auto colors = templateColors(util::decodeText(*bytes).text);
-            for (int i = 0; i < 4; ++i) TableColors[i] = colors[static_cast<size_t>(i)];
+            for (int i = 0; i < 4; ++i)
+                TableColors[i] = colors[static_cast<size_t>(i)];
         }
     }
 }
@@ -89,7 +91,8 @@ TableSpec TableSpecs::spec() const {
     s.useBackgroundColor = view_.ck_Background[0]->checked();
     s.useBackgroundPicture = view_.ck_Background[1]->checked();
     s.solidFrame = view_.optFrameColor[0]->value();
-    for (int i = 0; i < 4; ++i) s.colors[static_cast<size_t>(i)] = TableColors[i];
+    for (int i = 0; i < 4; ++i)
+        s.colors[static_cast<size_t>(i)] = TableColors[i];
     s.picture = BackgroundPicture;
     return s;
 }
@@ -99,7 +102,8 @@ void TableSpecs::WritePreview() {
     if (!page) return;
     QString error;
     if (!viewer_.services().files->write(previewPath(), page->toUtf8(), &error)) {
-        viewer_.ui().dialogs->message(qs("Could not write the table preview ") + previewPath() + qs(".\r") + error,
+        viewer_.ui().dialogs->message(qs("Could not write the table preview ") + previewPath() +
+                                          qs(".\r") + error,
                                       platform::Buttons::Ok);
         return;
     }
@@ -122,7 +126,8 @@ void TableSpecs::cmbTableColors_Click(int index) {
     if (index < 0 || index > 3) return;
     // Flags 3: start from the slot's colour, custom colours shown. A slot
     // that holds no colour code starts from black.
-    const auto chosen = viewer_.ui().dialogs->chooseColor(colorNumber(TableColors[index]).value_or(0), 3);
+    const auto chosen =
+        viewer_.ui().dialogs->chooseColor(colorNumber(TableColors[index]).value_or(0), 3);
     if (!chosen) return;
     TableColors[index] = colorCode(*chosen);
     WritePreview();
@@ -138,9 +143,11 @@ void TableSpecs::cmdBackgroundPic_Click() {
 
 void TableSpecs::OKButton_Click() {
     const auto bytes = viewer_.services().files->read(previewPath());
-    const auto table = bytes ? tableFromPreview(crLfLines(util::decodeText(*bytes).text)) : std::nullopt;
+    const auto table =
+        bytes ? tableFromPreview(crLfLines(util::decodeText(*bytes).text)) : std::nullopt;
     if (!table) {
-        viewer_.ui().dialogs->message(qs("The table preview ") + previewPath() + qs(" holds no table."),
+        viewer_.ui().dialogs->message(qs("The table preview ") + previewPath() +
+                                          qs(" holds no table."),
                                       platform::Buttons::Ok);
         return;
     }
@@ -148,6 +155,8 @@ void TableSpecs::OKButton_Click() {
     view_.form->close();
 }
 
-void TableSpecs::CancelButton_Click() { view_.form->close(); }
+void TableSpecs::CancelButton_Click() {
+    view_.form->close();
+}
 
 } // namespace authoring

@@ -16,7 +16,7 @@ namespace authoring {
 // source editor's selection. One instance lives for the whole run once
 // first opened, so the colours it holds outlast the dialog.
 class TableSpecs {
-public:
+  public:
     TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view);
 
     // Background, solid frame, highlight and shadow.
@@ -37,7 +37,7 @@ public:
     QString templatePath() const;
     TableSpec spec() const;
 
-private:
+  private:
     shell::TarnwellFileViewer& viewer_;
     platform::TableSpecsView view_;
     // While the controls take their starting values, nothing is written.

@@ -10,10 +10,12 @@
 
 int main() {
     QString paragraph;
-    for (int w = 0; w < 100; ++w) paragraph += QStringLiteral("word ");
+    for (int w = 0; w < 100; ++w)
+        paragraph += QStringLiteral("word ");
     QString article = QStringLiteral("<HTML><BODY>\r\n<H1>The Article</H1>\r\n");
     for (int h2 = 0; h2 < 50; ++h2) {
-        article += QStringLiteral("<H2>Chapter %1</H2>\r\n<P>").arg(h2) + paragraph + QStringLiteral("\r\n");
+        article += QStringLiteral("<H2>Chapter %1</H2>\r\n<P>").arg(h2) + paragraph +
+                   QStringLiteral("\r\n");
         for (int h3 = 0; h3 < 9; ++h3)
             article += QStringLiteral("<H3>Section %1.%2</H3>\r\n<P>").arg(h2).arg(h3) + paragraph +
                        QStringLiteral("\r\n");

@@ -12,7 +12,7 @@ namespace platform {
 // the dialog is closed; the scripted fake returns at once and stays open
 // until close(), so a test can work its controls in between.
 class ModalDialog {
-public:
+  public:
     virtual ~ModalDialog() = default;
     virtual void showModal() = 0;
     virtual void close() = 0;

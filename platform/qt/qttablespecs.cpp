@@ -29,7 +29,8 @@ QtTableSpecsDialog::QtTableSpecsDialog(QWidget* mainWindow) : form_(new QDialog(
     // Sizing: numbers typed into text boxes.
     auto* sizing = new QGroupBox(QStringLiteral("Sizing"), form_);
     auto* grid = new QGridLayout(sizing);
-    auto addBox = [&](std::unique_ptr<QtTextBox>& box, const char* label, const char* name, int row) {
+    auto addBox = [&](std::unique_ptr<QtTextBox>& box, const char* label, const char* name,
+                      int row) {
         box = std::make_unique<QtTextBox>(sizing);
         box->edit()->setObjectName(QString::fromLatin1(name));
         box->edit()->setMaximumWidth(60);
@@ -94,7 +95,8 @@ QtTableSpecsDialog::QtTableSpecsDialog(QWidget* mainWindow) : form_(new QDialog(
     colors_[3] = std::make_unique<QtButton>(shadowButton);
     controls->addWidget(colorsBox);
 
-    auto* note = new QLabel(QStringLiteral("Cell properties can be set with other HTML menu options"), form_);
+    auto* note = new QLabel(
+        QStringLiteral("Cell properties can be set with other HTML menu options"), form_);
     note->setWordWrap(true);
     note->setMaximumWidth(220);
     controls->addWidget(note);
@@ -122,14 +124,18 @@ QtTableSpecsDialog::QtTableSpecsDialog(QWidget* mainWindow) : form_(new QDialog(
 
 QtTableSpecsDialog::~QtTableSpecsDialog() = default;
 
-void QtTableSpecsDialog::showModal() { form_->exec(); }
+void QtTableSpecsDialog::showModal() {
+    form_->exec();
+}
 
 void QtTableSpecsDialog::close() {
     // done() rather than reject(): closing is not a Cancel by itself.
     if (form_->isVisible()) form_->done(QDialog::Accepted);
 }
 
-bool QtTableSpecsDialog::visible() const { return form_->isVisible(); }
+bool QtTableSpecsDialog::visible() const {
+    return form_->isVisible();
+}
 
 TableSpecsView QtTableSpecsDialog::view() {
     TableSpecsView v;
@@ -144,7 +150,8 @@ TableSpecsView QtTableSpecsDialog::view() {
     v.optTableWidth[1] = pixels_.get();
     v.ck_Background[0] = useColor_.get();
     v.ck_Background[1] = usePicture_.get();
-    for (int i = 0; i < 4; ++i) v.cmbTableColors[i] = colors_[i].get();
+    for (int i = 0; i < 4; ++i)
+        v.cmbTableColors[i] = colors_[i].get();
     v.optFrameColor[0] = solid_.get();
     v.optFrameColor[1] = lightDark_.get();
     v.cmdBackgroundPic = picture_.get();

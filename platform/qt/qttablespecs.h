@@ -14,7 +14,7 @@ namespace platform::qt {
 // controls in a "Sizing" and a "Colors" frame beside a browser that shows
 // the preview page.
 class QtTableSpecsDialog : public ModalDialog {
-public:
+  public:
     explicit QtTableSpecsDialog(QWidget* mainWindow);
     ~QtTableSpecsDialog() override;
     void showModal() override;
@@ -23,7 +23,7 @@ public:
     TableSpecsView view();
     QDialog* form() const { return form_; }
 
-private:
+  private:
     QDialog* form_;
     std::unique_ptr<QtTextBox> rows_, columns_, border_, spacing_, padding_, width_;
     std::unique_ptr<QtOptionButton> percent_, pixels_, solid_, lightDark_;

@@ -11,13 +11,16 @@ using platform::Answer;
 using platform::FileChoice;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct Started {
     ViewerHarness h;
     QString page;
     shell::TarnwellFileViewer* v = nullptr;
-    explicit Started(const QByteArray& text = "<HTML>\r\n<P>Deal one</P>\r\n</HTML>", const char* name = "deal.htm") {
+    explicit Started(const QByteArray& text = "<HTML>\r\n<P>Deal one</P>\r\n</HTML>",
+                     const char* name = "deal.htm") {
         h.writeFile(qs("data/Tarnwell_File_Viewer.htm"), "<HTML>Help</HTML>");
         page = h.writeFile(qs("home/") + qs(name), text);
         v = &h.start(page);
@@ -31,9 +34,12 @@ struct Started {
 
 // A document with the frame open in the editor.
 struct Framed : Started {
-    Framed() : Started("<HTML><HEAD>\r\n<TITLE>TEXT and LINK</TITLE>\r\n</HEAD>\r\n<BODY\r\n  TEXT=\"#000080\"\r\n"
-                       "  BGCOLOR=\"#AFFEFE\"\r\n  LINK=\"#1C8E1F\"\r\n  VLINK=\"#7C2C76\"\r\n  ALINK=\"#F00000\"\r\n>\r\n"
-                       "<P>TEXT</P></BODY></HTML>") {
+    Framed()
+        : Started("<HTML><HEAD>\r\n<TITLE>TEXT and LINK</TITLE>\r\n</HEAD>\r\n<BODY\r\n  "
+                  "TEXT=\"#000080\"\r\n"
+                  "  BGCOLOR=\"#AFFEFE\"\r\n  LINK=\"#1C8E1F\"\r\n  VLINK=\"#7C2C76\"\r\n  "
+                  "ALINK=\"#F00000\"\r\n>\r\n"
+                  "<P>TEXT</P></BODY></HTML>") {
         edit();
     }
 };
@@ -41,7 +47,7 @@ struct Framed : Started {
 
 class FrameTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newFile_createsFrameAndEdits();
     void newFile_existingFileOpenedUnchanged();
     void newFile_cancelOrSameFile_nothingHappens();
@@ -103,7 +109,7 @@ void FrameTest::newFile_cancelOrSameFile_nothingHappens() {
     s.edit();
     const QString before = s.ed().text();
     QVERIFY(s.h.menu.choose(qs("mNewFile"))); // Cancel in the file dialog
-    s.chooseFile(s.page);                      // the file already edited
+    s.chooseFile(s.page);                     // the file already edited
     QVERIFY(s.h.menu.choose(qs("mNewFile")));
     QCOMPARE(s.ed().text(), before);
     QCOMPARE(s.v->PaneFileName[1], qs("deal.htm"));
@@ -138,7 +144,8 @@ void FrameTest::startEnd_wrapsText_andRenamesTxt() {
     QVERIFY(s.h.menu.choose(qs("mHTMLStartEnd")));
     const QString text = s.ed().text();
     QVERIFY(text.startsWith(qs("<HTML><HEAD>\r\n<TITLE>notes.txt</TITLE>\r\n")));
-    QVERIFY(text.endsWith(qs("Some notes.\r\n\r\n<A NAME=\"EndOfFile\">\r\n</TD></TR></TABLE>\r\n<P></BODY></HTML>")));
+    QVERIFY(text.endsWith(qs(
+        "Some notes.\r\n\r\n<A NAME=\"EndOfFile\">\r\n</TD></TR></TABLE>\r\n<P></BODY></HTML>")));
     QCOMPARE(s.ed().selStart(), 5);
     // Renamed before anything is saved; the next save writes the .htm.
     QVERIFY(!QFileInfo::exists(s.page));
@@ -188,7 +195,8 @@ void FrameTest::pageColors_slideOutAndBack() {
     QCOMPARE(panel.top(), 600);
     QCOMPARE(panel.left(), 9000 - 105 * step);
     std::set<int> expected;
-    for (int m = 10; m <= 105; m += 10) expected.insert(9000 - m * step);
+    for (int m = 10; m <= 105; m += 10)
+        expected.insert(9000 - m * step);
     QCOMPARE(pausedAt, expected);
     QVERIFY(s.v->ColorAttributeNames[3] == qs("LINK"));
 
@@ -198,7 +206,8 @@ void FrameTest::pageColors_slideOutAndBack() {
     QCOMPARE(panel.left(), 9000);
     QVERIFY(!panel.visible());
     expected.clear();
-    for (int m = 5; m <= 105; m += 5) expected.insert(9000 - 105 * step + m * step);
+    for (int m = 5; m <= 105; m += 5)
+        expected.insert(9000 - 105 * step + m * step);
     QCOMPARE(pausedAt, expected);
     // Each pause lasts at least 0.02 s of the pump's clock (10 ms a pump).
     QVERIFY(s.h.events.pumps - pumps >= 21 * 2);
@@ -244,7 +253,8 @@ void FrameTest::tableOfContents_writesAndSaves_orTellsMissingH1() {
     s.edit();
     s.v->LinkNameCounter = 9;
     QVERIFY(s.h.menu.choose(qs("mTableOfContents")));
-    QVERIFY(s.ed().text().contains(qs("<H2>Contents:</H2>\r\n<UL>\r\n<A HREF=#B>One</A><BR>\r\n<UL>\r\n")));
+    QVERIFY(s.ed().text().contains(
+        qs("<H2>Contents:</H2>\r\n<UL>\r\n<A HREF=#B>One</A><BR>\r\n<UL>\r\n")));
     QCOMPARE(QString::fromUtf8(s.h.readFile(s.page)), s.ed().text() + qs("\r\n"));
     QCOMPARE(s.v->LinkNameCounter, 2);
     QVERIFY(s.h.dialogs.messages.empty());
@@ -252,17 +262,18 @@ void FrameTest::tableOfContents_writesAndSaves_orTellsMissingH1() {
     Started t("<h1>T</h1>\r\n<H2>One</H2>\r\n");
     t.edit();
     QVERIFY(t.h.menu.choose(qs("mTableOfContents")));
-    QCOMPARE(t.h.dialogs.messageTexts(),
-             QStringList{qs("This function requires that the\rdocument heading be a '<H1>'\rheading. "
-                            "The TOC will be inserted\rafter it.")});
+    QCOMPARE(
+        t.h.dialogs.messageTexts(),
+        QStringList{qs("This function requires that the\rdocument heading be a '<H1>'\rheading. "
+                       "The TOC will be inserted\rafter it.")});
     QCOMPARE(t.ed().text(), qs("<h1>T</h1>\r\n<H2>One</H2>\r\n"));
 }
 
 void FrameTest::tableSpecs_loadWriteOk() {
     Started s;
-    s.h.writeFile(qs("data/TableSpecs.htm"),
-                  "1\r\n2\r\n3\r\n4\r\nbgcolor=\r\n\"#FFFFFF\"\r\n-\r\n\"#000080\"\r\n-\r\n\"#C0C0C0\"\r\n-\r\n"
-                  "\"#404040\"\r\n>\r\n");
+    s.h.writeFile(qs("data/TableSpecs.htm"), "1\r\n2\r\n3\r\n4\r\nbgcolor=\r\n\"#FFFFFF\"\r\n-"
+                                             "\r\n\"#000080\"\r\n-\r\n\"#C0C0C0\"\r\n-\r\n"
+                                             "\"#404040\"\r\n>\r\n");
     s.edit();
     s.ed().setSelStart(3);
     auto& d = s.h.tableSpecs;
@@ -285,8 +296,9 @@ void FrameTest::tableSpecs_loadWriteOk() {
     QCOMPARE(d.preview.refreshes, refreshes);
     d.width.setText(qs("90"));
     QCOMPARE(d.preview.refreshes, refreshes + 1);
-    QVERIFY(s.h.readFile(preview).contains("<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
-                                           "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>"));
+    QVERIFY(s.h.readFile(preview).contains(
+        "<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
+        "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>"));
     // A colour: pure red for the highlight; Cancel changes nothing.
     s.h.dialogs.colors.push_back(255);
     QVERIFY(d.colors[2].click());
@@ -300,7 +312,8 @@ void FrameTest::tableSpecs_loadWriteOk() {
     QVERIFY(d.picture.click());
     QCOMPARE(s.h.dialogs.fileFilters.back(), qs("(*.jpg)(.bmp)|*.jpg *.bmp|1"));
     d.backgroundPicture.setChecked(true);
-    QVERIFY(s.h.readFile(preview).contains(" background=\"" + (s.h.home + qs("paper.jpg")).toUtf8() + "\"\r\n>"));
+    QVERIFY(s.h.readFile(preview).contains(" background=\"" +
+                                           (s.h.home + qs("paper.jpg")).toUtf8() + "\"\r\n>"));
 
     QVERIFY(d.ok.click());
     QVERIFY(!d.form.visible());

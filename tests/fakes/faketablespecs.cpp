@@ -22,7 +22,8 @@ platform::TableSpecsView FakeTableSpecs::view() {
     v.optTableWidth[1] = &pixels;
     v.ck_Background[0] = &backgroundColor;
     v.ck_Background[1] = &backgroundPicture;
-    for (int i = 0; i < 4; ++i) v.cmbTableColors[i] = &colors[i];
+    for (int i = 0; i < 4; ++i)
+        v.cmbTableColors[i] = &colors[i];
     v.optFrameColor[0] = &solid;
     v.optFrameColor[1] = &lightDark;
     v.cmdBackgroundPic = &picture;

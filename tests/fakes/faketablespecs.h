@@ -9,7 +9,7 @@ namespace fakes {
 // A modal dialog that returns from showModal at once and stays open until
 // closed, so a test works its controls in between.
 class FakeModalDialog : public platform::ModalDialog {
-public:
+  public:
     void showModal() override {
         visible_ = true;
         ++shows;

@@ -5,15 +5,19 @@
 #include <QTest>
 
 namespace {
-QString s(const char* latin1) { return QString::fromLatin1(latin1); }
+QString s(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
 const char* kBlockHead = "\r\n<H2>Contents:</H2>\r\n<UL>\r\n";
 const char* kBlockTail = " \r\n</UL></UL>\r\n<P><HR>\r\n";
-QString block(const char* entries) { return s(kBlockHead) + s(entries) + s(kBlockTail); }
+QString block(const char* entries) {
+    return s(kBlockHead) + s(entries) + s(kBlockTail);
+}
 } // namespace
 
 class TestContents : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void h2h3h3h2_namesAndNesting();
     void h3BeforeFirstH2_isA1();
     void lowerCaseHeadings_notListed();
@@ -25,7 +29,8 @@ private slots:
 };
 
 void TestContents::h2h3h3h2_namesAndNesting() {
-    const QString doc = s("<H1>Title</H1>\r\n<H2>One</H2>\r\n<H3>a</H3>\r\n<H3>b</H3>\r\n<H2>Two</H2>\r\n");
+    const QString doc =
+        s("<H1>Title</H1>\r\n<H2>One</H2>\r\n<H3>a</H3>\r\n<H3>b</H3>\r\n<H2>Two</H2>\r\n");
     const auto r = authoring::tableOfContents(doc);
     QVERIFY(r.hasH1);
     const QString expected =
@@ -41,7 +46,8 @@ void TestContents::h2h3h3h2_namesAndNesting() {
 }
 
 void TestContents::h3BeforeFirstH2_isA1() {
-    const auto r = authoring::tableOfContents(s("<H1>T</H1>\r\n<H3>x</H3><H3>y</H3><H2>z</H2><H3>w</H3>"));
+    const auto r =
+        authoring::tableOfContents(s("<H1>T</H1>\r\n<H3>x</H3><H3>y</H3><H2>z</H2><H3>w</H3>"));
     QVERIFY(r.text.contains(s("<UL>\r\n<A HREF=#A1>x</A><BR>\r\n<A HREF=#A2>y</A><BR>\r\n</UL>\r\n"
                               "<A HREF=#B>z</A><BR>\r\n<UL>\r\n<A HREF=#B1>w</A><BR>\r\n")));
     QVERIFY(r.text.contains(s("<H3><A NAME=\"A1\"></A>x</H3>")));
@@ -58,7 +64,8 @@ void TestContents::lowerCaseHeadings_notListed() {
 void TestContents::missingH1_nothingDone() {
     QVERIFY(!authoring::tableOfContents(s("<H1>T</h1>\r\n<H2>x</H2>")).hasH1);
     QVERIFY(!authoring::tableOfContents(s("")).hasH1);
-    QVERIFY(authoring::missingH1Message().startsWith(s("This function requires that the\rdocument heading")));
+    QVERIFY(authoring::missingH1Message().startsWith(
+        s("This function requires that the\rdocument heading")));
 }
 
 void TestContents::headingWithAttributes_anchorAfterTag() {
@@ -81,7 +88,8 @@ void TestContents::secondRun_listsFirstBlockAndAnchorsAgain() {
 
 void TestContents::beyondLastName_stops() {
     QString doc = s("<H1>T</H1>\r\n");
-    for (int i = 1; i <= 53; ++i) doc += s("<H2>h") + QString::number(i) + s("</H2>\r\n");
+    for (int i = 1; i <= 53; ++i)
+        doc += s("<H2>h") + QString::number(i) + s("</H2>\r\n");
     const auto r = authoring::tableOfContents(doc);
     QVERIFY(r.namesRanOut);
     QCOMPARE(r.entries, 51);

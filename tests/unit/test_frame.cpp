@@ -5,19 +5,22 @@
 #include <QTest>
 
 namespace {
-QString s(const char* latin1) { return QString::fromLatin1(latin1); }
+QString s(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
 
 authoring::PageColorSet defaults() {
     authoring::PageColorSet c;
     const char* codes[] = {"", "#000080", "#AFFEFE", "#1C8E1F", "#7C2C76", "#F00000"};
-    for (int k = 1; k <= 5; ++k) c.code[k] = s(codes[k]);
+    for (int k = 1; k <= 5; ++k)
+        c.code[k] = s(codes[k]);
     return c;
 }
 } // namespace
 
 class TestFrame : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void newFileFrame_byteForByte();
     void newFileTitle_data();
     void newFileTitle();
@@ -30,33 +33,32 @@ private slots:
 
 void TestFrame::newFileFrame_byteForByte() {
     const QString frame = authoring::newFileFrame(s("chapter01"), defaults());
-    const char* expected =
-        "<HTML><HEAD>\r\n"
-        "<TITLE>chapter01</TITLE>\r\n"
-        "</HEAD>\r\n"
-        "<BODY\r\n"
-        "  TEXT=\"#000080\"\r\n"
-        "  BGCOLOR=\"#AFFEFE\"\r\n"
-        "  LINK=\"#1C8E1F\"\r\n"
-        "  VLINK=\"#7C2C76\"\r\n"
-        "  ALINK=\"#F00000\"\r\n"
-        ">\r\n"
-        "<CENTER>\r\n"
-        "<H1>chapter01</H1>\r\n"
-        "\r\n"
-        "<TABLE WIDTH=90%><TR><TD>\r\n"
-        "\r\n"
-        "<H2></H2>\r\n"
-        "<P>\r\n"
-        "\r\n"
-        "<H2></H2>\r\n"
-        "<P>\r\n"
-        "\r\n"
-        "\r\n"
-        "\r\n"
-        "</TD></TR></TABLE>\r\n"
-        "<A NAME=\"EndOfFile\"></A>\r\n"
-        "<P></BODY></HTML>\r\n";
+    const char* expected = "<HTML><HEAD>\r\n"
+                           "<TITLE>chapter01</TITLE>\r\n"
+                           "</HEAD>\r\n"
+                           "<BODY\r\n"
+                           "  TEXT=\"#000080\"\r\n"
+                           "  BGCOLOR=\"#AFFEFE\"\r\n"
+                           "  LINK=\"#1C8E1F\"\r\n"
+                           "  VLINK=\"#7C2C76\"\r\n"
+                           "  ALINK=\"#F00000\"\r\n"
+                           ">\r\n"
+                           "<CENTER>\r\n"
+                           "<H1>chapter01</H1>\r\n"
+                           "\r\n"
+                           "<TABLE WIDTH=90%><TR><TD>\r\n"
+                           "\r\n"
+                           "<H2></H2>\r\n"
+                           "<P>\r\n"
+                           "\r\n"
+                           "<H2></H2>\r\n"
+                           "<P>\r\n"
+                           "\r\n"
+                           "\r\n"
+                           "\r\n"
+                           "</TD></TR></TABLE>\r\n"
+                           "<A NAME=\"EndOfFile\"></A>\r\n"
+                           "<P></BODY></HTML>\r\n";
     QCOMPARE(frame, s(expected));
     QCOMPARE(frame.count(s("\r\n")), 26);
     // The caret New File leaves lies between the first "<H2>" and "</H2>".
@@ -85,8 +87,10 @@ void TestFrame::newFileTitle() {
 
 void TestFrame::startEnd_headTailAndHeaderTest() {
     const QString head = authoring::startEndHead(s("a.txt"), defaults());
-    QVERIFY(head.startsWith(s("<HTML><HEAD>\r\n<TITLE>a.txt</TITLE>\r\n</HEAD>\r\n<BODY\r\n  TEXT=\"#000080\"\r\n")));
-    QVERIFY(head.endsWith(s("  ALINK=\"#F00000\"\r\n>\r\n<CENTER>\r\n<TABLE WIDTH=90%><TR><TD>\r\n\r\n")));
+    QVERIFY(head.startsWith(
+        s("<HTML><HEAD>\r\n<TITLE>a.txt</TITLE>\r\n</HEAD>\r\n<BODY\r\n  TEXT=\"#000080\"\r\n")));
+    QVERIFY(head.endsWith(
+        s("  ALINK=\"#F00000\"\r\n>\r\n<CENTER>\r\n<TABLE WIDTH=90%><TR><TD>\r\n\r\n")));
     QVERIFY(!head.contains(s("<H1>")));
     QCOMPARE(authoring::startEndTail(),
              s("\r\n\r\n<A NAME=\"EndOfFile\">\r\n</TD></TR></TABLE>\r\n<P></BODY></HTML>"));
@@ -115,8 +119,8 @@ void TestFrame::pageColor_eachSlotInsideBody_notTheTitle() {
 }
 
 void TestFrame::pageColor_withoutBodyAttribute_unchanged() {
-    QVERIFY(!authoring::withPageColor(s("<HTML><TITLE>TEXT=\"#000000\"</TITLE><BODY>TEXT=\"#000000\""), 1,
-                                      s("#FF0000")));
+    QVERIFY(!authoring::withPageColor(
+        s("<HTML><TITLE>TEXT=\"#000000\"</TITLE><BODY>TEXT=\"#000000\""), 1, s("#FF0000")));
     QVERIFY(!authoring::withPageColor(s("No body at all. LINK=\"#000000\""), 3, s("#FF0000")));
     // VLINK is not LINK.
     QVERIFY(!authoring::withPageColor(s("<BODY VLINK=\"#000000\">"), 3, s("#FF0000")));

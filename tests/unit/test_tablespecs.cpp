@@ -5,7 +5,9 @@
 #include <QTest>
 
 namespace {
-QString s(const char* latin1) { return QString::fromLatin1(latin1); }
+QString s(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
 
 authoring::TableSpec example() {
     authoring::TableSpec t;
@@ -24,7 +26,7 @@ authoring::TableSpec example() {
 
 class TestTableSpecs : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void preview_twoByThreeExample();
     void preview_attributeRules();
     void preview_zeroRowsOrColumns_none();
@@ -36,9 +38,10 @@ private slots:
 
 void TestTableSpecs::preview_twoByThreeExample() {
     const char* row = "<TR>\r\n<TD>&nbsp;</TD>\r\n<TD>&nbsp;</TD>\r\n<TD>&nbsp;</TD>\r\n</TR>\r\n";
-    const QString expected = s("<html><head><title>Table</title></head>\r\n<body><CENTER>\r\n"
-                               "<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n>\r\n") +
-                             s(row) + s(row) + s("</TABLE>\r\n</body>\r\n</html>\r\n");
+    const QString expected =
+        s("<html><head><title>Table</title></head>\r\n<body><CENTER>\r\n"
+          "<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n>\r\n") +
+        s(row) + s(row) + s("</TABLE>\r\n</body>\r\n</html>\r\n");
     QCOMPARE(*authoring::tablePreview(example()), expected);
 }
 
@@ -49,7 +52,8 @@ void TestTableSpecs::preview_attributeRules() {
     t.border = s(" 3 ");
     t.padding = s("4");
     t.spacing = s("2px");
-    QVERIFY(authoring::tablePreview(t)->contains(s("<Table Border=\"3\"\r\n CellPadding=\"4\"\r\n CellSpacing=\"2px\"\r\n")));
+    QVERIFY(authoring::tablePreview(t)->contains(
+        s("<Table Border=\"3\"\r\n CellPadding=\"4\"\r\n CellSpacing=\"2px\"\r\n")));
     t.widthInPercent = false;
     t.width = s("500");
     QVERIFY(authoring::tablePreview(t)->contains(s(" Width=\"500\"\r\n")));
@@ -100,8 +104,9 @@ void TestTableSpecs::leadingNumber() {
 }
 
 void TestTableSpecs::templateColors_linesSixToTwelve() {
-    const QString text = s("1\r\n2\r\n3\r\n4\r\nbg=\r\n\"#FFFFFF\"\r\nsolid\r\n#000080\r\nlight\r\n  \"#C0C0C0\"  \r\n"
-                           "dark\r\n\"#404040\",x\r\n>\r\n");
+    const QString text = s(
+        "1\r\n2\r\n3\r\n4\r\nbg=\r\n\"#FFFFFF\"\r\nsolid\r\n#000080\r\nlight\r\n  \"#C0C0C0\"  \r\n"
+        "dark\r\n\"#404040\",x\r\n>\r\n");
     const auto c = authoring::templateColors(text);
     QCOMPARE(c[0], s("#FFFFFF"));
     QCOMPARE(c[1], s("#000080"));
