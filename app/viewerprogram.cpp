@@ -62,6 +62,17 @@ void installDefaultLexicon(const QString& lexiconFolder) {
     }
 }
 
+// The table designer's template ships inside the program too, but the copy
+// in the data folder is the user's to edit: it is put there only when
+// missing.
+void installTableTemplate(const QString& dataFolder) {
+    const QString target = dataFolder + QStringLiteral("/TableSpecs.htm");
+    if (QFile::exists(target)) return;
+    QFile shipped(QStringLiteral(":/TableSpecs.htm"));
+    if (!shipped.open(QIODevice::ReadOnly)) return;
+    platform::qt::QtFileSystem().write(target, shipped.readAll());
+}
+
 } // namespace
 
 void ViewerProgram::allowRunningAsRoot() {
@@ -92,6 +103,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     QDir().mkpath(paths.dataFolder);
     installHelpPage(paths.dataFolder);
     installDefaultLexicon(paths.lexiconFolder);
+    installTableTemplate(paths.dataFolder);
 
     widgets_ = std::make_unique<platform::qt::QtViewerWindow>(
         shell::menuTree(), shell::TarnwellFileViewer::applicationTitle(), QString::fromLatin1(kSearchPage));
@@ -110,6 +122,9 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.dialogs = widgets_->dialogs.get();
     ui.findReplace = widgets_->findReplace->view();
     ui.LinkMsgBox = widgets_->linkMsgBox.get();
+    ui.frmColors = widgets_->colorsPanel.get();
+    for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = widgets_->getColor[i].get();
+    ui.tableSpecs = widgets_->tableSpecs->view();
 
     shell::ViewerServices services;
     services.files = &files_;

@@ -32,6 +32,13 @@ void TarnwellFileViewer::registerAuthoringHandlers() {
     on("mLinkIn", [this](int) { mLinkIn_Click(); });
     on("mHideText", [this](int) { mHideText_Click(); });
     if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = [this] { LinkMsgBox_Click(); };
+    on("mNewFile", [this](int) { mNewFile_Click(); });
+    on("mHTMLStartEnd", [this](int) { mHTMLStartEnd_Click(); });
+    on("mColors", [this](int i) { mColors_Click(i); });
+    on("mTableOfContents", [this](int) { mTableOfContents_Click(); });
+    on("mTableSpecsWindow", [this](int) { mTableSpecsWindow_Click(); });
+    for (int i = 0; i < 6; ++i)
+        if (ui_.cmdGetColor[i]) ui_.cmdGetColor[i]->onClick = [this, i] { cmdGetColor_Click(i); };
 }
 
 } // namespace shell

@@ -18,7 +18,8 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor/
 # lexicon (the project's own bridge vocabulary) and, when the build made it,
 # the default lexicon itself, which the program copies into the per-user
 # lexicon folder when that holds none.
-install(FILES ${CMAKE_SOURCE_DIR}/resources/Tarnwell_File_Viewer.htm DESTINATION ${TFV_DATA_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/Tarnwell_File_Viewer.htm ${CMAKE_SOURCE_DIR}/resources/TableSpecs.htm
+        DESTINATION ${TFV_DATA_DIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/bridge/suit-images/ DESTINATION ${TFV_DATA_DIR}/suit-images
         FILES_MATCHING PATTERN "*.gif")
 install(FILES ${CMAKE_SOURCE_DIR}/tools/lexicon/bridge-words.txt DESTINATION ${TFV_DATA_DIR}/lexicon-sources)

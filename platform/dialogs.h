@@ -32,6 +32,12 @@ public:
     // nullopt on Cancel. `initialName` may be a folder followed by "*.*".
     virtual std::optional<FileChoice> openFile(const QString& title, const QString& initialName) = 0;
     virtual std::optional<FileChoice> saveFile(const QString& title, const QString& initialName) = 0;
+    // A file dialog that, unless `mustExist`, also takes a name that does
+    // not exist yet (typed, with or without a folder). `initialName` may be
+    // a folder followed by "*.*"; `filter` is "description|patterns" (the
+    // patterns separated by spaces) or empty for all files.
+    virtual std::optional<FileChoice> chooseFile(const QString& title, const QString& initialName,
+                                                 const QString& filter, bool mustExist) = 0;
     virtual std::optional<int> chooseColor(int initial, int flags) = 0;
     virtual std::optional<FontChoice> chooseFont(int flags) = 0;
 };

@@ -16,6 +16,9 @@
 namespace editor {
 class frmFindReplace;
 }
+namespace authoring {
+class TableSpecs;
+}
 
 namespace shell {
 
@@ -168,6 +171,25 @@ public:
     std::int32_t LinkLength = 0;
     // The last show/hide block number taken in this run of the program.
     std::int16_t HideBlockCounter = 0;
+    // The document frame: New File, HTML Start-End and the page colours.
+    void mNewFile_Click();
+    void mHTMLStartEnd_Click();
+    void mColors_Click(int index);
+    void cmdGetColor_Click(int index);
+    // Asks for page colour `slot` (1 to 5) starting from `colorCode`, keeps
+    // the choice in `colorCode` and puts it into the edited document's BODY
+    // tag, which is then saved.
+    void ChangePageColor(QString& colorCode, int slot);
+    // The BODY attribute names of the page colours, 1 to 5.
+    QString ColorAttributeNames[6];
+    // Lets window events run until at least 0.02 seconds have passed; the
+    // sliding panels pause with it.
+    void SlowItDown();
+    void mTableOfContents_Click();
+    void mTableSpecsWindow_Click();
+    // The table designer, created when first opened; it keeps its colours
+    // for the rest of the run.
+    std::shared_ptr<authoring::TableSpecs> TableSpecsDialog;
 
     // ---- bridge notation ---------------------------------------------------
     // The editor's whole text before the first Insert Bidding Font since it

@@ -7,6 +7,7 @@
 #include "platform/menu.h"
 #include "platform/simplecontrols.h"
 #include "platform/system.h"
+#include "platform/tablespecsview.h"
 #include "platform/texteditor.h"
 #include "platform/window.h"
 
@@ -26,6 +27,12 @@ struct ViewerUi {
     platform::FindReplaceView findReplace;
     // Multi-line instruction box of Link Internal; a click on it cancels.
     platform::TextBox* LinkMsgBox = nullptr;
+    // The sliding "Page Colors" panel and its buttons: the five page
+    // colours, then Close.
+    platform::Panel* frmColors = nullptr;
+    platform::Button* cmdGetColor[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    // The table designer dialog.
+    platform::TableSpecsView tableSpecs;
 };
 
 // What the controller reaches beyond its window.

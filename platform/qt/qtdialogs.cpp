@@ -72,6 +72,40 @@ std::optional<FileChoice> QtDialogs::saveFile(const QString& title, const QStrin
     return FileChoice{path, QFileInfo(path).fileName()};
 }
 
+std::optional<FileChoice> QtDialogs::chooseFile(const QString& title, const QString& initialName,
+                                               const QString& filter, bool mustExist) {
+    QFileDialog dialog(parent_, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // "folder/*.*" opens that folder showing all files; "folder/name"
+    // opens the folder with the name filled in.
+    if (initialName.endsWith(QLatin1String("*.*"))) {
+        const QString folder = startFolder(initialName);
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
+    } else if (!initialName.isEmpty()) {
+        const QFileInfo info(initialName);
+        if (info.isDir()) {
+            dialog.setDirectory(initialName);
+        } else {
+            dialog.setDirectory(info.absolutePath());
+            dialog.selectFile(info.fileName());
+        }
+    }
+    QStringList filters;
+    if (!filter.isEmpty()) {
+        const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+        const QString description = bar < 0 ? filter : filter.left(bar);
+        const QString patterns = bar < 0 ? filter : filter.mid(bar + 1);
+        filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    filters << QStringLiteral("All files (*)");
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.isEmpty()) return std::nullopt;
+    return FileChoice{path, QFileInfo(path).fileName()};
+}
+
 std::optional<int> QtDialogs::chooseColor(int initial, int) {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
     const QColor c = QColorDialog::getColor(start, parent_);

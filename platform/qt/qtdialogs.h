@@ -14,6 +14,8 @@ public:
                                  const QString& defaultAnswer) override;
     std::optional<FileChoice> openFile(const QString& title, const QString& initialName) override;
     std::optional<FileChoice> saveFile(const QString& title, const QString& initialName) override;
+    std::optional<FileChoice> chooseFile(const QString& title, const QString& initialName, const QString& filter,
+                                         bool mustExist) override;
     std::optional<int> chooseColor(int initial, int flags) override;
     std::optional<FontChoice> chooseFont(int flags) override;
 

@@ -1,7 +1,11 @@
 #include "platform/qt/qtviewerwindow.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace platform::qt {
 
@@ -38,6 +42,37 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     linkMsgBox->edit()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     linkMsgBox->setVisible(false);
     linkMsgBox->widget()->raise();
+
+    // The page-colour panel slides out over the left pane from behind the
+    // editor's corner; hidden while it is in.
+    colorsPanel = std::make_unique<QtPanel>(client);
+    QFrame* colors = colorsPanel->frame();
+    colors->setObjectName(QStringLiteral("frmColors"));
+    colors->setAutoFillBackground(true);
+    colors->setFrameShape(QFrame::NoFrame);
+    auto* colorsLayout = new QVBoxLayout(colors);
+    colorsLayout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QGroupBox(QStringLiteral("Page Colors"), colors);
+    colorsLayout->addWidget(group);
+    auto* groupLayout = new QVBoxLayout(group);
+    auto* picture = new QLabel(group);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedHeight(24);
+    picture->setStyleSheet(QStringLiteral(
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #000080, stop:0.2 #000080, "
+        "stop:0.2001 #AFFEFE, stop:0.4 #AFFEFE, stop:0.4001 #1C8E1F, stop:0.6 #1C8E1F, "
+        "stop:0.6001 #7C2C76, stop:0.8 #7C2C76, stop:0.8001 #F00000, stop:1 #F00000);"));
+    groupLayout->addWidget(picture);
+    const char* const captions[] = {"Text Color", "Background", "Link", "Visited Link", "Active Link", "Close"};
+    for (int i = 0; i < 6; ++i) {
+        auto* b = new QPushButton(QString::fromLatin1(captions[i]), group);
+        b->setObjectName(QStringLiteral("cmdGetColor%1").arg(i));
+        groupLayout->addWidget(b);
+        getColor[i] = std::make_unique<QtButton>(b);
+    }
+    colors->resize(150, 260);
+    colorsPanel->setVisible(false);
+    tableSpecs = std::make_unique<QtTableSpecsDialog>(window.mainWindow());
 
     // A pane "gets the focus" when the focus moves anywhere inside its view.
     QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(), [this](QWidget*, QWidget* now) {

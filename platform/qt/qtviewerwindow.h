@@ -6,6 +6,7 @@
 #include "platform/qt/qtfindreplace.h"
 #include "platform/qt/qteditor.h"
 #include "platform/qt/qtmenu.h"
+#include "platform/qt/qttablespecs.h"
 #include "platform/qt/qtwindow.h"
 
 #include <memory>
@@ -31,6 +32,10 @@ public:
     std::unique_ptr<QtMenu> menu;
     std::unique_ptr<QtDialogs> dialogs;
     std::unique_ptr<QtFindReplaceDialog> findReplace;
+    // The sliding "Page Colors" panel: five colour buttons and Close.
+    std::unique_ptr<QtPanel> colorsPanel;
+    std::unique_ptr<QtButton> getColor[6];
+    std::unique_ptr<QtTableSpecsDialog> tableSpecs;
 };
 
 } // namespace platform::qt

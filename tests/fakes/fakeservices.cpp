@@ -42,7 +42,14 @@ std::optional<platform::FileChoice> FakeDialogs::saveFile(const QString& title, 
     return openFile(title, initialName);
 }
 
-std::optional<int> FakeDialogs::chooseColor(int, int) {
+std::optional<platform::FileChoice> FakeDialogs::chooseFile(const QString& title, const QString& initialName,
+                                                           const QString& filter, bool mustExist) {
+    fileFilters << filter + (mustExist ? QStringLiteral("|1") : QStringLiteral("|0"));
+    return openFile(title, initialName);
+}
+
+std::optional<int> FakeDialogs::chooseColor(int initial, int flags) {
+    colorDialogs.emplace_back(initial, flags);
     if (colors.empty()) return std::nullopt;
     auto a = colors.front();
     colors.pop_front();

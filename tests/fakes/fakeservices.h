@@ -26,6 +26,10 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& def) override;
     std::optional<platform::FileChoice> openFile(const QString& title, const QString& initialName) override;
     std::optional<platform::FileChoice> saveFile(const QString& title, const QString& initialName) override;
+    // Answered from `files` like the others; the filter and the existence
+    // rule go to `fileFilters` as "filter|must exist".
+    std::optional<platform::FileChoice> chooseFile(const QString& title, const QString& initialName,
+                                                   const QString& filter, bool mustExist) override;
     std::optional<int> chooseColor(int initial, int flags) override;
     std::optional<platform::FontChoice> chooseFont(int flags) override;
 
@@ -40,6 +44,8 @@ public:
     std::vector<Asked> messages;
     QStringList prompts;        // input boxes: "prompt|default"
     QStringList fileDialogs;    // "title|initial name"
+    QStringList fileFilters;
+    std::vector<std::pair<int, int>> colorDialogs; // (initial colour, flags)
     QStringList unexpected;
 };
 

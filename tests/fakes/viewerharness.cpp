@@ -18,6 +18,9 @@ ViewerHarness::ViewerHarness() {
     paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
     paths.searchEngine = QStringLiteral("duckduckgo");
     linkMsgBox.setVisible(false);
+    colorsPanel.setVisible(false);
+    colorsPanel.setWidth(2250);
+    colorsPanel.setHeight(3900);
 }
 
 shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
@@ -38,6 +41,9 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.dialogs = &dialogs;
     ui.findReplace = find.view();
     ui.LinkMsgBox = &linkMsgBox;
+    ui.frmColors = &colorsPanel;
+    for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = &getColor[i];
+    ui.tableSpecs = tableSpecs.view();
     shell::ViewerServices services;
     services.files = &files;
     services.processes = &processes;

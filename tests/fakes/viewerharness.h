@@ -6,6 +6,7 @@
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
 #include "tests/fakes/fakefindreplace.h"
+#include "tests/fakes/faketablespecs.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/fakeservices.h"
 
@@ -47,6 +48,9 @@ public:
     FakeDialogs dialogs;
     FakeFindReplace find;
     FakeTextBox linkMsgBox; // hidden until Link Internal shows it
+    FakePanel colorsPanel;  // the "Page Colors" panel, hidden until slid out
+    FakeButton getColor[6];
+    FakeTableSpecs tableSpecs;
     platform::qt::QtFileSystem files;
     FakeProcessLauncher processes;
     FakeEventPump events;

@@ -1,0 +1,228 @@
+// The document frame: New File, HTML Start-End, and the Colors menu with
+// its sliding "Page Colors" panel.
+#include "shell/tarnwellfileviewer.h"
+
+#include "authoring/editorchanges.h"
+#include "authoring/frame.h"
+#include "authoring/tags.h"
+#include "util/numbers.h"
+#include "util/strings.h"
+
+namespace shell {
+
+using util::qs;
+
+namespace {
+
+// Where New File leaves the caret: inside the first "<H2></H2>" when the
+// title is nine characters long.
+constexpr int kNewFileCaret = 219;
+constexpr int kSlideMoves = 105;
+
+authoring::PageColorSet pageColorSet(const QString (&colors)[6]) {
+    authoring::PageColorSet set;
+    for (int k = 1; k <= 5; ++k)
+        set.code[k] = colors[k];
+    return set;
+}
+
+// Replaces the editor's whole text through its selection (so it keeps its
+// undo history), leaving the caret at `caret`.
+void replaceText(platform::TextEditor& editor, const QString& text, int caret) {
+    authoring::Result result;
+    result.edits = authoring::differenceEdits(editor.text(), text);
+    result.after = {std::clamp(caret, 0, static_cast<int>(text.size())), 0};
+    authoring::applyResult(editor, result);
+}
+
+} // namespace
+
+void TarnwellFileViewer::mNewFile_Click() {
+    if (QuerySaveChanges()) return;
+    const QString start = PaneFolder[1].isEmpty() ? PaneFolder[0] : PaneFolder[1];
+    // The dialog takes a name that does not exist yet: that is how a new
+    // article is named.
+    const auto choice =
+        ui_.dialogs->chooseFile(qs("Select file."), start + qs("*.*"), QString(), false);
+    if (!choice) return;
+    const QString name = choice->fileName;
+    // The folder is the chosen path's own, whatever the name repeats.
+    const SplitPath chosen = splitPath(choice->path);
+    const QString folder = chosen.folder.isEmpty() ? start : chosen.folder;
+    if (name.isEmpty() || folder + name == PaneFolder[ActivePane] + PaneFileName[ActivePane])
+        return;
+
+    const QString path = folder + name;
+    auto& files = *services_.files;
+    if (!files.exists(path)) {
+        const QString frame =
+            authoring::newFileFrame(authoring::newFileTitle(name), pageColorSet(PageColors));
+        QString error;
+        if (!files.write(path, frame.toUtf8(), &error)) {
+            message(qs("Could not create ") + path + qs(".\r") + error);
+            return;
+        }
+    }
+
+    // Changes the user declined to save are let go now, so that opening
+    // the new file does not ask about them a second time.
+    if (ui_.Text1[1]->visible() && ui_.Text1[1]->text() != SavedText[1])
+        SavedText[1] = ui_.Text1[1]->text();
+
+    PaneFileName[0] = name;
+    PaneFileName[1] = name;
+    PaneFolder[0] = folder;
+    PaneFolder[1] = folder;
+    ui_.L_Name[0]->setText(name);
+    ui_.brwWebBrowser[0]->navigate(path);
+    AddToRecentFiles(0);
+    ActivePane = 1;
+    ClearBridgeUndo();
+
+    // As Edit HTML does when it opens the editor: the window's place, and
+    // its one-pane width to go back to.
+    WindowLeft = ui_.window->left();
+    WindowTop = ui_.window->top();
+    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible())
+        WidthBeforeEdit = ui_.window->width();
+    OpenSourceInEditor();
+    auto& editor = *ui_.Text1[1];
+    if (!editor.visible() || editorFolder_ != PaneFolder[1] || editorFile_ != PaneFileName[1])
+        return;
+    SavedText[1] = editor.text();
+    RestoreText[1] = SavedText[1];
+    // The original version is this file's too: never another file's text.
+    RestoreText[0] = SavedText[1];
+    editor.setSelStart(std::min(kNewFileCaret, static_cast<int>(editor.text().size())));
+    editor.setFocus();
+}
+
+void TarnwellFileViewer::mHTMLStartEnd_Click() {
+    auto& editor = *ui_.Text1[ActivePane];
+    const QString old = editor.text();
+    if (authoring::hasHtmlHeaders(old)) {
+        message(qs("This file already has HTML headers."));
+        return;
+    }
+    const int caret = editor.selStart();
+    const QString wrapped =
+        authoring::startEndHead(ui_.L_Name[ActivePane]->text(), pageColorSet(PageColors)) + old +
+        authoring::startEndTail();
+    replaceText(editor, wrapped, caret + 500);
+    editor.setSelStart(caret);
+
+    const QString shown = ui_.L_Name[0]->text();
+    if (shown != ui_.L_Name[1]->text() || !shown.toLower().endsWith(QLatin1String("txt"))) return;
+    const QString newName = PaneFileName[0].left(PaneFileName[0].size() - 3) + qs("htm");
+    const QString from = PaneFolder[1] + PaneFileName[1];
+    const QString to = PaneFolder[0] + newName;
+    auto& files = *services_.files;
+    // Never let the next save overwrite an article that has the new name.
+    if (files.exists(to)) {
+        message(qs("The file cannot be renamed to ") + to +
+                qs(":\ra file of that name already exists.\r") + qs("It keeps its name ") +
+                PaneFileName[1] + qs("."));
+        return;
+    }
+    if (!files.rename(from, to)) {
+        message(qs("Could not rename ") + from + qs("\rto ") + to + qs("."));
+        return;
+    }
+    PaneFileName[0] = newName;
+    PaneFileName[1] = newName;
+    PaneFolder[1] = PaneFolder[0];
+    editorFolder_ = PaneFolder[1];
+    editorFile_ = newName;
+    ui_.L_Name[0]->setText(newName);
+    ui_.L_Name[1]->setText(newName);
+    ui_.brwWebBrowser[0]->setVisible(true);
+    ui_.brwWebBrowser[0]->navigate(to);
+    AddToRecentFiles(0);
+}
+
+void TarnwellFileViewer::mColors_Click(int index) {
+    switch (index) {
+    case 0: {
+        if (ColorAttributeNames[1].isEmpty())
+            for (int k = 1; k <= 5; ++k)
+                ColorAttributeNames[k] = authoring::colorAttributeName(k);
+        auto* panel = ui_.frmColors;
+        if (!panel) return;
+        // The panel starts over the source editor's top-left corner and
+        // slides out to the left, pausing after every tenth step.
+        panel->setLeft(ui_.Text1[1]->left());
+        panel->setTop(ui_.Text1[1]->top());
+        panel->setVisible(true);
+        panel->raise();
+        const int step = util::roundHalfEven(panel->width() / 100.0);
+        const bool busy = ResizeBusy;
+        ResizeBusy = true;
+        for (int move = 1; move <= kSlideMoves; ++move) {
+            panel->setLeft(panel->left() - step);
+            if (move % 10 == 0) SlowItDown();
+        }
+        ResizeBusy = busy;
+        break;
+    }
+    case 1:
+        mColorWords_Click();
+        break;
+    case 2: {
+        // Flags 2: the dialog opens with its custom colours shown.
+        const auto color = ui_.dialogs->chooseColor(0, 2);
+        if (!color) return;
+        ui_.Text1[1]->setSelText(authoring::colorCode(*color).mid(1));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TarnwellFileViewer::cmdGetColor_Click(int index) {
+    if (index >= 0 && index <= 4) {
+        ChangePageColor(PageColors[index + 1], index + 1);
+        return;
+    }
+    if (index != 5 || !ui_.frmColors) return;
+    // Close: back to where it started, pausing after every fifth step,
+    // then out of the editor's way.
+    auto* panel = ui_.frmColors;
+    const int step = util::roundHalfEven(panel->width() / 100.0);
+    const bool busy = ResizeBusy;
+    ResizeBusy = true;
+    for (int move = 1; move <= kSlideMoves; ++move) {
+        panel->setLeft(panel->left() + step);
+        if (move % 5 == 0) SlowItDown();
+    }
+    ResizeBusy = busy;
+    panel->setVisible(false);
+}
+
+void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {
+    if (ColorAttributeNames[1].isEmpty())
+        for (int k = 1; k <= 5; ++k)
+            ColorAttributeNames[k] = authoring::colorAttributeName(k);
+    // Flags 3: start from the current colour, custom colours shown.
+    const auto chosen = ui_.dialogs->chooseColor(authoring::colorNumber(colorCode).value_or(0), 3);
+    if (!chosen) return;
+    colorCode = authoring::colorCode(*chosen);
+    auto& editor = *ui_.Text1[1];
+    if (!editor.visible()) return;
+    const auto updated = authoring::withPageColor(editor.text(), slot, colorCode);
+    if (!updated) return;
+    replaceText(editor, *updated, editor.selStart());
+    ActivePane = 1;
+    int index = 0;
+    mSave_Click(index);
+}
+
+void TarnwellFileViewer::SlowItDown() {
+    auto& events = *services_.events;
+    const double start = events.seconds();
+    do {
+        events.processEvents();
+    } while (events.seconds() - start < 0.02);
+}
+
+} // namespace shell

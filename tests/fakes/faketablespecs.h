@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/tablespecsview.h"
+#include "tests/fakes/fakecontrols.h"
+#include "tests/fakes/fakefindreplace.h"
+
+namespace fakes {
+
+// A modal dialog that returns from showModal at once and stays open until
+// closed, so a test works its controls in between.
+class FakeModalDialog : public platform::ModalDialog {
+  public:
+    void showModal() override {
+        visible_ = true;
+        ++shows;
+    }
+    void close() override { visible_ = false; }
+    bool visible() const override { return visible_; }
+    bool visible_ = false;
+    int shows = 0;
+};
+
+// The table designer's controls, wired into a view.
+struct FakeTableSpecs {
+    FakeTableSpecs();
+    platform::TableSpecsView view();
+    FakeModalDialog form;
+    FakeTextBox rows, columns, border, spacing, padding, width;
+    FakeOptionButton percent, pixels;
+    FakeCheckBox backgroundColor, backgroundPicture;
+    FakeButton colors[4];
+    FakeOptionButton solid, lightDark;
+    FakeButton picture, ok, cancel;
+    FakeBrowserPane preview;
+};
+
+} // namespace fakes
