@@ -131,6 +131,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.processes = &processes_;
     services.events = &events_;
     services.transfer = &transfer_;
+    services.recoveryTimer = &recoveryTimer_;
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
 

@@ -32,6 +32,7 @@ private:
     platform::qt::QtProcessLauncher processes_;
     platform::qt::QtEventPump events_;
     platform::qt::QtTransfer transfer_;
+    platform::qt::QtTimer recoveryTimer_;
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
     // Lookups of a check are answered from memory, the file read once per check.
     platform::sqlite::SqliteLexiconStore lexicon_{platform::sqlite::SqliteLexiconStore::Options{true}};

@@ -146,6 +146,8 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             ResizeBusy = false;
             Form_Resize();
             SavedText[1] = editor.text();
+            // The edits of the file before were saved or declined.
+            if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
             editorFolder_ = PaneFolder[1];
             editorFile_ = PaneFileName[1];
             OpenTypingLexicon(true);

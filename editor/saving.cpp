@@ -97,6 +97,12 @@ void TarnwellFileViewer::mSave_Click(int& index) {
         return;
     }
     rememberFileContents(path, saved.bytes);
+    if (i == 1) {
+        if (services_.recoveryTimer) services_.recoveryTimer->stop();
+        recoveryPendingSince_ = -1;
+        RemoveRecoveryCopy(path);
+        if (!editorFile_.isEmpty() && editorFolder_ + editorFile_ != path) RemoveRecoveryCopy(editorFolder_ + editorFile_);
+    }
     if (!deleteAfterSave.isEmpty() && deleteAfterSave != path) services_.files->remove(deleteAfterSave);
     if (saved.change != editor::SavedBytes::Change::None) {
         SourceEncoding[i] = saved.encoding;

@@ -22,6 +22,21 @@ public:
     virtual bool rename(const QString& from, const QString& to) = 0;
     virtual bool remove(const QString& path) = 0;
     virtual QString currentDir() const = 0;
+    virtual bool makeFolder(const QString& path) = 0;
+    // The names (not paths) of the files in `folder` that end in `suffix`.
+    virtual QStringList files(const QString& folder, const QString& suffix) const = 0;
+    // Milliseconds since the epoch of the file's last change; 0 when missing.
+    virtual qint64 lastModified(const QString& path) const = 0;
+};
+
+// A single-shot timer on the user-interface thread.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void start(int milliseconds) = 0; // restarts a running timer
+    virtual void stop() = 0;
+    virtual bool active() const = 0;
+    std::function<void()> onTimeout;
 };
 
 // Starts another program with a list of arguments (never through a shell).

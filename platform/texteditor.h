@@ -28,6 +28,8 @@ public:
 
     std::function<void()> onGotFocus;
     std::function<void()> onClick;
+    // The text changed, by typing or by a command.
+    std::function<void()> onChange;
     // Runs before the editor acts on the key; zeroing both fields eats it.
     std::function<void(KeyEvent& key)> onKeyDown;
     std::function<void(int button, int xTwips, int yTwips)> onMouseDown;

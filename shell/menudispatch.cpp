@@ -69,6 +69,7 @@ void TarnwellFileViewer::wireEvents() {
         pane.onDocumentComplete = [this, i](const QString& a) { brwWebBrowser_DocumentComplete(i, a); };
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
     }
+    if (services_.recoveryTimer) services_.recoveryTimer->onTimeout = [this] { WriteRecoveryCopy(); };
     ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
     ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) { pSplitterBar_MouseDown(button, x); };
     ui_.pSplitterBar->onMouseMove = [this](int buttons, int x, int) { pSplitterBar_MouseMove(buttons, x); };
@@ -77,6 +78,7 @@ void TarnwellFileViewer::wireEvents() {
         ui_.Text1[i]->onGotFocus = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
         ui_.Text1[i]->onClick = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
         ui_.Text1[i]->onKeyDown = [this, i](platform::KeyEvent& key) { Text1_KeyDown(i, key); };
+        ui_.Text1[i]->onChange = [this, i] { Text1_Change(i); };
         ui_.Text1[i]->onMouseDown = [this, i](int button, int, int) { Text1_MouseDown(i, button); };
     }
 }

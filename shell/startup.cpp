@@ -45,6 +45,7 @@ void TarnwellFileViewer::Form_Load() {
     } else {
         ActivePane = 0;
     }
+    OfferRecovery();
 }
 
 void TarnwellFileViewer::ReadCommandLine() {
@@ -233,6 +234,9 @@ void TarnwellFileViewer::Form_Unload(bool& cancel) {
         cancel = true;
         return;
     }
+    // A clean close: what was not saved was declined.
+    if (services_.recoveryTimer) services_.recoveryTimer->stop();
+    if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
     SaveSettings();
 }
 

@@ -113,6 +113,17 @@ public:
     void mRestore_Click(int index);
     void mSaveWebPage_Click();
     void mDeleteFile_Click();
+    // Unsaved edits are kept in a recovery copy in the data folder, written
+    // a few seconds after the last change (and at least every 15 seconds
+    // while typing goes on); a save or a clean close removes it, and the
+    // next start offers what a crash left behind.
+    void Text1_Change(int index);
+    void WriteRecoveryCopy();
+    void RemoveRecoveryCopy(const QString& path);
+    void OfferRecovery();
+    static constexpr int kRecoveryDelayMs = 2000;
+    static constexpr double kRecoveryMaxWaitSeconds = 15;
+    double recoveryPendingSince_ = -1;
     // Find/Replace Text, Find Again and Replace Text all open the dialog.
     void mFind_Click(int index);
     // The find dialog, created when first opened.

@@ -44,6 +44,7 @@ struct ViewerServices {
     platform::MonitorSystem* monitors = nullptr;
     platform::LexiconStore* lexicon = nullptr;
     platform::SpellingService* speller = nullptr;
+    platform::Timer* recoveryTimer = nullptr; // writes the recovery copy of unsaved edits
 };
 
 } // namespace shell

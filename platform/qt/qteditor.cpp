@@ -84,7 +84,12 @@ void SourceEdit::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 QtTextEditor::QtTextEditor(QWidget* parent)
-    : WidgetControl<TextEditor>(new SourceEdit(this, parent)), edit_(static_cast<SourceEdit*>(widget())) {}
+    : WidgetControl<TextEditor>(new SourceEdit(this, parent)), edit_(static_cast<SourceEdit*>(widget())) {
+    // Marks put on the text raise it too; handlers compare texts.
+    QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
+        if (onChange) onChange();
+    });
+}
 
 void QtTextEditor::setMenuShortcuts(const QSet<QKeySequence>& keys) { menuKeys() = keys; }
 bool QtTextEditor::isMenuShortcut(const QKeySequence& key) { return menuKeys().contains(key); }

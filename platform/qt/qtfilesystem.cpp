@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QSaveFile>
 
 namespace platform::qt {
@@ -43,5 +44,19 @@ bool QtFileSystem::copy(const QString& from, const QString& to) {
 bool QtFileSystem::rename(const QString& from, const QString& to) { return QFile::rename(from, to); }
 bool QtFileSystem::remove(const QString& path) { return QFile::remove(path); }
 QString QtFileSystem::currentDir() const { return QDir::currentPath(); }
+
+bool QtFileSystem::makeFolder(const QString& path) { return QDir().mkpath(path); }
+
+QStringList QtFileSystem::files(const QString& folder, const QString& suffix) const {
+    QStringList out;
+    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        if (name.endsWith(suffix)) out << name;
+    return out;
+}
+
+qint64 QtFileSystem::lastModified(const QString& path) const {
+    const QFileInfo info(path);
+    return info.exists() ? info.lastModified().toMSecsSinceEpoch() : 0;
+}
 
 } // namespace platform::qt

@@ -15,6 +15,9 @@ public:
     bool rename(const QString& from, const QString& to) override;
     bool remove(const QString& path) override;
     QString currentDir() const override;
+    bool makeFolder(const QString& path) override;
+    QStringList files(const QString& folder, const QString& suffix) const override;
+    qint64 lastModified(const QString& path) const override;
 };
 
 } // namespace platform::qt

@@ -22,6 +22,13 @@ bool QtProcessLauncher::start(const QString& program, const QStringList& argumen
     return QProcess::startDetached(program, arguments);
 }
 
+QtTimer::QtTimer() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+        if (onTimeout) onTimeout();
+    });
+}
+
 void QtEventPump::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
 
 std::optional<QByteArray> QtTransfer::fetch(const QString& address, QString* error) {

@@ -4,6 +4,7 @@
 #include "platform/system.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace platform::qt {
 
@@ -22,6 +23,17 @@ public:
 
 private:
     QElapsedTimer clock_;
+};
+
+class QtTimer : public Timer {
+public:
+    QtTimer();
+    void start(int milliseconds) override { timer_.start(milliseconds); }
+    void stop() override { timer_.stop(); }
+    bool active() const override { return timer_.isActive(); }
+
+private:
+    QTimer timer_;
 };
 
 class QtTransfer : public Transfer {

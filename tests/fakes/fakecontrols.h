@@ -134,6 +134,7 @@ public:
         text_ = t;
         start_ = 0;
         length_ = 0;
+        if (onChange) onChange();
     }
     int selStart() const override { return start_; }
     void setSelStart(int offset) override {
@@ -147,6 +148,7 @@ public:
         text_.replace(start_, length_, t);
         start_ += int(t.size());
         length_ = 0;
+        if (onChange) onChange();
     }
     void setSelColor(int color) override { marks.push_back({start_, length_, color, false}); }
     void setSelBold(bool bold) override { marks.push_back({start_, length_, -1, bold}); }

@@ -74,6 +74,25 @@ public:
     std::function<void()> onPump;
 };
 
+// A timer the test fires by hand.
+class FakeTimer : public platform::Timer {
+public:
+    void start(int ms) override {
+        active_ = true;
+        interval = ms;
+        ++starts;
+    }
+    void stop() override { active_ = false; }
+    bool active() const override { return active_; }
+    void fire() {
+        active_ = false;
+        if (onTimeout) onTimeout();
+    }
+    bool active_ = false;
+    int interval = 0;
+    int starts = 0;
+};
+
 class FakeTransfer : public platform::Transfer {
 public:
     std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) override {

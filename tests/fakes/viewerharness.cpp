@@ -49,6 +49,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     services.processes = &processes;
     services.events = &events;
     services.transfer = &transfer;
+    services.recoveryTimer = &recoveryTimer;
     services.monitors = &monitors;
     services.lexicon = &lexicon;
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);

@@ -55,6 +55,7 @@ public:
     FakeProcessLauncher processes;
     FakeEventPump events;
     FakeTransfer transfer;
+    FakeTimer recoveryTimer;
     FakeMonitorSystem monitors{&window};
     platform::sqlite::SqliteLexiconStore lexicon;
 

@@ -1,0 +1,158 @@
+// Unsaved edits survive a crash: the recovery copy is written after a
+// pause in typing, removed by a save or a clean close, and offered at the
+// next start.
+#include "editor/recoveryfile.h"
+#include "tests/fakes/viewerharness.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QtTest>
+
+using fakes::ViewerHarness;
+using platform::Answer;
+
+namespace {
+QString qs(const char* s) { return QString::fromUtf8(s); }
+
+void backdate(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
+}
+
+struct Editing {
+    ViewerHarness h;
+    QString page;
+    shell::TarnwellFileViewer* v = nullptr;
+    Editing() {
+        page = h.writeFile(qs("home/deal.htm"), "<P>as saved</P>");
+        v = &h.start(page + qs(" ") + page);
+    }
+    QString copyPath() { return h.data + qs("/recovery/") + editor::recoveryFileName(page); }
+};
+} // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyFormat_roundTripsAndRejectsDamage();
+    void typing_writesCopyAfterPause_saveRemovesIt();
+    void longTyping_writesAtLeastEvery15Seconds();
+    void cleanClose_removesCopy();
+    void nextStart_offersCopy_yesRestoresAsUnsaved();
+    void nextStart_no_discards_olderCopy_dropped();
+    void damagedCopy_isReportedAndSetAside();
+};
+
+void RecoveryTest::copyFormat_roundTripsAndRejectsDamage() {
+    editor::RecoveryCopy c{qs("/home/a/M\u00e9mo.htm"), 1796589020773, qs("line 1\r\nline 2 \u2660")};
+    const QByteArray bytes = editor::formatRecoveryCopy(c);
+    const auto back = editor::parseRecoveryCopy(bytes);
+    QVERIFY(back);
+    QCOMPARE(back->path, c.path);
+    QCOMPARE(back->savedAtMs, c.savedAtMs);
+    QCOMPARE(back->text, c.text);
+    QVERIFY(!editor::parseRecoveryCopy(bytes.chopped(5)));       // cut short
+    QVERIFY(!editor::parseRecoveryCopy(bytes.left(bytes.size() - 12) + "x\n#3")); // wrong length
+    QVERIFY(!editor::parseRecoveryCopy(QByteArray("not a copy\n/a\n1\ntext\n#4")));
+    QVERIFY(!editor::parseRecoveryCopy(QByteArray()));
+}
+
+void RecoveryTest::typing_writesCopyAfterPause_saveRemovesIt() {
+    Editing e;
+    QVERIFY(!e.h.recoveryTimer.active());
+    e.h.text1[1].setText(qs("<P>typed</P>"));
+    QVERIFY(e.h.recoveryTimer.active());
+    QCOMPARE(e.h.recoveryTimer.interval, 2000);
+    QVERIFY(!QFileInfo::exists(e.copyPath()));
+    e.h.recoveryTimer.fire();
+    const auto copy = editor::parseRecoveryCopy(e.h.readFile(e.copyPath()));
+    QVERIFY(copy);
+    QCOMPARE(copy->path, e.page);
+    QCOMPARE(copy->text, qs("<P>typed</P>"));
+    QCOMPARE(e.h.readFile(e.page), QByteArray("<P>as saved</P>")); // the article itself is untouched
+
+    int index = 0;
+    e.v->mSave_Click(index);
+    QVERIFY(!QFileInfo::exists(e.copyPath()));
+    QVERIFY(!e.h.recoveryTimer.active());
+}
+
+void RecoveryTest::longTyping_writesAtLeastEvery15Seconds() {
+    Editing e;
+    for (int second = 0; second <= 16; ++second) {
+        e.h.events.now = 100 + second;
+        e.h.text1[1].setText(qs("typing %1").arg(second));
+    }
+    // The timer kept being pushed back, yet a copy was written meanwhile.
+    const auto copy = editor::parseRecoveryCopy(e.h.readFile(e.copyPath()));
+    QVERIFY(copy);
+    QCOMPARE(copy->text, qs("typing 15"));
+}
+
+void RecoveryTest::cleanClose_removesCopy() {
+    Editing e;
+    e.h.text1[1].setText(qs("typed"));
+    e.h.recoveryTimer.fire();
+    QVERIFY(QFileInfo::exists(e.copyPath()));
+    e.h.dialogs.answers = {Answer::No}; // discard the changes
+    e.h.window.close();
+    QVERIFY(e.h.window.closed);
+    QVERIFY(!QFileInfo::exists(e.copyPath()));
+}
+
+void RecoveryTest::nextStart_offersCopy_yesRestoresAsUnsaved() {
+    ViewerHarness h;
+    const QString page = h.writeFile(qs("home/deal.htm"), "<P>as saved</P>");
+    backdate(page);
+    QDir().mkpath(h.data + qs("/recovery"));
+    h.writeFile(qs("data/recovery/") + editor::recoveryFileName(page),
+                editor::formatRecoveryCopy({page, QDateTime::currentMSecsSinceEpoch(), qs("<P>recovered</P>")}));
+    h.dialogs.answers = {Answer::Yes};
+    auto& v = h.start();
+    QCOMPARE(h.dialogs.messages.size(), 1u);
+    QVERIFY(h.dialogs.messages[0].text.contains(page));
+    QVERIFY(h.text1[1].visible());
+    QCOMPARE(h.text1[1].text(), qs("<P>recovered</P>"));
+    QCOMPARE(v.SavedText[1], qs("<P>as saved</P>"));
+    QCOMPARE(h.nameBox[0].text(), qs("deal.htm"));
+    // Still unsaved: closing asks.
+    h.dialogs.answers = {Answer::Yes};
+    h.window.close();
+    QCOMPARE(h.readFile(page), QByteArray("<P>recovered</P>\r\n"));
+}
+
+void RecoveryTest::nextStart_no_discards_olderCopy_dropped() {
+    ViewerHarness h;
+    const QString page = h.writeFile(qs("home/deal.htm"), "<P>as saved</P>");
+    backdate(page);
+    const QString copy = h.writeFile(qs("data/recovery/") + editor::recoveryFileName(page),
+                                     editor::formatRecoveryCopy({page, QDateTime::currentMSecsSinceEpoch(), qs("x")}));
+    h.dialogs.answers = {Answer::No};
+    h.start();
+    QCOMPARE(h.dialogs.messages.size(), 1u);
+    QVERIFY(!QFileInfo::exists(copy));
+    QVERIFY(!h.text1[1].visible());
+
+    // A copy older than its file was overtaken by a save: dropped unasked.
+    ViewerHarness g;
+    const QString page2 = g.writeFile(qs("home/deal.htm"), "<P>saved later</P>");
+    const QString old = g.writeFile(qs("data/recovery/") + editor::recoveryFileName(page2),
+                                    editor::formatRecoveryCopy({page2, 1000, qs("x")}));
+    g.start();
+    QVERIFY(g.dialogs.messages.empty());
+    QVERIFY(!QFileInfo::exists(old));
+}
+
+void RecoveryTest::damagedCopy_isReportedAndSetAside() {
+    ViewerHarness h;
+    const QString copy = h.writeFile(qs("data/recovery/0123.recovery"), "garbage");
+    h.start();
+    QCOMPARE(h.dialogs.messages.size(), 1u);
+    QVERIFY(h.dialogs.messages[0].text.startsWith(qs("A recovery copy of unsaved changes cannot be read.")));
+    QVERIFY(!QFileInfo::exists(copy));
+    QVERIFY(QFileInfo::exists(copy + qs(".unreadable")));
+}
+
+QTEST_GUILESS_MAIN(RecoveryTest)
+#include "test_recovery.moc"
