@@ -4,15 +4,12 @@
 //   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER]]   (TFV_SHOW_MISSES=1 lists our misses)
 // Needs the Debian packages hunspell, hunspell-en-us, aspell and aspell-en:
 //   apt-get install hunspell hunspell-en-us aspell aspell-en
+// All three checkers are asked through the same ispell pipe ("-a"): this
+// program's tarnwell-spell on the lexicon folder, hunspell -a and aspell -a.
 // For each checker: the share of the cases it could judge whose intended
 // word comes first, in the first five, anywhere; the cases skipped because
 // the checker does not know the intended word; the median and 95th
-// percentile time per misspelled word (a pipe round trip for the two
-// programs, a call for ours).
-#include "platform/sqlite/sqlitelexicon.h"
-#include "spelling/lexiconlookup.h"
-#include "spelling/soundex.h"
-#include "spelling/suggest.h"
+// percentile time per misspelled word (a pipe round trip for each).
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -142,18 +139,12 @@ int main(int argc, char** argv) {
         if (!wrong.isEmpty() && !intended.isEmpty()) cases.push_back({wrong, intended});
     }
 
-    platform::sqlite::SqliteLexiconStore store({true});
-    auto wordsDb = store.open(folder + ql("quarn words.accdb"));
-    auto linksDb = store.open(folder + ql("qn.accdb"));
-    if (!wordsDb || !linksDb) {
-        std::fprintf(stderr, "no lexicon in %s\n", qPrintable(folder));
+    PipeChecker ourPipe(ql(TFV_BENCH_SPELL_PROGRAM), {ql("-a"), ql("-d"), folder});
+    if (!ourPipe.ok()) {
+        std::fprintf(stderr, "%s -a -d %s did not start (is the lexicon there?)\n",
+                     TFV_BENCH_SPELL_PROGRAM, qPrintable(folder));
         return 1;
     }
-    auto words = wordsDb->openTable(ql("Words"));
-    auto velmora = linksDb->openTable(ql("Velmora"));
-    auto wiki = linksDb->openTable(ql("z_Misspelling-Wikipedia"));
-    spelling::SuggestionTables tables{*words, *velmora, wiki.get()};
-
     PipeChecker hunspell(ql("hunspell"), {ql("-a"), ql("-d"), ql("en_US")});
     PipeChecker aspell(ql("aspell"),
                        {ql("-a"), ql("--sug-mode=normal"), ql("-d"), ql("en_US"),
@@ -164,31 +155,19 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    Tally ours(ql("this program")), hun(ql("Hunspell")), asp(ql("Aspell (normal)"));
+    Tally ours(ql("tarnwell-spell")), hun(ql("Hunspell")), asp(ql("Aspell (normal)"));
     // TFV_SHOW_MISSES=1 lists the cases where this program's first suggestion is not the word.
     const bool showMisses = qEnvironmentVariableIntValue("TFV_SHOW_MISSES") == 1;
     QElapsedTimer t;
     for (const Case& c : cases) {
-        // Ours: the word as the check hands it over, when the lexicon rejects it.
-        const QStringList parts = c.intended.split(QLatin1Char(' '));
-        const bool known = std::all_of(parts.begin(), parts.end(), [&](const QString& w) {
-            return spelling::checkWord(*words, *velmora, w).accepted;
-        });
-        if (!known) {
-            ++ours.skipped;
-        } else if (spelling::checkWord(*words, *velmora, c.wrong).accepted) {
-            ++ours.accepted;
-            ours.count({}, c.intended);
-        } else {
-            t.start();
-            const auto r = spelling::suggestSpellings(c.wrong, spelling::MakeSoundex(c.wrong), tables);
-            ours.ms.push_back(double(t.nsecsElapsed()) / 1e6);
-            ours.count(r.list, c.intended);
-            if (showMisses && r.list.value(0) != c.intended)
+        if (showMisses && ourPipe.knows(c.intended)) {
+            const auto list = ourPipe.suggest(c.wrong);
+            if (list && list->value(0) != c.intended)
                 std::printf("miss: %s -> %s: %s\n", qPrintable(c.wrong), qPrintable(c.intended),
-                            qPrintable(r.list.mid(0, 5).join(QLatin1String(", "))));
+                            qPrintable(list->mid(0, 5).join(QLatin1String(", "))));
         }
-        for (auto [checker, tally] : {std::pair{&hunspell, &hun}, std::pair{&aspell, &asp}}) {
+        for (auto [checker, tally] : {std::pair{&ourPipe, &ours}, std::pair{&hunspell, &hun},
+                                      std::pair{&aspell, &asp}}) {
             if (!checker->knows(c.intended)) {
                 ++tally->skipped;
                 continue;

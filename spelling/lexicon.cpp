@@ -2,7 +2,6 @@
 #include "shell/tarnwellfileviewer.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/lexiconschema.h"
-#include "spelling/soundex.h"
 #include "util/numbers.h"
 
 namespace shell {
@@ -108,7 +107,6 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     if (w.isEmpty()) return;
     m.SuggestionWork.clear();
     m.acceptedWords.clear();
-    const QString sorted = spelling::sortedLetters(w);
 
     int error = 0;
     QString detail;
@@ -116,16 +114,7 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
         error = 1; // SQLITE_ERROR: no lexicon open
     } else {
         platform::TableCursor& words = *m.Words;
-        words.setIndex(ql("ID"));
-        words.moveLast();
-        const qint64 nextId = (words.eof() ? 0 : words.field(ql("id")).toLongLong()) + 1;
-        QVariantMap record;
-        record.insert(ql("id"), nextId);
-        record.insert(ql("Text"), w);
-        record.insert(ql("Soundex"), spelling::MakeSoundex(w));
-        record.insert(ql("Tag"), spelling::lexicon::kUserWordTag);
-        record.insert(ql("Sorted"), sorted);
-        error = words.addNew(record, &detail);
+        error = spelling::appendUserWord(words, w, &detail);
         // The cursor still stands where it stood before the append.
         if (error == 0) m.LastWordID = std::int32_t(words.field(ql("id")).toLongLong());
     }

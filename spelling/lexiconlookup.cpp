@@ -1,6 +1,7 @@
 #include "spelling/lexiconlookup.h"
 
 #include "spelling/lexiconschema.h"
+#include "spelling/soundex.h"
 
 namespace spelling {
 namespace {
@@ -49,6 +50,19 @@ bool inWords(platform::TableCursor& words, const QString& text) {
 }
 
 } // namespace
+
+int appendUserWord(platform::TableCursor& words, const QString& word, QString* detail) {
+    words.setIndex(ql("ID"));
+    words.moveLast();
+    const qint64 nextId = (words.eof() ? 0 : words.field(kId()).toLongLong()) + 1;
+    QVariantMap record;
+    record.insert(kId(), nextId);
+    record.insert(kText(), word);
+    record.insert(ql("Soundex"), MakeSoundex(word));
+    record.insert(ql("Tag"), lexicon::kUserWordTag);
+    record.insert(ql("Sorted"), sortedLetters(word));
+    return words.addNew(record, detail);
+}
 
 QString trimBlanks(const QString& s) {
     qsizetype a = 0, b = s.size();

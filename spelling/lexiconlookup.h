@@ -47,6 +47,12 @@ LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& ve
 LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::TableCursor& velmora,
                                    const QString& word, QSet<QString>& accepted);
 
+// Appends `word` (already trimmed, not empty) to `Words` as a word added by
+// the user: the next "id", its sound key and sorted letters, no `Velmora`
+// entry. Returns 0 or the store's error number; the cursor stays on the
+// record that was last before the append.
+int appendUserWord(platform::TableCursor& words, const QString& word, QString* detail = nullptr);
+
 // Removes leading and trailing blanks (spaces), nothing else.
 QString trimBlanks(const QString& s);
 

@@ -79,10 +79,11 @@ bool isWordExempt(const QString& word, int pos, const QString& text,
     return skipAll.contains(word);
 }
 
-ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll) {
+ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
+                         const ScanRules& rules) {
     using Kind = ScanStop::Kind;
     const int len = lengthWithoutTrailingBlanks(text);
-    if (len < kShortestCheckedText) return {Kind::TooShort};
+    if (len < rules.shortestText) return {Kind::TooShort};
     auto at = [&](int p) { return charAt(text, p, len); };
     const QChar apostrophe = QLatin1Char('\'');
 
@@ -94,7 +95,7 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
         for (;;) {
             ++pos;
             ch = at(pos);
-            skipMarkup(text, ch, pos, len);
+            if (rules.html) skipMarkup(text, ch, pos, len);
             if (isAsciiLetter(ch)) break;
             if (ch == apostrophe && at(pos + 1) != QLatin1Char(' ') &&
                 at(pos + 1) != QLatin1Char('<') && pos - start > 1)
@@ -125,7 +126,8 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
         if (word.endsWith(apostrophe)) --pos;
         if (word.startsWith(apostrophe)) ++wordStart;
         if (pos <= wordStart || text.mid(wordStart - 1, pos - wordStart) == QLatin1String("com")) {
-            if (pos >= len - kShortestCheckedText) return {Kind::NoMoreWords};
+            if (pos >= len - rules.shortestText) return {Kind::NoMoreWords};
+            if (!rules.html) continue; // go on after the character that ended the token
             while (at(pos) != QLatin1Char('>') && pos < len)
                 ++pos;
             continue;

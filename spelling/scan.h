@@ -26,9 +26,23 @@ struct ScanStop {
     int length = 0;
 };
 
+// How a scan reads its text. The document check uses the defaults; the
+// command-line checker reads a line at a time (`shortestText` 0: every line
+// is checked) and plain text as well as HTML.
+struct ScanRules {
+    // Texts shorter than this are not checked, and "com" or an apostrophe
+    // token this close to the end ends the scan (NoMoreWords).
+    int shortestText = kShortestCheckedText;
+    // Tags and entities are stepped over, and the scan jumps from "com" to
+    // the next ">". Off (plain text): "<" and "&" are ordinary non-letters
+    // and "com" is passed over like any exempt word.
+    bool html = true;
+};
+
 // The next word to look up from position `start` on. Trailing blanks of the
 // text are ignored; words in `skipAll` (exact case) are passed over.
-ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll);
+ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
+                         const ScanRules& rules = {});
 
 // Steps over tags and entities from `pos` (whose character is `ch`); both are
 // updated. An unclosed "<" is stepped over alone; an "&" is stepped over
