@@ -11,6 +11,8 @@ packages=(
   libqt6opengl6-dev libgl-dev qt6-svg-dev
   # desktop integration and the Debian package: validators and lint
   desktop-file-utils appstream dpkg-dev lintian fakeroot
+  # fuzz targets: clang with libFuzzer
+  clang libclang-rt-14-dev
   # lexicon store and fallback speller
   libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us
   # headless desktop for the end-to-end tests
