@@ -81,6 +81,18 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.dialogs = widgets_->dialogs.get();
     ui.findReplace = widgets_->findReplace->view();
     ui.LinkMsgBox = widgets_->linkMsgBox.get();
+    auto& box = widgets_->suggestionBox;
+    ui.frmSuggestions = box.frame.get();
+    ui.Label2 = box.label2.get();
+    ui.t_Word = box.word.get();
+    ui.lstSuggestions = box.suggestions.get();
+    ui.t_Replace = box.replace.get();
+    ui.cmdFixSpelling = box.fixSpelling.get();
+    ui.cmdSkipWord[0] = box.skipWord[0].get();
+    ui.cmdSkipWord[1] = box.skipWord[1].get();
+    ui.cmdAddWord = box.addWord.get();
+    ui.cmdCloseSpellCk = box.close.get();
+    ui.lstSuggestions2 = box.work.get();
 
     shell::ViewerServices services;
     services.files = &files_;

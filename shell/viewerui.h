@@ -26,6 +26,19 @@ struct ViewerUi {
     platform::FindReplaceView findReplace;
     // Multi-line instruction box of Link Internal; a click on it cancels.
     platform::TextBox* LinkMsgBox = nullptr;
+    // The spelling check's suggestion box: the frame "Spellings:", hidden
+    // while no check runs, and its controls. `lstSuggestions2` is a hidden
+    // sorted work list.
+    platform::Panel* frmSuggestions = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::TextBox* t_Word = nullptr;
+    platform::ListBox* lstSuggestions = nullptr;
+    platform::TextBox* t_Replace = nullptr;
+    platform::Button* cmdFixSpelling = nullptr;
+    platform::Button* cmdSkipWord[2] = {nullptr, nullptr}; // once, all
+    platform::Button* cmdAddWord = nullptr;
+    platform::Button* cmdCloseSpellCk = nullptr;
+    platform::ListBox* lstSuggestions2 = nullptr;
 };
 
 // What the controller reaches beyond its window.

@@ -92,6 +92,10 @@ QtListBox::QtListBox(QWidget* parent, bool sorted)
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this] {
         if (onDoubleClick) onDoubleClick();
     });
+    // An entry chosen with the keyboard counts as clicked, as with the mouse.
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] {
+        if (onClick && list_->currentRow() >= 0 && !list_->selectedItems().isEmpty()) onClick();
+    });
 }
 
 void QtListBox::addItem(const QString& item) {
@@ -162,5 +166,18 @@ void PanelFrame::mouseReleaseEvent(QMouseEvent* e) {
 QtPanel::QtPanel(QWidget* parent) : WidgetControl<Panel>(new PanelFrame(this, parent)) {}
 
 void QtPanel::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+
+} // namespace platform::qt
+
+namespace platform::qt {
+
+QtCaptionFrame::QtCaptionFrame(QWidget* parent, const QString& caption)
+    : WidgetControl<Panel>(new QGroupBox(caption, parent)) {
+    box()->setAutoFillBackground(true);
+}
+
+void QtCaptionFrame::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+
+QtLabel::QtLabel(QWidget* parent, const QString& caption) : WidgetControl<Label>(new QLabel(caption, parent)) {}
 
 } // namespace platform::qt

@@ -8,6 +8,7 @@
 #include "tests/fakes/fakefindreplace.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/fakeservices.h"
+#include "tests/fakes/fakesuggestionbox.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -53,6 +54,8 @@ public:
     FakeTransfer transfer;
     FakeMonitorSystem monitors{&window};
     platform::sqlite::SqliteLexiconStore lexicon;
+    FakeSuggestionBox box;
+    FakeSpellingService speller;
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
 
