@@ -101,6 +101,11 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.transfer = &transfer_;
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
+    // Debian's dictionaries; words the user adds go to a list in the data folder.
+    speller_ = std::make_unique<platform::qt::QtSpellingService>(
+        widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"), QStringLiteral("en_US"),
+        paths.dataFolder + QStringLiteral("/personal-words.txt"));
+    services.speller = speller_.get();
 
     const QString commandLine = shell::joinArguments(arguments, QDir::currentPath());
     viewer_ = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
