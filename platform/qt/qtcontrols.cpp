@@ -83,8 +83,23 @@ void QtMultiLineBox::setText(const QString& text) {
     edit_->setPlainText(t);
 }
 
+namespace {
+// A list entered with the keyboard has no entry chosen yet: the first arrow
+// key chooses the first entry, as a list box does.
+class ListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QListWidget::focusInEvent(e);
+        if (selectedItems().isEmpty()) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+};
+} // namespace
+
 QtListBox::QtListBox(QWidget* parent, bool sorted)
-    : WidgetControl<ListBox>(new QListWidget(parent)), list_(static_cast<QListWidget*>(widget())),
+    : WidgetControl<ListBox>(new ListWidget(parent)), list_(static_cast<QListWidget*>(widget())),
       sorted_(sorted) {
     QObject::connect(list_, &QListWidget::itemClicked, list_, [this] {
         if (onClick) onClick();
