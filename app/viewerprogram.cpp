@@ -125,6 +125,18 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.frmColors = widgets_->colorsPanel.get();
     for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = widgets_->getColor[i].get();
     ui.tableSpecs = widgets_->tableSpecs->view();
+    auto& box = widgets_->suggestionBox;
+    ui.frmSuggestions = box.frame.get();
+    ui.Label2 = box.label2.get();
+    ui.t_Word = box.word.get();
+    ui.lstSuggestions = box.suggestions.get();
+    ui.t_Replace = box.replace.get();
+    ui.cmdFixSpelling = box.fixSpelling.get();
+    ui.cmdSkipWord[0] = box.skipWord[0].get();
+    ui.cmdSkipWord[1] = box.skipWord[1].get();
+    ui.cmdAddWord = box.addWord.get();
+    ui.cmdCloseSpellCk = box.close.get();
+    ui.lstSuggestions2 = box.work.get();
 
     shell::ViewerServices services;
     services.files = &files_;
@@ -134,6 +146,11 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.recoveryTimer = &recoveryTimer_;
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
+    // Debian's dictionaries; words the user adds go to a list in the data folder.
+    speller_ = std::make_unique<platform::qt::QtSpellingService>(
+        widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"), QStringLiteral("en_US"),
+        paths.dataFolder + QStringLiteral("/personal-words.txt"));
+    services.speller = speller_.get();
 
     const QString commandLine = shell::joinArguments(arguments, QDir::currentPath());
     viewer_ = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/qtspellingservice.h"
 #include "platform/qt/qtsystem.h"
 #include "platform/qt/qtviewerwindow.h"
 #include "platform/sqlite/sqlitelexicon.h"
@@ -36,6 +37,8 @@ private:
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
     // Lookups of a check are answered from memory, the file read once per check.
     platform::sqlite::SqliteLexiconStore lexicon_{platform::sqlite::SqliteLexiconStore::Options{true}};
+    // The document check without a lexicon: Hunspell and its own dialog.
+    std::unique_ptr<platform::qt::QtSpellingService> speller_;
     std::unique_ptr<shell::TarnwellFileViewer> viewer_;
 };
 

@@ -217,12 +217,4 @@ void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {
     mSave_Click(index);
 }
 
-void TarnwellFileViewer::SlowItDown() {
-    auto& events = *services_.events;
-    const double start = events.seconds();
-    do {
-        events.processEvents();
-    } while (events.seconds() - start < 0.02);
-}
-
 } // namespace shell

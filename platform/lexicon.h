@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <QVariantMap>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -48,14 +49,27 @@ public:
     virtual std::unique_ptr<LexiconDatabase> open(const QString& path, QString* error = nullptr) = 0;
 };
 
-// A spelling service with an in/out contract: it is handed the whole text,
-// lets the user correct it, and hands back the corrected text.
+// Why a spelling service could not start or failed: a number and its description.
+struct SpellingError {
+    int number = 0;
+    QString description;
+};
+
+// A spelling service with the in/out contract of a word processor's
+// checker: it is handed the whole text, lets the user correct it in its own
+// dialog and hands back the corrected text.
 class SpellingService {
 public:
     virtual ~SpellingService() = default;
-    virtual bool available(QString* error = nullptr) const = 0;
-    virtual bool isCorrect(const QString& word) const = 0;
-    virtual QStringList suggest(const QString& word) const = 0;
+    // Gets the service ready (its dictionary loaded); false, with the
+    // reason in `error`, when it cannot be had.
+    virtual bool open(SpellingError* error) = 0;
+    // Runs the service's spelling dialog over `text` (CR LF line breaks).
+    // The result is the corrected document with each paragraph ended by a
+    // lone CR, the last one included; nullopt, with `error`, on failure.
+    virtual std::optional<QString> check(const QString& text, SpellingError* error) = 0;
+    // Lets the service go, discarding anything it still holds.
+    virtual void close() = 0;
 };
 
 } // namespace platform

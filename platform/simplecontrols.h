@@ -55,6 +55,13 @@ public:
     std::function<void()> onClick;
 };
 
+// A caption on a window or frame.
+class Label : public Control {
+public:
+    virtual QString caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+};
+
 // A push button (the dialogs' and the suggestion box's).
 class Button {
 public:

@@ -193,9 +193,6 @@ public:
     void ChangePageColor(QString& colorCode, int slot);
     // The BODY attribute names of the page colours, 1 to 5.
     QString ColorAttributeNames[6];
-    // Lets window events run until at least 0.02 seconds have passed; the
-    // sliding panels pause with it.
-    void SlowItDown();
     void mTableOfContents_Click();
     void mTableSpecsWindow_Click();
     // The table designer, created when first opened; it keeps its colours
@@ -225,17 +222,12 @@ public:
     // ---- spelling ----------------------------------------------------------
     // The spelling checker's module state (lexicon, cursors, flags).
     spelling::SpellingCheckerState basSpellingChecker;
-    // The suggestion box as the lexicon operations see it: its word field,
-    // replacement field, suggestion list and whether it is out.
-    QString SuggestionWord;
-    QString SuggestionReplacement;
-    QStringList SuggestionList;
-    bool SuggestionBoxVisible = false;
     // Opens the lexicon for a check; false (after telling the user, naming
     // the lexicon folder) when it is missing or cannot be opened.
     bool OpenLexicon();
     bool IsWordInLexicon(const QString& word);
-    void AddWordToLexicon(const QString& word);
+    // False when the word could not be stored (the user was told).
+    bool AddWordToLexicon(const QString& word);
     void CloseLexicon();
     void BringOutSuggestionBox();
     void HideSuggestionBox();
@@ -253,6 +245,40 @@ public:
     // Fills the suggestion list for a word the lexicon rejected (and the
     // replacement field when the lexicon records the word as a misspelling).
     void SuggestSpellings(const QString& word, const QString& key);
+    // The check's commands: F12 checks the document (through the lexicon,
+    // or the spelling service when no lexicon is installed), Ctrl+W the
+    // highlighted word.
+    void mSpellCheckDocument_Click();
+    void mSpellCheckWord_Click();
+    void CheckHighlightedWord();
+    // Mode 1 first remembers the word for the rest of the run; then the
+    // scan goes on to the next misspelled word, or ends the check.
+    void SkipWordAndContinue(int mode);
+    void FixSpelling();
+    void cmdSkipWord_Click(int index);
+    void cmdAddWord_Click();
+    void cmdCloseSpellCk_Click();
+    void lstSuggestions_Click();
+    void lstSuggestions_DblClick();
+    // Lets window events run for at least 0.02 s of the event clock.
+    void SlowItDown(double n = 0);
+    // The check by the spelling service: the whole text out, the corrected
+    // text back, then the question whether to save it.
+    void WordProcessorSpellCheck();
+    // The suggestion box's fields as the check reads and writes them.
+    QString suggestionWord() const;
+    void setSuggestionWord(const QString& word);
+    QString suggestionReplacement() const;
+    void setSuggestionReplacement(const QString& text);
+    void setSuggestionList(const QStringList& entries);
+    bool suggestionBoxVisible() const;
+    // Counts the box's slides; a slide stops moving once a newer one has
+    // begun. While one runs, the box's buttons (but Close) and the check
+    // commands wait for it: they do nothing.
+    int suggestionSlides_ = 0;
+    int slidesRunning_ = 0;
+    // Single-word mode: a Ctrl+W check, whose close shows no completion message.
+    bool singleWordCheck() const { return basSpellingChecker.NoCompletionMessage; }
 
     // ---- menu ------------------------------------------------------------
     // Runs the handler of a menu entry; entries without one are disabled.

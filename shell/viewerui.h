@@ -33,6 +33,19 @@ struct ViewerUi {
     platform::Button* cmdGetColor[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
     // The table designer dialog.
     platform::TableSpecsView tableSpecs;
+    // The spelling check's suggestion box: the frame "Spellings:", hidden
+    // while no check runs, and its controls. `lstSuggestions2` is a hidden
+    // sorted work list.
+    platform::Panel* frmSuggestions = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::TextBox* t_Word = nullptr;
+    platform::ListBox* lstSuggestions = nullptr;
+    platform::TextBox* t_Replace = nullptr;
+    platform::Button* cmdFixSpelling = nullptr;
+    platform::Button* cmdSkipWord[2] = {nullptr, nullptr}; // once, all
+    platform::Button* cmdAddWord = nullptr;
+    platform::Button* cmdCloseSpellCk = nullptr;
+    platform::ListBox* lstSuggestions2 = nullptr;
 };
 
 // What the controller reaches beyond its window.

@@ -10,7 +10,7 @@ constexpr int kRed = 255;
 
 void TarnwellFileViewer::NextWordToCheck(int start, const QString* text) {
     auto& m = basSpellingChecker;
-    SuggestionWord.clear();
+    setSuggestionWord({});
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
     if (editor->selLength() > 0) {
@@ -43,9 +43,9 @@ void TarnwellFileViewer::NextWordToCheck(int start, const QString* text) {
 }
 
 void TarnwellFileViewer::ShowWordToCheck(const QString& word) {
-    SuggestionList.clear();
-    SuggestionReplacement.clear();
-    SuggestionWord = word;
+    setSuggestionList({});
+    setSuggestionReplacement({});
+    setSuggestionWord(word);
 }
 
 } // namespace shell

@@ -76,7 +76,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     platform::TextEditor* editor = ui_.Text1[1];
     if (v.hyphen == Hyphen::LeftPartUnknown && v.oneCharacterAfterHyphen) {
         // Only the unknown part before the hyphen is offered for correction.
-        SuggestionWord = v.leftPart;
+        setSuggestionWord(v.leftPart);
         if (editor) {
             editor->setSelColor(0);
             editor->setSelBold(false);
@@ -86,7 +86,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
         }
     } else if (v.hyphen == Hyphen::RightPartUnknown) {
         // The scan goes on from the part after the hyphen and stops there.
-        SuggestionWord.clear();
+        setSuggestionWord({});
         if (editor) {
             editor->setSelColor(0);
             editor->setSelBold(false);
@@ -96,7 +96,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     return v.accepted;
 }
 
-void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
+bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     auto& m = basSpellingChecker;
     // Typing's own cursors are reopened, so that they see the new word.
     TypingWords.reset();
@@ -104,8 +104,9 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     TypingWordsDatabase.reset();
     TypingLinksDatabase.reset();
     const QString w = spelling::trimBlanks(word);
-    if (w.isEmpty()) return;
+    if (w.isEmpty()) return true;
     m.SuggestionWork.clear();
+    if (ui_.lstSuggestions2) ui_.lstSuggestions2->clear();
     m.acceptedWords.clear();
 
     int error = 0;
@@ -119,6 +120,7 @@ void TarnwellFileViewer::AddWordToLexicon(const QString& word) {
         if (error == 0) m.LastWordID = std::int32_t(words.field(ql("id")).toLongLong());
     }
     if (error != 0) message(ql("Error #") + util::numberText(error) + ql(" while saving ") + w);
+    return error == 0;
 }
 
 void TarnwellFileViewer::CloseLexicon() {
@@ -130,9 +132,9 @@ void TarnwellFileViewer::CloseLexicon() {
     m.linksDatabase.reset();
     m.wordsDatabase.reset();
 
-    SuggestionWord.clear();
-    SuggestionReplacement.clear();
-    SuggestionList.clear();
+    setSuggestionWord({});
+    setSuggestionReplacement({});
+    setSuggestionList({});
     if (platform::TextEditor* editor = ui_.Text1[1]) {
         editor->setSelColor(0);
         editor->setSelBold(false);
@@ -143,19 +145,6 @@ void TarnwellFileViewer::CloseLexicon() {
         message(ql("Spell-check is completed."));
     m.SuggestionWork.clear();
     HideSuggestionBox();
-}
-
-// The sliding frame and its controls come with the spell-check session;
-// until then the box is its fields and a visibility flag.
-void TarnwellFileViewer::BringOutSuggestionBox() {
-    SuggestionList.clear();
-    SuggestionReplacement.clear();
-    SuggestionWord.clear();
-    SuggestionBoxVisible = true;
-}
-
-void TarnwellFileViewer::HideSuggestionBox() {
-    SuggestionBoxVisible = false;
 }
 
 } // namespace shell

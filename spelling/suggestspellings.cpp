@@ -9,9 +9,14 @@ void TarnwellFileViewer::SuggestSpellings(const QString& word, const QString& ke
     if (!m.isOpen()) return;
     const spelling::SuggestionResult r = spelling::suggestSpellings(
         word, key, {*m.Words, *m.Velmora, m.MisspellingWikipedia.get()});
-    SuggestionList = r.list;
-    if (!r.replacement.isEmpty()) SuggestionReplacement = r.replacement;
+    setSuggestionList(r.list);
+    if (!r.replacement.isEmpty()) setSuggestionReplacement(r.replacement);
     m.SuggestionWork = r.work;
+    // The hidden work list holds the ranked entries with their marks.
+    if (platform::ListBox* work = ui_.lstSuggestions2) {
+        work->clear();
+        for (const QString& e : r.work) work->addItem(e);
+    }
     if (r.lastWordId) m.LastWordID = r.lastWordId;
 }
 

@@ -83,14 +83,33 @@ void QtMultiLineBox::setText(const QString& text) {
     edit_->setPlainText(t);
 }
 
+namespace {
+// A list entered with the keyboard has no entry chosen yet: the first arrow
+// key chooses the first entry, as a list box does.
+class ListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QListWidget::focusInEvent(e);
+        if (selectedItems().isEmpty()) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+};
+} // namespace
+
 QtListBox::QtListBox(QWidget* parent, bool sorted)
-    : WidgetControl<ListBox>(new QListWidget(parent)), list_(static_cast<QListWidget*>(widget())),
+    : WidgetControl<ListBox>(new ListWidget(parent)), list_(static_cast<QListWidget*>(widget())),
       sorted_(sorted) {
     QObject::connect(list_, &QListWidget::itemClicked, list_, [this] {
         if (onClick) onClick();
     });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this] {
         if (onDoubleClick) onDoubleClick();
+    });
+    // An entry chosen with the keyboard counts as clicked, as with the mouse.
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] {
+        if (onClick && list_->currentRow() >= 0 && !list_->selectedItems().isEmpty()) onClick();
     });
 }
 
@@ -162,5 +181,18 @@ void PanelFrame::mouseReleaseEvent(QMouseEvent* e) {
 QtPanel::QtPanel(QWidget* parent) : WidgetControl<Panel>(new PanelFrame(this, parent)) {}
 
 void QtPanel::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+
+} // namespace platform::qt
+
+namespace platform::qt {
+
+QtCaptionFrame::QtCaptionFrame(QWidget* parent, const QString& caption)
+    : WidgetControl<Panel>(new QGroupBox(caption, parent)) {
+    box()->setAutoFillBackground(true);
+}
+
+void QtCaptionFrame::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+
+QtLabel::QtLabel(QWidget* parent, const QString& caption) : WidgetControl<Label>(new QLabel(caption, parent)) {}
 
 } // namespace platform::qt

@@ -4,6 +4,8 @@
 #include "platform/simplecontrols.h"
 
 #include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -75,6 +77,7 @@ public:
     QString item(int index) const override;
     int listIndex() const override { return list_->currentRow(); }
     void setListIndex(int index) override { list_->setCurrentRow(index); }
+    QListWidget* list() const { return list_; }
 
 private:
     QListWidget* list_;
@@ -111,6 +114,23 @@ public:
     void setPointer(Pointer pointer) override;
     void raise() override { widget()->raise(); }
     QFrame* frame() const { return static_cast<QFrame*>(widget()); }
+};
+
+// A frame with a caption (a group box) that holds other controls.
+class QtCaptionFrame : public WidgetControl<Panel> {
+public:
+    QtCaptionFrame(QWidget* parent, const QString& caption);
+    void setPointer(Pointer pointer) override;
+    void raise() override { widget()->raise(); }
+    QGroupBox* box() const { return static_cast<QGroupBox*>(widget()); }
+};
+
+class QtLabel : public WidgetControl<Label> {
+public:
+    QtLabel(QWidget* parent, const QString& caption);
+    QString caption() const override { return label()->text(); }
+    void setCaption(const QString& caption) override { label()->setText(caption); }
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
 Qt::CursorShape cursorShape(Pointer pointer);

@@ -73,6 +73,7 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     colors->resize(150, 260);
     colorsPanel->setVisible(false);
     tableSpecs = std::make_unique<QtTableSpecsDialog>(window.mainWindow());
+    buildSuggestionBox(client);
 
     // A pane "gets the focus" when the focus moves anywhere inside its view.
     QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(), [this](QWidget*, QWidget* now) {
@@ -82,6 +83,52 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
             if ((now == view || view->isAncestorOf(now)) && browser[i]->onGotFocus) browser[i]->onGotFocus();
         }
     });
+}
+
+void QtViewerWindow::buildSuggestionBox(QWidget* client) {
+    SuggestionBox& b = suggestionBox;
+    b.frame = std::make_unique<QtCaptionFrame>(client, QStringLiteral("Spellings:"));
+    QGroupBox* box = b.frame->box();
+    box->setObjectName(QStringLiteral("frmSuggestions"));
+    box->resize(220, 360);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    b.label2 = std::make_unique<QtLabel>(box, QStringLiteral("Word:"));
+    // Created in the order the Tab key walks them: the word, the
+    // suggestions, the replacement, then the buttons.
+    b.word = std::make_unique<QtTextBox>(box);
+    b.word->edit()->setObjectName(QStringLiteral("t_Word"));
+    b.suggestions = std::make_unique<QtListBox>(box, false);
+    b.suggestions->list()->setObjectName(QStringLiteral("lstSuggestions"));
+    b.replace = std::make_unique<QtTextBox>(box);
+    b.replace->edit()->setObjectName(QStringLiteral("t_Replace"));
+    auto button = [box](const char* caption, const char* name) {
+        auto* pb = new QPushButton(QString::fromUtf8(caption), box);
+        pb->setObjectName(QString::fromLatin1(name));
+        pb->setAutoDefault(false);
+        return pb;
+    };
+    QPushButton* fix = button("&Replace with:", "cmdFixSpelling");
+    QPushButton* once = button("&Ignore word - once", "cmdSkipWord0");
+    QPushButton* all = button("Ignore word - all", "cmdSkipWord1");
+    QPushButton* add = button("&Add word", "cmdAddWord");
+    QPushButton* close = button("&Close", "cmdCloseSpellCk");
+    b.fixSpelling = std::make_unique<QtButton>(fix);
+    b.skipWord[0] = std::make_unique<QtButton>(once);
+    b.skipWord[1] = std::make_unique<QtButton>(all);
+    b.addWord = std::make_unique<QtButton>(add);
+    b.close = std::make_unique<QtButton>(close);
+    layout->addWidget(b.label2->label());
+    layout->addWidget(b.word->edit());
+    layout->addWidget(b.suggestions->list(), 1);
+    layout->addWidget(fix);
+    layout->addWidget(b.replace->edit());
+    for (QPushButton* pb : {once, all, add, close}) layout->addWidget(pb);
+    // The generator's work list: sorted, never shown.
+    b.work = std::make_unique<QtListBox>(box, true);
+    b.work->setVisible(false);
+    b.frame->setVisible(false);
 }
 
 QtViewerWindow::~QtViewerWindow() {

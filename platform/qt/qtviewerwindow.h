@@ -36,6 +36,17 @@ public:
     std::unique_ptr<QtPanel> colorsPanel;
     std::unique_ptr<QtButton> getColor[6];
     std::unique_ptr<QtTableSpecsDialog> tableSpecs;
+    // The spelling check's suggestion box, hidden until a check slides it out.
+    struct SuggestionBox {
+        std::unique_ptr<QtCaptionFrame> frame;
+        std::unique_ptr<QtLabel> label2;
+        std::unique_ptr<QtTextBox> word, replace;
+        std::unique_ptr<QtListBox> suggestions, work;
+        std::unique_ptr<QtButton> fixSpelling, skipWord[2], addWord, close;
+    } suggestionBox;
+
+private:
+    void buildSuggestionBox(QWidget* client);
 };
 
 } // namespace platform::qt

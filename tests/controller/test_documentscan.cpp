@@ -44,13 +44,13 @@ class DocumentScanTest : public QObject {
 
 void DocumentScanTest::scan_marksWordAndShowsIt_thenUnmarksIt() {
     Checking c(qs("<p>Helo <i>wrld</i>") + kPad);
-    c.v->SuggestionList = QStringList{qs("old")};
-    c.v->SuggestionReplacement = qs("old");
+    c.v->setSuggestionList(QStringList{qs("old")});
+    c.h.box.replace.setText(qs("old"));
     c.next();
     QCOMPARE(c.editor().selStart(), 3);
     QCOMPARE(c.editor().selLength(), 4);
-    QCOMPARE(c.v->SuggestionWord, qs("Helo"));
-    QVERIFY(c.v->SuggestionList.isEmpty() && c.v->SuggestionReplacement.isEmpty());
+    QCOMPARE(c.h.box.word.text(), qs("Helo"));
+    QVERIFY(c.h.box.suggestions.items.isEmpty() && c.h.box.replace.text().isEmpty());
     QCOMPARE(c.v->basSpellingChecker.CheckSelStart, 3);
     QCOMPARE(c.v->basSpellingChecker.CheckSelLength, 4);
     QCOMPARE(c.editor().marks.size(), size_t(2));
@@ -58,7 +58,7 @@ void DocumentScanTest::scan_marksWordAndShowsIt_thenUnmarksIt() {
     QVERIFY(c.editor().marks[1].bold);
 
     c.next();
-    QCOMPARE(c.v->SuggestionWord, qs("wrld"));
+    QCOMPARE(c.h.box.word.text(), qs("wrld"));
     QCOMPARE(c.editor().selStart(), 11);
     // The previous word lost its mark before the next was marked.
     QCOMPARE(c.editor().marks[2].start, 3);
@@ -69,9 +69,9 @@ void DocumentScanTest::scan_marksWordAndShowsIt_thenUnmarksIt() {
 void DocumentScanTest::scan_endOfText_leavesNothingSelected() {
     Checking c(kPad + qs(" Helo"));
     c.next();
-    QCOMPARE(c.v->SuggestionWord, qs("Helo"));
+    QCOMPARE(c.h.box.word.text(), qs("Helo"));
     c.next();
-    QVERIFY(c.v->SuggestionWord.isEmpty());
+    QVERIFY(c.h.box.word.text().isEmpty());
     QCOMPARE(c.editor().selLength(), 0);
     QVERIFY(c.h.dialogs.messages.empty());
 }
@@ -79,9 +79,9 @@ void DocumentScanTest::scan_endOfText_leavesNothingSelected() {
 void DocumentScanTest::scan_shortText_touchesNothing() {
     Checking c(qs("Helo wrld"));
     c.editor().setSelStart(2);
-    c.v->SuggestionWord = qs("x");
+    c.h.box.word.setText(qs("x"));
     c.next();
-    QVERIFY(c.v->SuggestionWord.isEmpty());
+    QVERIFY(c.h.box.word.text().isEmpty());
     QCOMPARE(c.editor().selStart(), 2);
     QVERIFY(c.editor().marks.empty());
 }
@@ -91,11 +91,11 @@ void DocumentScanTest::scan_comNearTheEnd_endsTheCheck() {
     QVERIFY(c.v->OpenLexicon());
     c.next();
     c.next();
-    QCOMPARE(c.v->SuggestionWord, qs("bridgebase"));
+    QCOMPARE(c.h.box.word.text(), qs("bridgebase"));
     c.next();
     QCOMPARE(c.h.dialogs.messageTexts(),
              QStringList({qs("No more misspelled words found."), qs("Spell-check is completed.")}));
-    QVERIFY(!c.v->SuggestionBoxVisible);
+    QVERIFY(!c.h.box.frame.visible());
     QVERIFY(!c.v->basSpellingChecker.isOpen());
 }
 
@@ -103,7 +103,7 @@ void DocumentScanTest::scan_heldText_sameAsEditorText() {
     Checking c(qs("<p>Helo <i>wrld</i>") + kPad);
     const QString held = c.editor().text();
     c.v->NextWordToCheck(5, &held);
-    QCOMPARE(c.v->SuggestionWord, qs("elo"));
+    QCOMPARE(c.h.box.word.text(), qs("elo"));
     QCOMPARE(c.editor().selStart(), 4);
 }
 
@@ -111,13 +111,13 @@ void DocumentScanTest::suggest_fillsListOrReplacement() {
     Checking c(qs("teh text"));
     QVERIFY(c.v->OpenLexicon());
     c.v->SuggestSpellings(qs("teh"), qs("T000"));
-    QCOMPARE(c.v->SuggestionList, QStringList({qs("the")}));
-    QVERIFY(c.v->SuggestionReplacement.isEmpty());
+    QCOMPARE(c.h.box.suggestions.items, QStringList({qs("the")}));
+    QVERIFY(c.h.box.replace.text().isEmpty());
     QCOMPARE(c.v->basSpellingChecker.SuggestionWork, QStringList({qs("1 (0.1) - the")}));
 
     c.v->SuggestSpellings(qs("recieve"), qs("R210"));
-    QCOMPARE(c.v->SuggestionList, QStringList({qs("there")}));
-    QCOMPARE(c.v->SuggestionReplacement, qs("there"));
+    QCOMPARE(c.h.box.suggestions.items, QStringList({qs("there")}));
+    QCOMPARE(c.h.box.replace.text(), qs("there"));
     c.v->basSpellingChecker.NoCompletionMessage = true;
     c.v->CloseLexicon();
 }

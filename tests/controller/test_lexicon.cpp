@@ -75,7 +75,7 @@ void LexiconTest::open_missingLexicon_namesFolderAndDoesNotStart() {
     QVERIFY(!v.OpenLexicon());
     QCOMPARE(h.dialogs.messages.size(), size_t(1));
     QVERIFY(h.dialogs.messages[0].text.contains(h.paths.lexiconFolder));
-    QVERIFY(!v.SuggestionBoxVisible);
+    QVERIFY(!h.box.frame.visible());
     QVERIFY(!v.basSpellingChecker.isOpen());
     QVERIFY(!QFile::exists(h.paths.lexiconFolder + qs("qn.accdb"))); // nothing created
 }
@@ -88,20 +88,20 @@ void LexiconTest::open_brokenFile_namesFileAndDoesNotStart() {
     QCOMPARE(c.h.dialogs.messages.size(), size_t(1));
     QVERIFY(c.h.dialogs.messages[0].text.contains(qs("quarn words.accdb")));
     QVERIFY(!c.v->basSpellingChecker.isOpen());
-    QVERIFY(!c.v->SuggestionBoxVisible);
+    QVERIFY(!c.h.box.frame.visible());
 }
 
 void LexiconTest::open_bringsOutBoxOnlyForNonBlankEditor() {
     Checking blank(qs("   "));
     QVERIFY(blank.v->OpenLexicon());
     QVERIFY(blank.v->basSpellingChecker.isOpen());
-    QVERIFY(!blank.v->SuggestionBoxVisible);
+    QVERIFY(!blank.h.box.frame.visible());
 
     Checking c;
-    c.v->SuggestionWord = qs("old");
+    c.h.box.word.setText(qs("old"));
     QVERIFY(c.v->OpenLexicon());
-    QVERIFY(c.v->SuggestionBoxVisible);
-    QVERIFY(c.v->SuggestionWord.isEmpty());
+    QVERIFY(c.h.box.frame.visible());
+    QVERIFY(c.h.box.word.text().isEmpty());
     QVERIFY(c.h.dialogs.messages.empty());
 }
 
@@ -122,7 +122,7 @@ void LexiconTest::hyphen_unknownLeftPart_marksItAlone() {
     QVERIFY(c.v->OpenLexicon());
     c.select(3, 6);
     QVERIFY(!c.v->IsWordInLexicon(qs("abcd-e")));
-    QCOMPARE(c.v->SuggestionWord, qs("abcd"));
+    QCOMPARE(c.h.box.word.text(), qs("abcd"));
     QCOMPARE(c.editor().selStart(), 3);
     QCOMPARE(c.editor().selLength(), 4);
     QVERIFY(sameMarks(c.editor().marks,
@@ -133,9 +133,9 @@ void LexiconTest::hyphen_unknownLeftPart_longerRight_marksNothing() {
     Checking c(qs("An abcd-ef here."));
     QVERIFY(c.v->OpenLexicon());
     c.select(3, 7);
-    c.v->SuggestionWord = qs("abcd-ef");
+    c.h.box.word.setText(qs("abcd-ef"));
     QVERIFY(!c.v->IsWordInLexicon(qs("abcd-ef")));
-    QCOMPARE(c.v->SuggestionWord, qs("abcd-ef"));
+    QCOMPARE(c.h.box.word.text(), qs("abcd-ef"));
     QCOMPARE(c.editor().selLength(), 7);
     QVERIFY(c.editor().marks.empty());
 }
@@ -144,9 +144,9 @@ void LexiconTest::hyphen_unknownRightPart_movesCaretToIt() {
     Checking c(qs("A well-knwn fact."));
     QVERIFY(c.v->OpenLexicon());
     c.select(2, 9);
-    c.v->SuggestionWord = qs("well-knwn");
+    c.h.box.word.setText(qs("well-knwn"));
     QVERIFY(!c.v->IsWordInLexicon(qs("well-knwn")));
-    QVERIFY(c.v->SuggestionWord.isEmpty());
+    QVERIFY(c.h.box.word.text().isEmpty());
     QCOMPARE(c.editor().selStart(), 7); // the k of knwn
     QCOMPARE(c.editor().selLength(), 0);
     QVERIFY(sameMarks(c.editor().marks, {{2, 9, 0, false}, {2, 9, -1, false}}));
@@ -220,17 +220,17 @@ void LexiconTest::close_reportsCompletionUnlessFlagged() {
     Checking c;
     QVERIFY(c.v->OpenLexicon());
     c.select(0, 4);
-    c.v->SuggestionWord = qs("Some");
-    c.v->SuggestionReplacement = qs("Same");
-    c.v->SuggestionList = {qs("Same")};
+    c.h.box.word.setText(qs("Some"));
+    c.h.box.replace.setText(qs("Same"));
+    c.v->setSuggestionList({qs("Same")});
     c.v->basSpellingChecker.SuggestionWork = {qs("x")};
     c.v->CloseLexicon();
     QCOMPARE(c.h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
-    QVERIFY(c.v->SuggestionWord.isEmpty() && c.v->SuggestionReplacement.isEmpty() &&
-            c.v->SuggestionList.isEmpty());
+    QVERIFY(c.h.box.word.text().isEmpty() && c.h.box.replace.text().isEmpty() &&
+            c.h.box.suggestions.items.isEmpty());
     QVERIFY(c.v->basSpellingChecker.SuggestionWork.isEmpty());
     QVERIFY(!c.v->basSpellingChecker.isOpen());
-    QVERIFY(!c.v->SuggestionBoxVisible);
+    QVERIFY(!c.h.box.frame.visible());
     QVERIFY(sameMarks(c.editor().marks, {{0, 4, 0, false}, {0, 4, -1, false}}));
 
     QVERIFY(c.v->OpenLexicon());

@@ -44,6 +44,17 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.frmColors = &colorsPanel;
     for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = &getColor[i];
     ui.tableSpecs = tableSpecs.view();
+    ui.frmSuggestions = &box.frame;
+    ui.Label2 = &box.label2;
+    ui.t_Word = &box.word;
+    ui.lstSuggestions = &box.suggestions;
+    ui.t_Replace = &box.replace;
+    ui.cmdFixSpelling = &box.fixSpelling;
+    ui.cmdSkipWord[0] = &box.skipOnce;
+    ui.cmdSkipWord[1] = &box.skipAll;
+    ui.cmdAddWord = &box.addWord;
+    ui.cmdCloseSpellCk = &box.close;
+    ui.lstSuggestions2 = &box.work;
     shell::ViewerServices services;
     services.files = &files;
     services.processes = &processes;
@@ -52,6 +63,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     services.recoveryTimer = &recoveryTimer;
     services.monitors = &monitors;
     services.lexicon = &lexicon;
+    services.speller = &speller;
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
     return *viewer;
 }

@@ -9,6 +9,7 @@
 #include "tests/fakes/faketablespecs.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/fakeservices.h"
+#include "tests/fakes/fakesuggestionbox.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -58,6 +59,8 @@ public:
     FakeTimer recoveryTimer;
     FakeMonitorSystem monitors{&window};
     platform::sqlite::SqliteLexiconStore lexicon;
+    FakeSuggestionBox box;
+    FakeSpellingService speller;
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
 

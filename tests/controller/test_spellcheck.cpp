@@ -1,0 +1,363 @@
+// The spell-check session from the menu and the suggestion box: F12 through
+// a document, Ctrl+W on one word, the box's buttons and messages, the
+// slide, and the check by the spelling service when no lexicon is installed.
+#include "tests/fakes/smalllexicon.h"
+#include "tests/fakes/viewerharness.h"
+
+#include <QtTest>
+
+using fakes::ViewerHarness;
+using platform::Answer;
+using platform::Buttons;
+
+namespace {
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
+// Markup the scan steps over, to make texts long enough to be checked.
+const QByteArray kPad = QByteArray(" <br>").repeated(25);
+
+// A page opened in the source editor, with a small lexicon installed
+// (unless `withLexicon` is false).
+struct Session {
+    ViewerHarness h;
+    std::unique_ptr<fakes::SmallLexicon> lex;
+    QString page;
+    shell::TarnwellFileViewer* v = nullptr;
+    explicit Session(const QByteArray& text, bool withLexicon = true) {
+        if (withLexicon) {
+            QDir().mkpath(h.paths.lexiconFolder);
+            lex = std::make_unique<fakes::SmallLexicon>(h.paths.lexiconFolder);
+            for (const char* w : {"The", "lead", "was", "and", "ace", "king", "hand", "played", "then", "again",
+                                  "see", "now", "we"})
+                lex->addWord(qs(w), {30010}, 1.5);
+            lex->addWord(qs("the"), {30000}, 0.1);
+            lex->addWikipediaPair(qs("teh"), qs("the"));
+        } else {
+            h.withLexicon = false;
+        }
+        h.writeFile(qs("data/Tarnwell_File_Viewer.htm"), "<HTML>Help</HTML>");
+        page = h.writeFile(qs("home/deal.htm"), text);
+        v = &h.start(page);
+        h.menu.choose(qs("mEditHTML"));
+        // Without a lexicon, opening the editor says that typing goes unchecked.
+        h.dialogs.messages.clear();
+    }
+    fakes::FakeTextEditor& editor() { return h.text1[1]; }
+    fakes::FakeSuggestionBox& box() { return h.box; }
+    QString word() const { return h.box.word.text(); }
+    bool f12() { return h.menu.choose(qs("mSpellCheckDocument")); }
+    bool ctrlW() { return h.menu.choose(qs("mSpellCheckWord")); }
+    void select(int start, int length) {
+        editor().setSelStart(start);
+        editor().setSelLength(length);
+    }
+    void selectText(const char* t) { select(int(editor().text().indexOf(qs(t))), int(qstrlen(t))); }
+    int listed(const char* entry) const { return int(h.box.suggestions.items.indexOf(qs(entry))); }
+};
+} // namespace
+
+class SpellCheckTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void document_listTypedAndIgnoreAll_thenCompleted();
+    void document_suggestionFromMisspellingTable_replacesSpellingOnly();
+    void document_addWordAndClose();
+    void document_comNearTheEnd_noMoreWords();
+    void document_blankEditor_opensLexiconShowsNothing();
+    void word_correctWord_andAddWord();
+    void word_replaceKeepsTrailingBlank_withoutMessage();
+    void word_shortTextTypedReplacement_isCheckedAgain();
+    void userErrors_messagesAndNothingChanges();
+    void slide_movesOneAndAHalfWidths_andToleratesClicks();
+    void service_oneParagraph_noTrailingBreak();
+    void service_threeParagraphs_crLfAndSaved();
+    void service_cancel_leavesEditor();
+    void service_missing_reportsError();
+};
+
+void SpellCheckTest::document_listTypedAndIgnoreAll_thenCompleted() {
+    Session s("<P>The lead was teh ace.</P>\r\n" + kPad +
+              "\r\n<P>The kign was played and zorbl hand, then zorbl again.</P>");
+    QVERIFY(s.f12());
+    QVERIFY(s.box().frame.visible());
+    QCOMPARE(s.word(), qs("teh"));
+    QCOMPARE(s.editor().selText(), qs("teh"));
+    QCOMPARE(s.box().focused.last(), qs("t_Replace"));
+    QVERIFY(s.listed("the") >= 0);
+    // The hidden work list holds the ranked entries with their marks.
+    QVERIFY(s.box().work.count() > 0 && s.box().work.item(0).contains(qs(" - ")));
+
+    s.box().suggestions.click(s.listed("the"));
+    QCOMPARE(s.box().replace.text(), qs("the"));
+    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.editor().text().startsWith(qs("<P>The lead was the ace.</P>")));
+    QCOMPARE(s.word(), qs("kign"));
+
+    // A typed spelling the lexicon rejects gets suggestions of its own.
+    s.box().replace.setText(qs("kig"));
+    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.editor().text().contains(qs("The kig was")));
+    QCOMPARE(s.word(), qs("kig"));
+    QCOMPARE(s.editor().selText(), qs("kig"));
+    QVERIFY(s.listed("king") >= 0);
+    s.box().suggestions.click(s.listed("king"));
+    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.editor().text().contains(qs("The king was")));
+
+    QCOMPARE(s.word(), qs("zorbl"));
+    const int first = s.editor().selStart();
+    QVERIFY(s.box().skipAll.click());
+    // The second zorbl is passed over, and the text runs out.
+    QVERIFY(s.h.dialogs.messageTexts() == QStringList{qs("Spell-check is completed.")});
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(s.word().isEmpty() && s.box().replace.text().isEmpty() && s.box().suggestions.count() == 0);
+    QVERIFY(s.editor().selStart() > first);
+    QCOMPARE(s.v->basSpellingChecker.SkipAllWords, QStringList{qs("zorbl")});
+    // The corrections are in the editor, not yet on disk.
+    QVERIFY(!s.h.readFile(s.page).contains("the ace"));
+}
+
+void SpellCheckTest::document_suggestionFromMisspellingTable_replacesSpellingOnly() {
+    Session s("<P>We see teh ace now.</P>" + kPad);
+    QVERIFY(s.f12());
+    const int fromTable = s.listed("the (WikiSpell table)");
+    QVERIFY(fromTable >= 0);
+    s.box().suggestions.doubleClick(fromTable);
+    QCOMPARE(s.box().replace.text(), qs(""));
+    QVERIFY(s.editor().text().startsWith(qs("<P>We see the ace now.</P>")));
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
+}
+
+void SpellCheckTest::document_addWordAndClose() {
+    Session s("<P>We see zorbl and blorf now.</P>" + kPad);
+    QVERIFY(s.f12());
+    QCOMPARE(s.word(), qs("zorbl"));
+    QVERIFY(s.box().addWord.click());
+    // No message in document mode: the check goes on.
+    QVERIFY(s.h.dialogs.messages.empty());
+    QCOMPARE(s.word(), qs("blorf"));
+    const int at = s.editor().selStart();
+    s.select(0, 0); // the user clicks elsewhere
+    QVERIFY(s.box().close.click());
+    QVERIFY(s.h.dialogs.messages.empty());
+    QVERIFY(!s.box().frame.visible());
+    // The word last shown is selected again.
+    QCOMPARE(s.editor().selStart(), at);
+    QCOMPARE(s.editor().selText(), qs("blorf"));
+    QCOMPARE(s.v->basSpellingChecker.CheckSelLength, 0);
+
+    // The added word is known to the next check.
+    s.select(int(s.editor().text().indexOf(qs("zorbl"))), 5);
+    QVERIFY(s.ctrlW());
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("The highlighted word is correct.")});
+}
+
+void SpellCheckTest::document_comNearTheEnd_noMoreWords() {
+    Session s(kPad + "<P>We see bridgebase.com now</P>");
+    QVERIFY(s.f12());
+    QCOMPARE(s.word(), qs("bridgebase"));
+    QVERIFY(s.box().skipOnce.click());
+    QCOMPARE(s.h.dialogs.messageTexts(),
+             QStringList({qs("No more misspelled words found."), qs("Spell-check is completed.")}));
+    QVERIFY(!s.box().frame.visible());
+}
+
+void SpellCheckTest::document_blankEditor_opensLexiconShowsNothing() {
+    for (const QByteArray& text : {QByteArray(), QByteArray("   ")}) {
+        Session s(text);
+        QVERIFY(s.f12());
+        QVERIFY(s.v->basSpellingChecker.isOpen());
+        QVERIFY(!s.box().frame.visible());
+        QVERIFY(s.h.dialogs.messages.empty());
+        QVERIFY(s.h.speller.received.isEmpty());
+    }
+}
+
+void SpellCheckTest::word_correctWord_andAddWord() {
+    Session s("<P>The lead was zorbl.</P>");
+    s.selectText("lead");
+    QVERIFY(s.ctrlW());
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("The highlighted word is correct.")});
+    QCOMPARE(s.h.dialogs.messages[0].buttons, Buttons::Ok);
+    QVERIFY(s.h.dialogs.messages[0].title.isEmpty());
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(!s.v->basSpellingChecker.NoCompletionMessage);
+
+    s.selectText("zorbl");
+    QVERIFY(s.ctrlW());
+    QVERIFY(s.box().frame.visible());
+    QCOMPARE(s.word(), qs("zorbl"));
+    QVERIFY(s.box().addWord.click());
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("\"zorbl\" has been added."));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.NoCompletionMessage);
+}
+
+void SpellCheckTest::word_replaceKeepsTrailingBlank_withoutMessage() {
+    Session s("<P>The lead was teh ace.</P>");
+    s.selectText("teh ");
+    QVERIFY(s.ctrlW());
+    QCOMPARE(s.word(), qs("teh"));
+    s.box().suggestions.click(s.listed("the"));
+    QVERIFY(s.box().fixSpelling.click());
+    QCOMPARE(s.editor().text(), qs("<P>The lead was the ace.</P>"));
+    QVERIFY(s.h.dialogs.messages.empty());
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+}
+
+void SpellCheckTest::word_shortTextTypedReplacement_isCheckedAgain() {
+    Session s("<P>The lead was kign.</P>");
+    s.selectText("kign");
+    QVERIFY(s.ctrlW());
+    s.box().replace.setText(qs("kig"));
+    QVERIFY(s.box().fixSpelling.click());
+    // Too short for the scan, yet the typed word is shown for correction.
+    QCOMPARE(s.word(), qs("kig"));
+    QCOMPARE(s.editor().selText(), qs("kig"));
+    QVERIFY(s.listed("king") >= 0);
+    s.box().replace.setText(qs("king"));
+    QVERIFY(s.box().fixSpelling.click());
+    QCOMPARE(s.editor().text(), qs("<P>The lead was king.</P>"));
+    QCOMPARE(s.editor().selText(), qs("king"));
+    // A typed word that is right ends a single-word check with the message.
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
+    QVERIFY(!s.box().frame.visible());
+}
+
+void SpellCheckTest::userErrors_messagesAndNothingChanges() {
+    Session s("<P>The lead was teh ace.</P>" + kPad);
+    s.selectText(" ");
+    QVERIFY(s.ctrlW());
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Highlight a word to spellcheck first.")});
+    QVERIFY(!s.box().frame.visible());
+
+    QVERIFY(s.f12());
+    const QString text = s.editor().text();
+    s.box().focused.clear();
+    QVERIFY(s.box().fixSpelling.click());
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Select a new spelling first."));
+    QCOMPARE(s.box().focused, QStringList{qs("t_Replace")});
+    s.box().replace.setText(qs("(No alternatives)"));
+    QVERIFY(s.box().fixSpelling.click());
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Select a new spelling first."));
+
+    s.box().replace.setText(qs("the"));
+    s.selectText("ace");
+    QVERIFY(s.box().fixSpelling.click());
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Highlight the word to be fixed first."));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(4));
+    for (const auto& m : s.h.dialogs.messages) {
+        QCOMPARE(m.buttons, Buttons::Ok);
+        QVERIFY(m.title.isEmpty());
+    }
+    QCOMPARE(s.editor().text(), text);
+    QVERIFY(s.box().frame.visible());
+    QCOMPARE(s.word(), qs("teh"));
+}
+
+void SpellCheckTest::slide_movesOneAndAHalfWidths_andToleratesClicks() {
+    Session s("<P>The lead was teh ace.</P>" + kPad);
+    const int editorLeft = s.editor().left();
+    QList<int> lefts;
+    s.h.events.onPump = [&] { lefts << s.box().frame.left(); };
+    const double before = s.h.events.now;
+    QVERIFY(s.f12());
+    // 105 moves of a hundredth of the width, a pause after every fifth.
+    QCOMPARE(s.box().frame.left(), editorLeft - 105 * 30);
+    QCOMPARE(s.box().frame.top(), s.editor().top());
+    QVERIFY(s.h.events.now - before >= 21 * 0.02 - 1e-9);
+    QCOMPARE(lefts.first(), editorLeft - 5 * 30);
+
+    // Clicks while the box slides back: the buttons wait, Close is taken.
+    bool clicked = false;
+    s.h.events.onPump = [&] {
+        if (clicked) return;
+        clicked = true;
+        QVERIFY(!s.box().skipOnce.click() || s.box().frame.visible());
+        QVERIFY(s.box().close.click());
+    };
+    QVERIFY(s.box().close.click());
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(s.h.dialogs.messages.empty());
+
+    // F12 during the slide out is ignored; Close during it ends the check.
+    clicked = false;
+    s.h.events.onPump = [&] {
+        if (clicked) return;
+        clicked = true;
+        QVERIFY(s.f12());
+        QVERIFY(s.box().close.click());
+    };
+    QVERIFY(s.f12());
+    s.h.events.onPump = nullptr;
+    QVERIFY(!s.box().frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(s.h.dialogs.messages.empty());
+    QCOMPARE(s.word(), qs(""));
+}
+
+void SpellCheckTest::service_oneParagraph_noTrailingBreak() {
+    Session s("Helo wrld", false);
+    s.h.speller.corrections = {{qs("Helo"), qs("Hello")}, {qs("wrld"), qs("world")}};
+    s.h.dialogs.answers = {Answer::No};
+    QVERIFY(s.f12());
+    QCOMPARE(s.h.speller.received, QStringList{qs("Helo wrld")});
+    QCOMPARE(s.h.speller.closes, 1);
+    QCOMPARE(s.editor().text(), qs("Hello world"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(1));
+    QCOMPARE(s.h.dialogs.messages[0].text,
+             qs("Save all corrections to disk?\r(No = save to display, not to disk.\r"
+                " Cancel = discard all corrections.)"));
+    QCOMPARE(s.h.dialogs.messages[0].buttons, Buttons::YesNoCancel);
+    QVERIFY(s.h.dialogs.messages[0].title.isEmpty());
+    QCOMPARE(s.h.readFile(s.page), QByteArray("Helo wrld")); // No: display only
+    QCOMPARE(s.h.window.pointer, platform::Pointer::Default);
+}
+
+void SpellCheckTest::service_threeParagraphs_crLfAndSaved() {
+    Session s("<P>Helo</P>\r\n<P>wrld</P>\r\n<P>again</P>", false);
+    s.h.speller.corrections = {{qs("Helo"), qs("Hello")}, {qs("wrld"), qs("world")}};
+    s.h.dialogs.answers = {Answer::Yes};
+    QVERIFY(s.f12());
+    QCOMPARE(s.editor().text(), qs("<P>Hello</P>\r\n<P>world</P>\r\n<P>again</P>"));
+    QCOMPARE(s.h.readFile(s.page), QByteArray("<P>Hello</P>\r\n<P>world</P>\r\n<P>again</P>\r\n"));
+}
+
+void SpellCheckTest::service_cancel_leavesEditor() {
+    Session s("<P>Helo</P>\r\n<P>wrld</P>\r\n", false);
+    s.h.speller.corrections = {{qs("Helo"), qs("Hello")}};
+    s.select(4, 4);
+    s.h.dialogs.answers = {Answer::Cancel};
+    QVERIFY(s.f12());
+    QCOMPARE(s.editor().text(), qs("<P>Helo</P>\r\n<P>wrld</P>\r\n"));
+    QCOMPARE(s.editor().selStart(), 4);
+    QCOMPARE(s.editor().selLength(), 4);
+    QCOMPARE(s.h.readFile(s.page), QByteArray("<P>Helo</P>\r\n<P>wrld</P>\r\n"));
+}
+
+void SpellCheckTest::service_missing_reportsError() {
+    Session s("<P>Helo</P>", false);
+    s.h.speller.openError = platform::SpellingError{53, qs("No dictionary en_US in /nowhere.")};
+    QVERIFY(s.f12());
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Error 53 opening Word.\r\nNo dictionary en_US in /nowhere.")});
+    QCOMPARE(s.h.dialogs.messages[0].buttons, Buttons::Ok);
+    QVERIFY(s.h.speller.received.isEmpty());
+    QCOMPARE(s.editor().text(), qs("<P>Helo</P>"));
+    QCOMPARE(s.h.window.pointer, platform::Pointer::Default);
+
+    // A failure while checking is told the same way.
+    s.h.speller.openError.reset();
+    s.h.speller.checkError = platform::SpellingError{5, qs("The dialog failed.")};
+    QVERIFY(s.f12());
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Error 5 opening Word.\r\nThe dialog failed."));
+    QCOMPARE(s.editor().text(), qs("<P>Helo</P>"));
+}
+
+QTEST_GUILESS_MAIN(SpellCheckTest)
+#include "test_spellcheck.moc"

@@ -1,0 +1,49 @@
+#include "tests/fakes/fakesuggestionbox.h"
+
+#include <QRegularExpression>
+
+namespace fakes {
+
+void FakeListBox::addItem(const QString& item) {
+    if (!sorted_) {
+        items << item;
+        return;
+    }
+    int at = 0;
+    while (at < count() && items.at(at).compare(item, Qt::CaseInsensitive) <= 0) ++at;
+    items.insert(at, item);
+}
+
+FakeSuggestionBox::FakeSuggestionBox() {
+    frame.setWidth(3000);
+    frame.setHeight(5400);
+    frame.setVisible(false);
+    work.setVisible(false);
+    word.onGotFocus = [this] { focused << QStringLiteral("t_Word"); };
+    replace.onGotFocus = [this] { focused << QStringLiteral("t_Replace"); };
+}
+
+bool FakeSpellingService::open(platform::SpellingError* error) {
+    ++opens;
+    if (openError) {
+        if (error) *error = *openError;
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> FakeSpellingService::check(const QString& text, platform::SpellingError* error) {
+    received << text;
+    if (checkError) {
+        if (error) *error = *checkError;
+        return std::nullopt;
+    }
+    QString s = text;
+    for (const auto& [wrong, right] : corrections)
+        s.replace(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(wrong) + QStringLiteral("\\b")),
+                  right);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    return s + QLatin1Char('\r');
+}
+
+} // namespace fakes
