@@ -42,30 +42,30 @@ double leadingNumber(const QString& text) {
     return ok ? value : 0;
 }
 
-std::optional<QString> tablePreview(const TableSpec& spec) {
-    const int rows = static_cast<int>(leadingNumber(spec.rows));
-    const int columns = static_cast<int>(leadingNumber(spec.columns));
+std::optional<QString> tablePreview(const TableSpec& table) {
+    const int rows = static_cast<int>(leadingNumber(table.rows));
+    const int columns = static_cast<int>(leadingNumber(table.columns));
     if (rows == 0 || columns == 0) return std::nullopt;
     QString out;
     out += QLatin1String("<html><head><title>Table</title></head>") + kCrLf;
     out += QLatin1String("<body><CENTER>") + kCrLf;
     out += QLatin1String("<Table");
-    if (leadingNumber(spec.border) > 0) out += attribute("Border", spec.border.trimmed());
-    if (leadingNumber(spec.padding) > 0) out += attribute("CellPadding", spec.padding.trimmed());
-    if (leadingNumber(spec.spacing) > 0) out += attribute("CellSpacing", spec.spacing.trimmed());
-    if (leadingNumber(spec.width) > 0)
-        out += attribute("Width", spec.width.trimmed() + (spec.widthInPercent ? QLatin1String("%")
+    if (leadingNumber(table.border) > 0) out += attribute("Border", table.border.trimmed());
+    if (leadingNumber(table.padding) > 0) out += attribute("CellPadding", table.padding.trimmed());
+    if (leadingNumber(table.spacing) > 0) out += attribute("CellSpacing", table.spacing.trimmed());
+    if (leadingNumber(table.width) > 0)
+        out += attribute("Width", table.width.trimmed() + (table.widthInPercent ? QLatin1String("%")
                                                                               : QLatin1String("")));
-    if (spec.useBackgroundColor && !spec.colors[0].isEmpty())
-        out += attribute("bgcolor", spec.colors[0]);
-    if (spec.solidFrame) {
-        if (!spec.colors[1].isEmpty()) out += attribute("bordercolor", spec.colors[1]);
+    if (table.useBackgroundColor && !table.colors[0].isEmpty())
+        out += attribute("bgcolor", table.colors[0]);
+    if (table.solidFrame) {
+        if (!table.colors[1].isEmpty()) out += attribute("bordercolor", table.colors[1]);
     } else {
-        if (!spec.colors[2].isEmpty()) out += attribute("bordercolorlight", spec.colors[2]);
-        if (!spec.colors[3].isEmpty()) out += attribute("bordercolordark", spec.colors[3]);
+        if (!table.colors[2].isEmpty()) out += attribute("bordercolorlight", table.colors[2]);
+        if (!table.colors[3].isEmpty()) out += attribute("bordercolordark", table.colors[3]);
     }
-    if (spec.useBackgroundPicture && !spec.picture.isEmpty())
-        out += attribute("background", spec.picture);
+    if (table.useBackgroundPicture && !table.picture.isEmpty())
+        out += attribute("background", table.picture);
     out += QLatin1String(">") + kCrLf;
     // A negative count writes no rows or cells, as a loop up to it would.
     QString row = QLatin1String("<TR>") + kCrLf;

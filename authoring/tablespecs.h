@@ -28,7 +28,7 @@ double leadingNumber(const QString& text);
 // come to 0 (the preview is then left as it is).
 //   rows 1, columns 1, border 1, nothing else ->
 //   <html><head>...<Table Border="1"\r\n>\r\n<TR>\r\n<TD>&nbsp;</TD>\r\n</TR>\r\n</TABLE>...
-std::optional<QString> tablePreview(const TableSpec& spec);
+std::optional<QString> tablePreview(const TableSpec& table);
 
 // The four colours of the template: lines 1 to 4 are skipped, then come
 // four pairs of a skipped line and a line holding one colour, which may

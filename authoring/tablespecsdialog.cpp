@@ -79,7 +79,7 @@ void TableSpecs::Form_Load() {
     }
 }
 
-TableSpec TableSpecs::spec() const {
+TableSpec TableSpecs::table() const {
     TableSpec s;
     s.rows = view_.txtNumRows->text();
     s.columns = view_.txtNumColumns->text();
@@ -98,7 +98,7 @@ TableSpec TableSpecs::spec() const {
 }
 
 void TableSpecs::WritePreview() {
-    const auto page = tablePreview(spec());
+    const auto page = tablePreview(table());
     if (!page) return;
     QString error;
     if (!viewer_.services().files->write(previewPath(), page->toUtf8(), &error)) {

@@ -35,7 +35,7 @@ class TableSpecs {
 
     QString previewPath() const;
     QString templatePath() const;
-    TableSpec spec() const;
+    TableSpec table() const;
 
   private:
     shell::TarnwellFileViewer& viewer_;
