@@ -13,7 +13,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 if [ "${CI:-}" = "true" ] || [ -n "${TFV_FULL_CHECKS:-}" ]; then
   echo "== Sanitizer build (QtWebEngine's desktop tests stay in the normal build)"
-  "$here/scripts/build.sh" sanitize
+  cmake --preset sanitize >/dev/null
+  cmake --build "$here/build/sanitize" --target non_desktop_tests
   (cd "$here/build/sanitize" &&
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
       ctest --output-on-failure --timeout 600 -E '^(e2e_|package_)')
