@@ -14,8 +14,8 @@ using util::qs;
 
 namespace {
 
-// Where New File leaves the caret: inside the first "<H2></H2>" when the
-// title is nine characters long.
+// Where New File leaves the caret: inside the first "<H2></H2>" (offset 219
+// for a nine-character title; found in the text, so that any title works).
 constexpr int kNewFileCaret = 219;
 constexpr int kSlideMoves = 105;
 
@@ -93,7 +93,9 @@ void TarnwellFileViewer::mNewFile_Click() {
     RestoreText[1] = SavedText[1];
     // The original version is this file's too: never another file's text.
     RestoreText[0] = SavedText[1];
-    editor.setSelStart(std::min(kNewFileCaret, static_cast<int>(editor.text().size())));
+    const qsizetype heading = editor.text().indexOf(QStringLiteral("<H2></H2>"));
+    const int caret = heading >= 0 ? static_cast<int>(heading) + 4 : kNewFileCaret;
+    editor.setSelStart(std::min(caret, static_cast<int>(editor.text().size())));
     editor.setFocus();
 }
 

@@ -178,9 +178,11 @@ void TarnwellFileViewer::brwWebBrowser_DocumentComplete(int index, const QString
                 editor.setSelStart(static_cast<int>(text.size()));
                 editor.setSelStart(static_cast<int>(found));
             }
-        } else {
-            editor.setSelStart(1);
         }
+        // A page without an anchor leaves the caret where the author has it:
+        // pages finish loading after the editor has placed its caret (New
+        // File, a save's refresh), and a caret moved to the start would
+        // put the next typing inside the <HTML> tag.
     }
     TidyLeftName();
     AddToRecentFiles(0);

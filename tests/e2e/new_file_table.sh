@@ -91,20 +91,4 @@ grep -q '<Table' "$new" || { echo "the table did not reach the saved file"; cat 
 grep -q '</body>' "$new" && { echo "the page end came with the table"; exit 1; }
 echo "OK put the table into the saved source"
 
-# HTML > Colors > Page Colors slides the panel out over the left pane; its
-# picture box shows the five default page colours in bands.
-xdotool key alt+h
-sleep 0.4
-xdotool key c
-sleep 0.4
-xdotool key p
-out=""
-for _ in $(seq 1 50); do
-  import -window root "$work/screen.png" 2>/dev/null
-  if convert "$work/screen.png" -format %c histogram:info:- | grep -qi '#7C2C76'; then out=yes; break; fi
-  sleep 0.2
-done
-import -window root "$artifacts/page-colors-panel.png"
-[ -n "$out" ] || { echo "the Page Colors panel did not slide out"; exit 1; }
-echo "the Page Colors panel slid out"
 echo "4 passed, 0 failed"
