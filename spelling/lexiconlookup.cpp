@@ -32,19 +32,6 @@ const QString& kEqual() {
     return s;
 }
 
-// Equal as the "Text" index compares: ASCII letters without regard to case,
-// every other character exactly.
-bool sameIgnoringAsciiCase(const QString& a, const QString& b) {
-    if (a.size() != b.size()) return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a.at(i).unicode(), y = b.at(i).unicode();
-        if (x >= u'A' && x <= u'Z') x = char16_t(x - u'A' + u'a');
-        if (y >= u'A' && y <= u'Z') y = char16_t(y - u'A' + u'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 bool inWords(platform::TableCursor& words, const QString& text) {
     return findWordId(words, text).has_value();
 }
@@ -158,6 +145,17 @@ LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::Table
     LexiconVerdict v = checkWord(words, velmora, word);
     if (v.accepted && !word.contains(QLatin1Char('-'))) accepted.insert(word);
     return v;
+}
+
+bool sameIgnoringAsciiCase(const QString& a, const QString& b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a.at(i).unicode(), y = b.at(i).unicode();
+        if (x >= u'A' && x <= u'Z') x = char16_t(x - u'A' + u'a');
+        if (y >= u'A' && y <= u'Z') y = char16_t(y - u'A' + u'a');
+        if (x != y) return false;
+    }
+    return true;
 }
 
 } // namespace spelling

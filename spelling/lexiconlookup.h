@@ -53,6 +53,10 @@ LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::Table
 // record that was last before the append.
 int appendUserWord(platform::TableCursor& words, const QString& word, QString* detail = nullptr);
 
+// Equal as the "Text" index compares: ASCII letters without regard to case,
+// every other character exactly.
+bool sameIgnoringAsciiCase(const QString& a, const QString& b);
+
 // Removes leading and trailing blanks (spaces), nothing else.
 QString trimBlanks(const QString& s);
 

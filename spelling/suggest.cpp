@@ -62,17 +62,6 @@ QChar keyAt(int row, int col) {
     return col >= 1 && col <= s.size() ? s.at(col - 1) : QChar();
 }
 
-bool sameIgnoringAsciiCase(const QString& a, const QString& b) {
-    if (a.size() != b.size()) return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a.at(i).unicode(), y = b.at(i).unicode();
-        if (x >= u'A' && x <= u'Z') x = char16_t(x - u'A' + u'a');
-        if (y >= u'A' && y <= u'Z') y = char16_t(y - u'A' + u'a');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 QString withoutVowels(QString s) {
     static const QString vowels = QStringLiteral("aeiou");
     s.removeIf([](QChar c) { return vowels.contains(c); });
