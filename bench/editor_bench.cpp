@@ -25,13 +25,13 @@ int main(int argc, char* argv[]) {
 
     t.start();
     const auto read = files.read(path);
-    const util::DecodedText decoded = editor::decodeSource(*read);
+    const editor::SourceText decoded = editor::decodeSource(*read);
     editor.setText(decoded.text);
     const double loadMs = t.nsecsElapsed() / 1e6;
 
     t.restart();
     const QString text = editor.text();
-    const editor::SavedBytes saved = editor::encodeSource(text, decoded.encoding, true);
+    const editor::SavedBytes saved = editor::encodeSource(text, decoded.format, true);
     files.write(path, saved.bytes);
     const double saveMs = t.nsecsElapsed() / 1e6;
 

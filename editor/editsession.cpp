@@ -28,9 +28,9 @@ QString TarnwellFileViewer::loadTextFile(const QString& path, bool* ok, int pane
     *ok = bytes.has_value();
     if (!bytes) return {};
     rememberFileContents(path, *bytes);
-    const util::DecodedText decoded = editor::decodeSource(*bytes);
-    SourceEncoding[pane] = decoded.encoding;
-    return decoded.text;
+    editor::SourceText read = editor::decodeSource(*bytes);
+    FileFormat[pane] = std::move(read.format);
+    return read.text;
 }
 
 void TarnwellFileViewer::rememberFileContents(const QString& path, const QByteArray& bytes) {
@@ -54,6 +54,11 @@ void TarnwellFileViewer::mEditHTML_Click() {
     WindowTop = ui_.window->top();
     if (ui_.L_Name[0]->text().isEmpty()) ui_.L_Name[0]->setText(PaneFileName[0]);
     if (ui_.L_Name[0]->text() == ui_.L_Name[1]->text()) {
+        // Closing the editor must not throw away its edits.
+        if (!ConfirmLeavingEditor(1)) {
+            ResizeBusy = false;
+            return;
+        }
         EditWidth = ui_.window->width();
         PaneFolder[1].clear();
         PaneFileName[1].clear();
@@ -146,6 +151,10 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             ResizeBusy = false;
             Form_Resize();
             SavedText[1] = editor.text();
+            // The kept versions belong to the file they were taken from:
+            // another file's text must never be restored into this one.
+            RestoreText[0] = SavedText[1];
+            RestoreText[1] = SavedText[1];
             // The edits of the file before were saved or declined.
             if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
             editorFolder_ = PaneFolder[1];
@@ -195,19 +204,23 @@ void TarnwellFileViewer::layoutForEditing() {
     }
 }
 
+bool TarnwellFileViewer::ConfirmLeavingEditor(int i) {
+    auto& editor = *ui_.Text1[i];
+    if (!editor.visible() || editor.text() == SavedText[i]) return true;
+    const Answer a = message(qs("Save changes to ") + ui_.L_Name[i]->text() + qs("?"), Buttons::YesNoCancel);
+    if (a == Answer::Cancel) return false;
+    if (a == Answer::No) return true;
+    ActivePane = static_cast<std::int16_t>(i);
+    int index = 0;
+    mSave_Click(index);
+    // A save that did not happen (an error, or an answer of No to the
+    // changed-on-disk question) keeps the edits where they are.
+    return editor.text() == SavedText[i];
+}
+
 bool TarnwellFileViewer::QuerySaveChanges() {
-    for (int i = 0; i < 2; ++i) {
-        if (ui_.Text1[i]->visible() && !PaneFileName[i].isEmpty() && SavedText[i] != ui_.Text1[i]->text()) {
-            const Answer a = message(qs("Save changes to ") + ui_.L_Name[i]->text() + qs("?"),
-                                     Buttons::YesNoCancel);
-            if (a == Answer::Cancel) return true;
-            if (a == Answer::Yes) {
-                ActivePane = static_cast<std::int16_t>(i);
-                int index = 0;
-                mSave_Click(index);
-            }
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!ConfirmLeavingEditor(i)) return true;
     return false;
 }
 

@@ -16,37 +16,66 @@ namespace {
 QString recoveryFolder(const QString& dataFolder) { return dataFolder + QStringLiteral("/recovery/"); }
 } // namespace
 
+int TarnwellFileViewer::recoverySlot() const {
+    const bool swapped = ui_.Text1[0]->visible() && !editorFile_.isEmpty() &&
+                         PaneFolder[0] + PaneFileName[0] == editorFolder_ + editorFile_;
+    return swapped ? 0 : 1;
+}
+
+// Runs at every change of the text, so it never reads the text: a large
+// file must not slow typing down. The timer's run compares and writes.
 void TarnwellFileViewer::Text1_Change(int index) {
-    if (index != 1 || !services_.recoveryTimer) return;
-    auto& editor = *ui_.Text1[1];
-    if (!editor.visible() || editorFile_.isEmpty()) return;
-    if (editor.text() == SavedText[1]) {
-        // Back to the saved text: nothing to recover.
-        services_.recoveryTimer->stop();
-        recoveryPendingSince_ = -1;
-        RemoveRecoveryCopy(editorFolder_ + editorFile_);
-        return;
-    }
+    if (!services_.recoveryTimer || index != recoverySlot() || editorFile_.isEmpty()) return;
     const double now = services_.events->seconds();
     if (recoveryPendingSince_ < 0) recoveryPendingSince_ = now;
-    if (now - recoveryPendingSince_ >= kRecoveryMaxWaitSeconds)
-        WriteRecoveryCopy();
-    else
+    if (now - recoveryPendingSince_ >= kRecoveryMaxWaitSeconds) {
+        // Typing has gone on for a while: keep a copy now, and tell of a
+        // failure only at the next pause, not in the middle of a word.
+        QString error;
+        writeRecoveryCopy(&error);
         services_.recoveryTimer->start(kRecoveryDelayMs);
+        recoveryPendingSince_ = now;
+    } else {
+        services_.recoveryTimer->start(kRecoveryDelayMs);
+    }
 }
 
 void TarnwellFileViewer::WriteRecoveryCopy() {
     if (services_.recoveryTimer) services_.recoveryTimer->stop();
     recoveryPendingSince_ = -1;
-    auto& editor = *ui_.Text1[1];
-    if (!editor.visible() || editorFile_.isEmpty() || editor.text() == SavedText[1]) return;
+    QString error;
+    if (writeRecoveryCopy(&error) || recoveryWriteFailureTold_) return;
+    recoveryWriteFailureTold_ = true;
+    message(crJoin(qs("Unsaved changes cannot be kept in a recovery copy:"), error) +
+            qs("\rSave your work to keep it safe."));
+}
+
+bool TarnwellFileViewer::writeRecoveryCopy(QString* error) {
+    if (editorFile_.isEmpty()) return true;
+    const int slot = recoverySlot();
+    const QString text = ui_.Text1[slot]->text();
+    const QString path = editorFolder_ + editorFile_;
+    if (text == SavedText[slot]) {
+        // Back to the saved text: nothing to recover.
+        RemoveRecoveryCopy(path);
+        return true;
+    }
     editor::RecoveryCopy copy;
-    copy.path = editorFolder_ + editorFile_;
+    copy.path = path;
     copy.savedAtMs = QDateTime::currentMSecsSinceEpoch();
-    copy.text = editor.text();
+    copy.text = text;
     const QString folder = recoveryFolder(DataFolder);
-    services_.files->makeFolder(folder);
-    services_.files->write(folder + editor::recoveryFileName(copy.path), editor::formatRecoveryCopy(copy));
+    auto& files = *services_.files;
+    if (!files.makeFolder(folder)) {
+        *error = folder + qs(" cannot be made.");
+        return false;
+    }
+    QString why;
+    if (!files.write(folder + editor::recoveryFileName(copy.path), editor::formatRecoveryCopy(copy), &why)) {
+        *error = folder + qs(": ") + why;
+        return false;
+    }
+    return true;
 }
 
 void TarnwellFileViewer::RemoveRecoveryCopy(const QString& path) {
@@ -74,15 +103,18 @@ void TarnwellFileViewer::OfferRecovery() {
                            qs("The changes are in ") + file));
             continue;
         }
-        if (files.lastModified(copy->path) > copy->savedAtMs) {
-            files.remove(file); // the file was saved after the copy was made
-            continue;
-        }
-        const QString when = QDateTime::fromMSecsSinceEpoch(copy->savedAtMs).toString(qs("yyyy-MM-dd hh:mm"));
-        const Answer a = message(crJoin(crJoin(qs("Unsaved changes to"), copy->path),
-                                        qs("were kept when the program last ended (") + when +
-                                            qs(").\rRestore them? (No throws them away.)")),
-                                 Buttons::YesNo);
+        const auto stamp = [](qint64 ms) {
+            return QDateTime::fromMSecsSinceEpoch(ms).toString(qs("yyyy-MM-dd hh:mm"));
+        };
+        QString text = crJoin(crJoin(qs("Unsaved changes to"), copy->path),
+                              qs("were kept when the program last ended (") + stamp(copy->savedAtMs) + qs(")."));
+        // Another program (or a sync tool) may have written the file since:
+        // the copy is still offered, and the user is told.
+        const qint64 modified = files.lastModified(copy->path);
+        if (modified > copy->savedAtMs)
+            text = crJoin(text, qs("The file has changed since then (") + stamp(modified) +
+                                    qs("); restoring puts the kept text in its place."));
+        const Answer a = message(crJoin(text, qs("Restore them? (No throws them away.)")), Buttons::YesNo);
         if (a != Answer::Yes) {
             files.remove(file);
             continue;

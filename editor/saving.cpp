@@ -11,6 +11,16 @@ using platform::Answer;
 using platform::Buttons;
 using util::qs;
 
+void TarnwellFileViewer::tidySaveName(int i) {
+    const QString urlFolder = qs("file:") + separatorString().repeated(3);
+    if (PaneFolder[i].startsWith(urlFolder)) PaneFolder[i].remove(0, urlFolder.size());
+    PaneFileName[i].remove(qs("#EndOfFile"));
+    if (!PaneFileName[i].contains(QLatin1Char('.'))) {
+        PaneFileName[i] = PaneFileName[0];
+        ui_.L_Name[i]->setText(PaneFileName[i]);
+    }
+}
+
 void TarnwellFileViewer::mSave_Click(int& index) {
     const int i = ActivePane;
     auto& editor = *ui_.Text1[i];
@@ -30,23 +40,31 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     // Save As may also ask to delete the file the left pane showed; that
     // happens only once the new file is safely written.
     QString deleteAfterSave;
+    // A save that does not happen leaves the pane's name as it was.
+    const QString oldName = PaneFileName[i];
+    const QString oldFolder = PaneFolder[i];
+    const QString oldLabel = ui_.L_Name[i]->text();
+    const auto giveUp = [&] {
+        PaneFileName[i] = oldName;
+        PaneFolder[i] = oldFolder;
+        ui_.L_Name[i]->setText(oldLabel);
+    };
     if (index == 1) {
-        const QString oldName = PaneFileName[i];
-        const QString oldFolder = PaneFolder[i];
         const QString original = PaneFolder[0] + PaneFileName[0];
         QString initial = PaneFolder[i] + PaneFileName[i];
         for (;;) {
             const auto choice = ui_.dialogs->saveFile(qs("Enter file name."), initial);
             if (!choice || choice->fileName.isEmpty()) {
-                PaneFileName[i] = oldName;
-                PaneFolder[i] = oldFolder;
+                giveUp();
                 return;
             }
             PaneFileName[i] = choice->fileName;
             // The folder chosen in the dialog is where the file goes, and
-            // the overwrite question is about that very file.
+            // the overwrite question is about that very file: the name as
+            // it will be written, after the tidying below.
             const SplitPath chosen = splitPath(choice->path);
             if (!chosen.folder.isEmpty()) PaneFolder[i] = chosen.folder;
+            tidySaveName(i);
             if (services_.files->exists(PaneFolder[i] + PaneFileName[i])) {
                 const Answer a = message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
                 if (a == Answer::No) {
@@ -54,8 +72,7 @@ void TarnwellFileViewer::mSave_Click(int& index) {
                     continue;
                 }
                 if (a == Answer::Cancel) {
-                    PaneFileName[i] = oldName;
-                    PaneFolder[i] = oldFolder;
+                    giveUp();
                     return;
                 }
             }
@@ -64,48 +81,46 @@ void TarnwellFileViewer::mSave_Click(int& index) {
         if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty()) {
             const Answer a = message(qs("Delete the original file:\r") + original + qs("?"), Buttons::YesNoCancel);
             if (a == Answer::Cancel) {
-                PaneFileName[i] = oldName;
-                PaneFolder[i] = oldFolder;
+                giveUp();
                 return;
             }
             if (a == Answer::Yes) deleteAfterSave = original;
         }
     }
 
-    const QString urlFolder = qs("file:") + separatorString().repeated(3);
-    if (PaneFolder[i].startsWith(urlFolder)) PaneFolder[i].remove(0, urlFolder.size());
-    PaneFileName[i].remove(qs("#EndOfFile"));
-    if (!PaneFileName[i].contains(QLatin1Char('.'))) {
-        PaneFileName[i] = PaneFileName[0];
-        ui_.L_Name[i]->setText(PaneFileName[i]);
-    }
+    tidySaveName(i);
 
     const QString path = PaneFolder[i] + PaneFileName[i];
     const QString text = editor.text();
     const QString lower = PaneFileName[i].toLower();
     const bool html = lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
-    const editor::SavedBytes saved = editor::encodeSource(text, SourceEncoding[i], html);
+    const editor::SavedBytes saved = editor::encodeSource(text, FileFormat[i], html);
     // Another program may have written the file since it was opened here.
     if (changedOnDisk(path) &&
         message(path + qs("\rhas changed on disk since it was opened or last saved.\r"
                           "Overwrite it with the text being edited?"),
-                Buttons::YesNo) != Answer::Yes)
+                Buttons::YesNo) != Answer::Yes) {
+        giveUp();
         return;
+    }
     QString error;
     if (!services_.files->write(path, saved.bytes, &error)) {
         message(qs("Could not save ") + path + qs(".\r") + error);
+        giveUp();
         return;
     }
     rememberFileContents(path, saved.bytes);
-    if (i == 1) {
+    if (i == recoverySlot()) {
         if (services_.recoveryTimer) services_.recoveryTimer->stop();
         recoveryPendingSince_ = -1;
         RemoveRecoveryCopy(path);
         if (!editorFile_.isEmpty() && editorFolder_ + editorFile_ != path) RemoveRecoveryCopy(editorFolder_ + editorFile_);
     }
     if (!deleteAfterSave.isEmpty() && deleteAfterSave != path) services_.files->remove(deleteAfterSave);
-    if (saved.change != editor::SavedBytes::Change::None) {
-        SourceEncoding[i] = saved.encoding;
+    FileFormat[i] = saved.format;
+    // Said once for each file, not at every save.
+    if (saved.change != editor::SavedBytes::Change::None && !toldUnfitCharacters_.contains(path)) {
+        toldUnfitCharacters_.insert(path);
         message(saved.change == editor::SavedBytes::Change::CharacterReferences
                     ? qs("Some characters do not fit this file's character set;\r"
                          "they were saved as HTML character references.")

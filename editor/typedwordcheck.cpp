@@ -51,7 +51,14 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
 
 void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key) {
     auto& editor = *ui_.Text1[index];
-    const editor::TypedWord w = editor::typedWord(editor.text(), editor.selStart(), key.keyCode, key.shift);
+    // A word never spans a line break: the caret's line is all it needs,
+    // so a key costs the same in a large file as in a small one.
+    const int caret = editor.selStart();
+    int lineStart = 0;
+    const QString line = editor.lineText(caret, &lineStart);
+    editor::TypedWord w = editor::typedWord(line, caret - lineStart, key.keyCode, key.shift);
+    w.start += lineStart;
+    w.end += lineStart;
     if (!w.check || TypingCheckOff) return;
 
     // A check in progress holds the lexicon open; otherwise typing keeps

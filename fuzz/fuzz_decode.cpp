@@ -1,5 +1,6 @@
-// Reading a file and saving it unchanged gives back the same bytes (plus
-// the one line break a save adds), whatever the encoding.
+// Reading a file and saving it unchanged gives back exactly the same bytes,
+// whatever the encoding and line ends; the editor's text has CR LF breaks
+// only, and an edit's new lines do not disturb that.
 #include "editor/sourcefile.h"
 #include "fuzzinput.h"
 
@@ -7,12 +8,19 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzBytes(data, size);
-    const util::DecodedText decoded = editor::decodeSource(bytes);
-    FUZZ_CHECK(!decoded.text.contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))));
-    const editor::SavedBytes saved = editor::encodeSource(decoded.text, decoded.encoding, true);
-    // Reading what was saved gives the same text back.
-    const util::DecodedText again = editor::decodeSource(saved.bytes);
-    FUZZ_CHECK(again.text == decoded.text + QStringLiteral("\r\n") ||
-               saved.change != editor::SavedBytes::Change::None);
+    const editor::SourceText read = editor::decodeSource(bytes);
+    FUZZ_CHECK(!read.text.contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))));
+    for (bool html : {true, false}) {
+        const editor::SavedBytes saved = editor::encodeSource(read.text, read.format, html);
+        FUZZ_CHECK(saved.bytes == bytes);
+        FUZZ_CHECK(saved.change == editor::SavedBytes::Change::None);
+    }
+    // An edit in the middle (never inside a line break or a surrogate pair):
+    // what is saved reads back as the edited text.
+    qsizetype mid = read.text.size() / 2;
+    if (mid > 0 && (read.text.at(mid - 1) == QLatin1Char('\r') || read.text.at(mid).isLowSurrogate())) ++mid;
+    const QString edited = read.text.left(mid) + QStringLiteral("x\r\ny") + read.text.mid(mid);
+    const editor::SavedBytes saved = editor::encodeSource(edited, read.format, true);
+    if (saved.change == editor::SavedBytes::Change::None) FUZZ_CHECK(editor::decodeSource(saved.bytes).text == edited);
     return 0;
 }

@@ -12,10 +12,19 @@ namespace platform {
 // widget stores.
 class TextEditor : public Control {
 public:
+    // Exactly the text that was set or typed: no character is changed on the
+    // way in or out (no-break spaces, U+2028, U+2029 and the rest stay as
+    // they are); line breaks come out as CR LF, whatever came in.
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
+    // The line holding `offset` (without its line break) and, through
+    // `lineStart`, the offset where it begins: the text near the caret
+    // without reading the whole document.
+    virtual QString lineText(int offset, int* lineStart) const = 0;
     virtual int selStart() const = 0;
-    virtual void setSelStart(int offset) = 0; // empties the selection
+    // Empties the selection. An offset past the end is the end; one between
+    // the CR and the LF of a line break is the end of that line.
+    virtual void setSelStart(int offset) = 0;
     virtual int selLength() const = 0;
     virtual void setSelLength(int length) = 0;
     virtual QString selText() const = 0;

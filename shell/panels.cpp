@@ -52,16 +52,7 @@ void TarnwellFileViewer::mCloseRight_Click() {
     // Closing must not throw away edits: an editor with unsaved changes is
     // asked about first, as closing the window does.
     auto& editor = *ui_.Text1[1];
-    if (editor.visible() && !PaneFileName[1].isEmpty() && editor.text() != SavedText[1]) {
-        const Answer a = message(qs("Save changes to ") + ui_.L_Name[1]->text() + qs("?"), Buttons::YesNoCancel);
-        if (a == Answer::Cancel) return;
-        if (a == Answer::Yes) {
-            ActivePane = 1;
-            int index = 0;
-            mSave_Click(index);
-            if (editor.text() != SavedText[1]) return; // the save failed: keep the editor
-        }
-    }
+    if (!ConfirmLeavingEditor(1)) return;
     menu("mEditHTML").setChecked(false);
     PaneFileName[1].clear();
     ui_.brwWebBrowser[1]->setVisible(false);
@@ -99,7 +90,7 @@ void TarnwellFileViewer::mSwap_Click() {
     std::swap(PaneFolder[0], PaneFolder[1]);
     // The editors' saved versions travel with their files.
     std::swap(SavedText[0], SavedText[1]);
-    std::swap(SourceEncoding[0], SourceEncoding[1]);
+    std::swap(FileFormat[0], FileFormat[1]);
     const bool leftHeldEditor = ui_.Text1[0]->visible();
     const QString kept = leftHeldEditor ? ui_.Text1[0]->text() : QString();
     ui_.L_Name[0]->setText(PaneFileName[0]);

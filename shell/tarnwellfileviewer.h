@@ -5,9 +5,10 @@
 #include "shell/recentfiles.h"
 #include "shell/viewerui.h"
 #include "spelling/spellingchecker.h"
-#include "util/textcodec.h"
+#include "editor/sourcefile.h"
 
 #include <QHash>
+#include <QSet>
 #include <memory>
 #include <QString>
 #include <cstdint>
@@ -58,8 +59,9 @@ public:
     std::int16_t LinkNameCounter = 0;
     QString SymbolsOriginalText;
     MultiMonitor Monitors;
-    // The encoding each editor's file was read in; saving writes it back.
-    util::Encoding SourceEncoding[2] = {util::Encoding::Utf8, util::Encoding::Utf8};
+    // How each editor's file was laid out in bytes (encoding, byte-order
+    // mark, line ends); saving writes the text back the same way.
+    editor::SourceFormat FileFormat[2];
 
     // ---- start-up, configuration and closing ---------------------------
     void Form_Load();
@@ -107,9 +109,18 @@ public:
     // ---- edit session (opening the source editor, unsaved changes) -------
     void mEditHTML_Click();
     void OpenSourceInEditor();
-    // True when the user chose Cancel.
+    // Asks about the unsaved edits of every open editor; true when the user
+    // chose Cancel or an edit could not be saved (nothing may be closed).
     bool QuerySaveChanges();
+    // Asks "Save changes to ...?" when editor `index` holds unsaved edits and
+    // saves on Yes. True when the caller may leave the text: nothing was
+    // unsaved, it was saved, or the user answered No; false on Cancel or
+    // when the save did not happen.
+    bool ConfirmLeavingEditor(int index);
     void mSave_Click(int& index);
+    // The name a save writes under: no "file:///" folder, no "#EndOfFile",
+    // and the left pane's name for one without an extension.
+    void tidySaveName(int pane);
     void mRestore_Click(int index);
     void mSaveWebPage_Click();
     void mDeleteFile_Click();
@@ -119,6 +130,12 @@ public:
     // next start offers what a crash left behind.
     void Text1_Change(int index);
     void WriteRecoveryCopy();
+    // The editor slot that holds the edited file (1, or 0 after a swap).
+    int recoverySlot() const;
+    bool recoveryWriteFailureTold_ = false;
+    // Writes (or, with the saved text back, removes) the recovery copy;
+    // false with the reason when it cannot be written.
+    bool writeRecoveryCopy(QString* error);
     void RemoveRecoveryCopy(const QString& path);
     void OfferRecovery();
     static constexpr int kRecoveryDelayMs = 2000;
@@ -328,6 +345,8 @@ private:
     // True when the file at `path` changed on disk since it was read or
     // written here (a file never read here, or gone, counts as unchanged).
     bool changedOnDisk(const QString& path) const;
+    // Files already told that some characters did not fit their encoding.
+    QSet<QString> toldUnfitCharacters_;
     void layoutForEditing();
     platform::MenuEntry& menu(const char* name, int index = -1);
     platform::Answer message(const QString& text, platform::Buttons buttons = platform::Buttons::Ok,

@@ -28,11 +28,12 @@ int toCp1252(char16_t c) {
 } // namespace
 
 DecodedText decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return {text, Encoding::Utf8};
+        const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+        if (mark) text.remove(0, 1);
+        return {text, Encoding::Utf8, mark};
     }
     QString legacy;
     legacy.resize(bytes.size());

@@ -10,10 +10,11 @@ enum class Encoding { Utf8, Windows1252 };
 struct DecodedText {
     QString text;
     Encoding encoding = Encoding::Utf8;
+    bool byteOrderMark = false; // UTF-8 bytes that began with EF BB BF
 };
 
-// Bytes that are valid UTF-8 are read as UTF-8 (a byte-order mark is
-// dropped); anything else is Windows-1252, the code page older articles and
+// Bytes that are valid UTF-8 are read as UTF-8 (a byte-order mark is taken
+// off the text and reported); anything else is Windows-1252, the code page older articles and
 // configuration files were written in. Line breaks are left as they are.
 DecodedText decodeText(const QByteArray& bytes);
 

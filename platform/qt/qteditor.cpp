@@ -3,6 +3,7 @@
 #include "util/textcodec.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -119,16 +120,56 @@ int QtTextEditor::toPosition(int offset) const {
     return block.position() + std::min(inBlock, block.length() - 1);
 }
 
-QString QtTextEditor::text() const {
-    QString plain = edit_->toPlainText();
-    plain.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+// The widget stores a line break as a paragraph separator (U+2029), and
+// U+2029, U+FDD0 and U+FDD1 in the text would become line breaks too. Such
+// characters are held as private-use characters the text does not use, and
+// given back as themselves.
+namespace {
+constexpr char16_t kSpecials[3] = {0x2029, 0xFDD0, 0xFDD1};
+bool hasSpecial(const QString& text) {
+    for (char16_t c : kSpecials)
+        if (text.contains(QChar(c))) return true;
+    return false;
+}
+} // namespace
+
+QString QtTextEditor::fromWidget(QString raw) const {
+    raw.replace(QChar(QChar::ParagraphSeparator), QLatin1String("\r\n"));
+    for (int i = 0; i < 3; ++i)
+        if (!stand_[i].isNull()) raw.replace(stand_[i], QChar(kSpecials[i]));
+    return raw;
+}
+
+QString QtTextEditor::toWidget(const QString& text, const QString& others) {
+    QString plain = util::toCrLf(text);
+    if (hasSpecial(plain)) {
+        for (int i = 0; i < 3; ++i) {
+            if (!stand_[i].isNull() || !plain.contains(QChar(kSpecials[i]))) continue;
+            // The highest private-use character found in neither text.
+            char16_t c = 0xF8FF;
+            while (c > 0xE000 && (plain.contains(QChar(c)) || others.contains(QChar(c)) ||
+                                  std::find(stand_, stand_ + 3, QChar(c)) != stand_ + 3))
+                --c;
+            stand_[i] = QChar(c);
+        }
+        for (int i = 0; i < 3; ++i)
+            if (!stand_[i].isNull()) plain.replace(QChar(kSpecials[i]), stand_[i]);
+    }
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return plain;
 }
 
+QString QtTextEditor::text() const { return fromWidget(edit_->document()->toRawText()); }
+
 void QtTextEditor::setText(const QString& text) {
-    QString plain = util::toCrLf(text);
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    edit_->setPlainText(plain);
+    for (QChar& c : stand_) c = QChar();
+    edit_->setPlainText(toWidget(text, QString()));
+}
+
+QString QtTextEditor::lineText(int offset, int* lineStart) const {
+    const QTextBlock block = edit_->document()->findBlock(toPosition(offset));
+    if (lineStart) *lineStart = toOffset(block.position());
+    return fromWidget(block.text());
 }
 
 int QtTextEditor::selStart() const {
@@ -159,15 +200,10 @@ void QtTextEditor::setSelLength(int length) {
     edit_->setTextCursor(c);
 }
 
-QString QtTextEditor::selText() const {
-    QString s = edit_->textCursor().selection().toPlainText();
-    s.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return s;
-}
+QString QtTextEditor::selText() const { return fromWidget(edit_->textCursor().selectedText()); }
 
 void QtTextEditor::setSelText(const QString& text) {
-    QString plain = util::toCrLf(text);
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString plain = toWidget(text, hasSpecial(text) ? edit_->document()->toRawText() : QString());
     QTextCursor c = edit_->textCursor();
     c.insertText(plain);
     edit_->setTextCursor(c);

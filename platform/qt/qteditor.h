@@ -37,6 +37,7 @@ public:
     explicit QtTextEditor(QWidget* parent);
     QString text() const override;
     void setText(const QString& text) override;
+    QString lineText(int offset, int* lineStart) const override;
     int selStart() const override;
     void setSelStart(int offset) override;
     int selLength() const override;
@@ -56,7 +57,14 @@ public:
     int toPosition(int offset) const;
 
 private:
+    // The widget's raw text as the program's text, and back; `others` is
+    // text already in the widget, whose characters a stand-in must avoid.
+    QString fromWidget(QString raw) const;
+    QString toWidget(const QString& text, const QString& others);
+
     SourceEdit* edit_;
+    // Stand-ins for U+2029, U+FDD0 and U+FDD1 while the text holds them.
+    QChar stand_[3];
 };
 
 } // namespace platform::qt

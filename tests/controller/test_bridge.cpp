@@ -77,7 +77,7 @@ void BridgeTest::suitsToSymbols_convertsSavesAndSaysDone() {
                                  .replace(qs("The 1C"), qs("The 1") + tag("C1.gif"));
     QCOMPARE(e.text(), expected);
     QVERIFY(e.text().contains(qs("<TITLE>1C opening</TITLE>")));
-    QCOMPARE(e.onDisk(), expected.toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), expected.toUtf8());
     QCOMPARE(e.v->SymbolsOriginalText, original);
     QVERIFY(e.undoAvailable());
     const auto& messages = e.h.dialogs.messages;
@@ -113,7 +113,7 @@ void BridgeTest::suitsToSymbols_twiceThenUndo_cancelThenOk() {
     e.h.dialogs.answers = {Answer::Ok};
     QVERIFY(e.h.menu.choose(qs("mUndoSuits2Symbols")));
     QCOMPARE(e.text(), original);
-    QCOMPARE(e.onDisk(), original.toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), original.toUtf8());
     QVERIFY(e.v->SymbolsOriginalText.isEmpty());
     QVERIFY(!e.undoAvailable());
     QVERIFY(!e.h.menu.choose(qs("mUndoSuits2Symbols")));
@@ -126,7 +126,7 @@ void BridgeTest::suitsToSymbols_shortText_noUndoEntry() {
     Editing e(text);
     e.h.menu.choose(qs("mSuits2Symbols"));
     QCOMPARE(e.text().size(), 100);
-    QCOMPARE(e.onDisk(), e.text().toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), e.text().toUtf8());
     QCOMPARE(e.v->SymbolsOriginalText, QString::fromUtf8(text));
     QVERIFY(!e.undoAvailable());
     QCOMPARE(e.h.dialogs.messages.back().text, doneMessage());
@@ -214,7 +214,7 @@ void BridgeTest::symbolsForHands_ctrlM() {
     const QString hand = tag("S.gif") + qs("AKQ2 ") + tag("h.gif") + qs("J103 ") + tag("D.gif") + qs(" ") +
                          tag("c.gif") + qs("K54");
     QCOMPARE(e.text(), qs("<P>") + hand + qs("</P>"));
-    QCOMPARE(e.onDisk(), e.text().toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), e.text().toUtf8());
     for (const char* name : {"S.gif", "h.gif", "D.gif", "c.gif"}) QVERIFY(QFile::exists(e.h.home + qs(name)));
 
     Editing blank("<P>   </P>");
@@ -229,7 +229,7 @@ void BridgeTest::biddingFont_emptySelection() {
     e.h.text1[1].setSelStart(4);
     QVERIFY(e.h.menu.choose(qs("mBiddingFont")));
     QCOMPARE(e.text(), qs("<P>a<FONT FACE=\"Courier New\"></FONT>b</P>"));
-    QCOMPARE(e.onDisk(), e.text().toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), e.text().toUtf8());
 }
 
 void BridgeTest::insertBiddingFont_noYesAndUndo() {
@@ -254,7 +254,7 @@ void BridgeTest::insertBiddingFont_noYesAndUndo() {
     const QString auction = qs("1") + tag("C.gif") + qs("-(1") + tag("D.gif") + qs(")-P-(1") + tag("H.gif") +
                             qs("), 1") + tag("S.gif");
     QVERIFY(e.text().contains(qs("After <FONT FACE=\"Courier New\">") + auction + qs("</FONT> shows")));
-    QCOMPARE(e.onDisk(), e.text().toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), e.text().toUtf8());
     QCOMPARE(e.v->BidFontOriginalText, converted);
     QCOMPARE(e.h.dialogs.messages.back().text, qs("Auctions set in the bidding font: 1."));
 
@@ -268,10 +268,10 @@ void BridgeTest::insertBiddingFont_noYesAndUndo() {
     QVERIFY(e.h.menu.choose(qs("mUndoBidFont")));
     QCOMPARE(e.h.dialogs.messages.back().title, qs("Undo Bidding Font"));
     QCOMPARE(e.text(), converted);
-    QCOMPARE(e.onDisk(), withFont.toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), withFont.toUtf8());
     e.h.dialogs.answers = {Answer::Ok};
     e.h.menu.choose(qs("mUndoBidFont"));
-    QCOMPARE(e.onDisk(), converted.toUtf8() + "\r\n");
+    QCOMPARE(e.onDisk(), converted.toUtf8());
     QVERIFY(e.v->BidFontOriginalText.isEmpty());
     QVERIFY(!e.h.menu.get(qs("mUndoBidFont")).enabled());
 }

@@ -158,7 +158,7 @@ void FrameTest::startEnd_wrapsText_andRenamesTxt() {
     QVERIFY(s.ed().text() != s.v->SavedText[1]); // a change, not saved
     int index = 0;
     s.v->mSave_Click(index);
-    QCOMPARE(QString::fromUtf8(s.h.readFile(htm)), text + qs("\r\n"));
+    QCOMPARE(QString::fromUtf8(s.h.readFile(htm)), text);
 }
 
 void FrameTest::startEnd_lowerCaseHeaders_onlyMessage() {
@@ -223,7 +223,7 @@ void FrameTest::pageColor_changesBodyAndSaves_cancelKeepsAll() {
     QCOMPARE(s.v->PageColors[3], qs("#FF0000"));
     QVERIFY(s.ed().text().contains(qs("<TITLE>TEXT and LINK</TITLE>")));
     QVERIFY(s.ed().text().contains(qs("\r\n  LINK=\"#FF0000\"\r\n  VLINK=\"#7C2C76\"")));
-    QCOMPARE(QString::fromUtf8(s.h.readFile(s.page)), s.ed().text() + qs("\r\n"));
+    QCOMPARE(QString::fromUtf8(s.h.readFile(s.page)), s.ed().text());
 
     s.h.dialogs.colors.push_back(std::nullopt); // Cancel
     const QString before = s.ed().text();
@@ -255,7 +255,7 @@ void FrameTest::tableOfContents_writesAndSaves_orTellsMissingH1() {
     QVERIFY(s.h.menu.choose(qs("mTableOfContents")));
     QVERIFY(s.ed().text().contains(
         qs("<H2>Contents:</H2>\r\n<UL>\r\n<A HREF=#B>One</A><BR>\r\n<UL>\r\n")));
-    QCOMPARE(QString::fromUtf8(s.h.readFile(s.page)), s.ed().text() + qs("\r\n"));
+    QCOMPARE(QString::fromUtf8(s.h.readFile(s.page)), s.ed().text());
     QCOMPARE(s.v->LinkNameCounter, 2);
     QVERIFY(s.h.dialogs.messages.empty());
 

@@ -186,7 +186,7 @@ void PanelsTest::closeRight_unsavedEditor_asksFirst() {
     h.dialogs.answers = {Answer::Yes};
     h.menu.choose(qs("mCloseRight"));
     QVERIFY(!h.text1[1].visible());
-    QCOMPARE(h.readFile(a), QByteArray("<P>changed</P>\r\n"));
+    QCOMPARE(h.readFile(a), QByteArray("<P>changed</P>"));
 }
 
 void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {

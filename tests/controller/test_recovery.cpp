@@ -40,7 +40,7 @@ private slots:
     void longTyping_writesAtLeastEvery15Seconds();
     void cleanClose_removesCopy();
     void nextStart_offersCopy_yesRestoresAsUnsaved();
-    void nextStart_no_discards_olderCopy_dropped();
+    void nextStart_no_discards_copyOlderThanFile_stillOffered();
     void damagedCopy_isReportedAndSetAside();
 };
 
@@ -119,10 +119,10 @@ void RecoveryTest::nextStart_offersCopy_yesRestoresAsUnsaved() {
     // Still unsaved: closing asks.
     h.dialogs.answers = {Answer::Yes};
     h.window.close();
-    QCOMPARE(h.readFile(page), QByteArray("<P>recovered</P>\r\n"));
+    QCOMPARE(h.readFile(page), QByteArray("<P>recovered</P>"));
 }
 
-void RecoveryTest::nextStart_no_discards_olderCopy_dropped() {
+void RecoveryTest::nextStart_no_discards_copyOlderThanFile_stillOffered() {
     ViewerHarness h;
     const QString page = h.writeFile(qs("home/deal.htm"), "<P>as saved</P>");
     backdate(page);
@@ -134,14 +134,18 @@ void RecoveryTest::nextStart_no_discards_olderCopy_dropped() {
     QVERIFY(!QFileInfo::exists(copy));
     QVERIFY(!h.text1[1].visible());
 
-    // A copy older than its file was overtaken by a save: dropped unasked.
+    // A file written after the copy (another program or a sync tool touched
+    // it after the crash) does not make the copy worthless: it is offered,
+    // and the user is told the file changed since.
     ViewerHarness g;
-    const QString page2 = g.writeFile(qs("home/deal.htm"), "<P>saved later</P>");
-    const QString old = g.writeFile(qs("data/recovery/") + editor::recoveryFileName(page2),
-                                    editor::formatRecoveryCopy({page2, 1000, qs("x")}));
+    const QString page2 = g.writeFile(qs("home/deal.htm"), "<P>touched later</P>");
+    g.writeFile(qs("data/recovery/") + editor::recoveryFileName(page2),
+                editor::formatRecoveryCopy({page2, 1000, qs("<P>kept</P>")}));
+    g.dialogs.answers = {Answer::Yes};
     g.start();
-    QVERIFY(g.dialogs.messages.empty());
-    QVERIFY(!QFileInfo::exists(old));
+    QCOMPARE(g.dialogs.messages.size(), 1u);
+    QVERIFY(g.dialogs.messages[0].text.contains(qs("The file has changed since then")));
+    QCOMPARE(g.text1[1].text(), qs("<P>kept</P>"));
 }
 
 void RecoveryTest::damagedCopy_isReportedAndSetAside() {

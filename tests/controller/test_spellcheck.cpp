@@ -326,7 +326,7 @@ void SpellCheckTest::service_threeParagraphs_crLfAndSaved() {
     s.h.dialogs.answers = {Answer::Yes};
     QVERIFY(s.f12());
     QCOMPARE(s.editor().text(), qs("<P>Hello</P>\r\n<P>world</P>\r\n<P>again</P>"));
-    QCOMPARE(s.h.readFile(s.page), QByteArray("<P>Hello</P>\r\n<P>world</P>\r\n<P>again</P>\r\n"));
+    QCOMPARE(s.h.readFile(s.page), QByteArray("<P>Hello</P>\r\n<P>world</P>\r\n<P>again</P>"));
 }
 
 void SpellCheckTest::service_cancel_leavesEditor() {

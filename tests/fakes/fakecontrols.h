@@ -5,6 +5,7 @@
 #include "platform/simplecontrols.h"
 #include "platform/texteditor.h"
 #include "platform/window.h"
+#include "util/textcodec.h"
 
 #include <QHash>
 #include <QStringList>
@@ -122,7 +123,8 @@ private:
     QString locationUrl_;
 };
 
-// The editor as a string with CR LF line breaks and a selection.
+// The editor as a string with CR LF line breaks and a selection, keeping
+// the real editor's contract (tests/unit/test_editorcontract.cpp).
 class FakeTextEditor : public FakeControl<platform::TextEditor> {
 public:
     struct Mark {
@@ -131,22 +133,31 @@ public:
     };
     QString text() const override { return text_; }
     void setText(const QString& t) override {
-        text_ = t;
+        text_ = util::toCrLf(t);
         start_ = 0;
         length_ = 0;
         if (onChange) onChange();
     }
+    QString lineText(int offset, int* lineStart) const override {
+        const int at = snap(offset);
+        const qsizetype begin = at == 0 ? 0 : text_.lastIndexOf(QLatin1String("\r\n"), at - 1);
+        const int from = begin < 0 || at == 0 ? 0 : int(begin) + 2;
+        const qsizetype end = text_.indexOf(QLatin1String("\r\n"), at);
+        if (lineStart) *lineStart = from;
+        return text_.mid(from, (end < 0 ? text_.size() : end) - from);
+    }
     int selStart() const override { return start_; }
     void setSelStart(int offset) override {
-        start_ = std::clamp(offset, 0, int(text_.size()));
+        start_ = snap(offset);
         length_ = 0;
     }
     int selLength() const override { return length_; }
-    void setSelLength(int n) override { length_ = std::clamp(n, 0, int(text_.size()) - start_); }
+    void setSelLength(int n) override { length_ = snap(start_ + std::max(0, n)) - start_; }
     QString selText() const override { return text_.mid(start_, length_); }
     void setSelText(const QString& t) override {
-        text_.replace(start_, length_, t);
-        start_ += int(t.size());
+        const QString crlf = util::toCrLf(t);
+        text_.replace(start_, length_, crlf);
+        start_ += int(crlf.size());
         length_ = 0;
         if (onChange) onChange();
     }
@@ -161,6 +172,13 @@ public:
     bool focused = false;
 
 private:
+    // Within the text, and never between the CR and the LF of a line break.
+    int snap(int offset) const {
+        const int at = std::clamp(offset, 0, int(text_.size()));
+        return at > 0 && at < text_.size() && text_[at] == QLatin1Char('\n') && text_[at - 1] == QLatin1Char('\r')
+                   ? at - 1
+                   : at;
+    }
     QString text_;
     int start_ = 0, length_ = 0;
 };
