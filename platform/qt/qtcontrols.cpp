@@ -1,6 +1,7 @@
 #include "platform/qt/qtcontrols.h"
 
 #include "platform/qt/qteditor.h"
+#include "util/textcodec.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -71,14 +72,16 @@ void MultiLineEdit::mousePressEvent(QMouseEvent* e) {
 QtMultiLineBox::QtMultiLineBox(QWidget* parent)
     : WidgetControl<TextBox>(new MultiLineEdit(this, parent)), edit_(static_cast<MultiLineEdit*>(widget())) {}
 
+// The widget's raw text: its plain-text form would turn no-break spaces into
+// spaces.
 QString QtMultiLineBox::text() const {
-    QString t = edit_->toPlainText();
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QString t = edit_->document()->toRawText();
+    t.replace(QChar(QChar::ParagraphSeparator), QLatin1String("\r\n"));
     return t;
 }
 
 void QtMultiLineBox::setText(const QString& text) {
-    QString t = text;
+    QString t = util::toCrLf(text);
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     edit_->setPlainText(t);
 }
