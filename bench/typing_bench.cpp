@@ -1,13 +1,17 @@
 // The as-you-type check on the default lexicon: the time each word-ending
 // key takes in the real editor, through the real controller. Run with the
 // default lexicon's folder as the argument (ctest builds it into
-// build/<preset>/default-lexicon).
+// build/<preset>/default-lexicon). With a size in megabytes as a second
+// argument, the page is that large and the keys are real key presses typed
+// into its middle: what a key costs in a large file.
 #include "app/viewerprogram.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <cstdlib>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -15,7 +19,7 @@
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: typing_bench LEXICON_FOLDER\n");
+        std::fprintf(stderr, "usage: typing_bench LEXICON_FOLDER [MEGABYTES]\n");
         return 2;
     }
     QTemporaryDir home;
@@ -29,7 +33,11 @@ int main(int argc, char* argv[]) {
     const QString page = home.path() + QStringLiteral("/notes.htm");
     QFile out(page);
     out.open(QIODevice::WriteOnly);
-    out.write("<HTML><BODY></BODY></HTML>");
+    const int megabytes = argc > 2 ? std::atoi(argv[2]) : 0;
+    QByteArray bytes("<HTML><BODY>\r\n");
+    const QByteArray line = "<P>West led the king of spades; declarer won and drew trumps, 1C 1H 2NT.</P>\r\n";
+    while (bytes.size() < qint64(megabytes) * 1024 * 1024) bytes += line;
+    out.write(bytes + "</BODY></HTML>");
     out.close();
 
     app::ViewerProgram::allowRunningAsRoot();
@@ -48,7 +56,25 @@ int main(int argc, char* argv[]) {
         "finesse endplay notrump doubleton stayman blackwood well-known partner's recieve seperate")
                                   .split(QLatin1Char(' '));
     std::vector<double> us;
-    for (int round = 0; round < 20; ++round) {
+    if (megabytes > 0) {
+        // Keys pressed in the middle of the large page, as the user types them.
+        auto* widget = editor.edit();
+        editor.setSelStart(int(bytes.size() / 2));
+        const QString typed = words.join(QLatin1Char(' ')) + QLatin1Char(' ');
+        for (QChar c : typed) {
+            int key = Qt::Key_A + (c.toLower().unicode() - 'a');
+            if (c == QLatin1Char(' ')) key = Qt::Key_Space;
+            if (c == QLatin1Char('-')) key = Qt::Key_Minus;
+            if (c == QLatin1Char('\'')) key = Qt::Key_Apostrophe;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+            t.restart();
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+            us.push_back(t.nsecsElapsed() / 1e3);
+        }
+    }
+    for (int round = 0; round < (megabytes > 0 ? 0 : 20); ++round) {
         for (const QString& w : words) {
             editor.setText(w);
             editor.setSelStart(static_cast<int>(w.size()));

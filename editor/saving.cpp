@@ -78,7 +78,9 @@ void TarnwellFileViewer::mSave_Click(int& index) {
             }
             break;
         }
-        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty()) {
+        // Saved under the original's own name, there is no original to delete.
+        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty() &&
+            PaneFolder[i] + PaneFileName[i] != original) {
             const Answer a = message(qs("Delete the original file:\r") + original + qs("?"), Buttons::YesNoCancel);
             if (a == Answer::Cancel) {
                 giveUp();

@@ -38,6 +38,7 @@ private slots:
     void editWidth_rulesForMonitorWidth();
     void openingAnotherFile_asksAboutChanges();
     void querySave_asksLeftFirst_cancelStops();
+    void leavingUnsavedEdits_asksFirst();
     void restore_threeVersions();
     void save_writesExactlyTheText_andKeepsVersions();
     void save_nearTheEnd_showsPageEnd();
@@ -181,6 +182,46 @@ void EditSessionTest::openingAnotherFile_asksAboutChanges() {
     QCOMPARE(t.h.readFile(b), QByteArray("B"));
     QCOMPARE(t.h.text1[1].text(), qs("B"));
     QCOMPARE(t.h.nameBox[1].text(), qs("b.htm"));
+    // The kept versions are b.htm's now: restoring never brings back the
+    // other file's text.
+    t.h.dialogs.answers = {Answer::Yes, Answer::Yes};
+    t.h.text1[1].setText(qs("B edited"));
+    t.h.menu.choose(qs("mRestore"), 0);
+    QCOMPARE(t.h.text1[1].text(), qs("B"));
+    t.h.text1[1].setText(qs("B edited"));
+    t.h.menu.choose(qs("mRestore"), 1);
+    QCOMPARE(t.h.text1[1].text(), qs("B"));
+}
+
+// F11 closing the editor, and New File replacing its text, ask about
+// unsaved edits like every other way out of the text.
+void EditSessionTest::leavingUnsavedEdits_asksFirst() {
+    OnePage s;
+    s.edit();
+    s.h.text1[1].setText(qs("typed"));
+    s.h.dialogs.answers = {Answer::Cancel};
+    s.edit(); // F11 again: would close the editor
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Save changes to deal.htm?")});
+    QVERIFY(s.h.text1[1].visible());
+    s.h.dialogs.answers = {Answer::Yes};
+    s.edit();
+    QVERIFY(!s.h.text1[1].visible());
+    QCOMPARE(s.h.readFile(s.page), QByteArray("typed"));
+
+    // New File: Cancel keeps everything; a save that fails keeps the edits.
+    OnePage t;
+    t.edit();
+    t.h.text1[1].setText(qs("typed"));
+    t.h.dialogs.answers = {Answer::Cancel};
+    t.h.menu.choose(qs("mNewFile"));
+    QCOMPARE(t.h.text1[1].text(), qs("typed"));
+    QVERIFY(QFile::remove(t.page) && QDir().mkdir(t.page)); // the file cannot be written now
+    t.h.dialogs.answers = {Answer::Yes};
+    t.h.dialogs.files = {FileChoice{t.h.home + qs("new.htm"), qs("new.htm")}};
+    t.h.menu.choose(qs("mNewFile"));
+    QCOMPARE(t.h.text1[1].text(), qs("typed"));
+    QVERIFY(t.v->SavedText[1] != qs("typed"));
+    QVERIFY(!QFileInfo::exists(t.h.home + qs("new.htm")));
 }
 
 void EditSessionTest::querySave_asksLeftFirst_cancelStops() {
@@ -377,11 +418,29 @@ void EditSessionTest::saveAs_asksAboutTheFileItWrites() {
 void EditSessionTest::saveAs_nameWithoutDot_usesLeftName() {
     OnePage s;
     s.edit();
+    // "chapter" is written as the left pane's deal.htm: the question is
+    // about that file, which exists.
     s.h.dialogs.files = {FileChoice{s.h.home + qs("chapter"), qs("chapter")}};
+    s.h.dialogs.answers = {Answer::Yes};
+    s.h.text1[1].setText(qs("new text"));
     s.save(1);
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("File already exists.\rOverwrite it?")});
     QCOMPARE(s.v->PaneFileName[1], qs("deal.htm"));
     QCOMPARE(s.h.nameBox[1].text(), qs("deal.htm"));
+    QCOMPARE(s.h.readFile(s.page), QByteArray("new text"));
     QVERIFY(!QFileInfo::exists(s.h.home + qs("chapter")));
+
+    // In another folder, where only the decoy "chapter.htm" is, No to the
+    // question about that folder's deal.htm writes nothing.
+    const QString other = s.h.writeFile(qs("home/old/deal.htm"), "older article");
+    s.h.writeFile(qs("home/old/chapter.htm"), "decoy");
+    s.h.dialogs.messages.clear();
+    s.h.dialogs.files = {FileChoice{s.h.home + qs("old/chapter"), qs("chapter")}, std::nullopt};
+    s.h.dialogs.answers = {Answer::No};
+    s.save(1);
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("File already exists.\rOverwrite it?")});
+    QCOMPARE(s.h.readFile(other), QByteArray("older article"));
+    QCOMPARE(s.v->PaneFolder[1], s.h.home);
 }
 
 void EditSessionTest::saveAs_htmAsksToDeleteOriginal_afterWriting() {

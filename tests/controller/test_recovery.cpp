@@ -39,6 +39,7 @@ private slots:
     void typing_writesCopyAfterPause_saveRemovesIt();
     void longTyping_writesAtLeastEvery15Seconds();
     void cleanClose_removesCopy();
+    void closeWithFailedSave_keepsWindowAndCopy();
     void nextStart_offersCopy_yesRestoresAsUnsaved();
     void nextStart_no_discards_copyOlderThanFile_stillOffered();
     void damagedCopy_isReportedAndSetAside();
@@ -99,6 +100,29 @@ void RecoveryTest::cleanClose_removesCopy() {
     e.h.window.close();
     QVERIFY(e.h.window.closed);
     QVERIFY(!QFileInfo::exists(e.copyPath()));
+}
+
+// A save that does not happen at close (the folder gone, or No to the
+// changed-on-disk question) keeps the window open and the recovery copy.
+void RecoveryTest::closeWithFailedSave_keepsWindowAndCopy() {
+    Editing e;
+    e.h.text1[1].setText(qs("typed"));
+    e.h.recoveryTimer.fire();
+    QVERIFY(QFileInfo::exists(e.copyPath()));
+    e.h.writeFile(qs("home/deal.htm"), "changed by another program");
+    e.h.dialogs.answers = {Answer::Yes, Answer::No};
+    e.h.window.close();
+    QVERIFY(!e.h.window.closed);
+    QVERIFY(QFileInfo::exists(e.copyPath()));
+
+    const QString folder = e.h.home;
+    QVERIFY(QDir().rename(folder, folder.chopped(1) + qs("-moved")));
+    e.h.dialogs.answers = {Answer::Yes, Answer::Ok};
+    e.h.window.close();
+    QVERIFY(!e.h.window.closed);
+    QVERIFY(e.h.dialogs.messages.back().text.startsWith(qs("Could not save ")));
+    QVERIFY(QFileInfo::exists(e.copyPath()));
+    QCOMPARE(e.h.text1[1].text(), qs("typed"));
 }
 
 void RecoveryTest::nextStart_offersCopy_yesRestoresAsUnsaved() {
