@@ -40,6 +40,7 @@ private slots:
     void longTyping_writesAtLeastEvery15Seconds();
     void cleanClose_removesCopy();
     void closeWithFailedSave_keepsWindowAndCopy();
+    void copyCannotBeWritten_toldOnce();
     void nextStart_offersCopy_yesRestoresAsUnsaved();
     void nextStart_no_discards_copyOlderThanFile_stillOffered();
     void damagedCopy_isReportedAndSetAside();
@@ -123,6 +124,18 @@ void RecoveryTest::closeWithFailedSave_keepsWindowAndCopy() {
     QVERIFY(e.h.dialogs.messages.back().text.startsWith(qs("Could not save ")));
     QVERIFY(QFileInfo::exists(e.copyPath()));
     QCOMPARE(e.h.text1[1].text(), qs("typed"));
+}
+
+void RecoveryTest::copyCannotBeWritten_toldOnce() {
+    Editing e;
+    e.h.writeFile(qs("data/recovery"), "a file where the folder should be");
+    e.h.text1[1].setText(qs("typed"));
+    e.h.recoveryTimer.fire();
+    QCOMPARE(e.h.dialogs.messages.size(), 1u);
+    QVERIFY(e.h.dialogs.messages[0].text.startsWith(qs("Unsaved changes cannot be kept in a recovery copy:")));
+    e.h.text1[1].setText(qs("typed more"));
+    e.h.recoveryTimer.fire();
+    QCOMPARE(e.h.dialogs.messages.size(), 1u);
 }
 
 void RecoveryTest::nextStart_offersCopy_yesRestoresAsUnsaved() {
