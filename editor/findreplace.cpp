@@ -91,15 +91,26 @@ void frmFindReplace::cmdReplace_Click(int index) {
         FindNextMatch();
         return;
     }
+    // Only the match the dialog marked is replaced, and only while it is
+    // still what the editor has selected; otherwise Replace looks for the
+    // next match first, and changes nothing.
     auto& editor = *viewer_.ui().Text1[1];
+    if (MarkLength <= 0 || editor.selStart() != MarkStart || editor.selLength() != MarkLength) {
+        cmdFindNext_Click();
+        return;
+    }
+    const int start = MarkStart;
+    const int length = MarkLength;
+    UnmarkMatch();
     view_.cmdReplace[0]->setEnabled(false);
-    if (SearchPos == 0) SearchPos = 1;
     const QString replacement = view_.txtReplace->text();
+    editor.setSelStart(start);
+    editor.setSelLength(length);
     editor.setSelText(replacement);
-    editor.setSelStart(static_cast<int>(SearchPos - 1));
+    editor.setSelStart(start);
     editor.setSelLength(static_cast<int>(replacement.size()));
     ++ChangeCount;
-    SearchPos += replacement.size();
+    SearchPos = start + 1 + replacement.size();
 }
 
 void frmFindReplace::cmdCancel_Click() {

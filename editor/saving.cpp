@@ -135,13 +135,16 @@ void TarnwellFileViewer::mSave_Click(int& index) {
         editorFolder_ = PaneFolder[1];
         editorFile_ = PaneFileName[1];
     }
-    ui_.brwWebBrowser[0]->refresh();
+    // The page of the saved file is shown on the left, or on the right
+    // after Swap Panels put the editor on the left.
+    const int shown = !ui_.brwWebBrowser[0]->visible() && ui_.brwWebBrowser[1]->visible() ? 1 : 0;
+    ui_.brwWebBrowser[shown]->refresh();
 
-    auto& source = *ui_.Text1[1];
+    auto& source = editor;
     const int caret = source.selStart();
-    const int length = static_cast<int>(source.text().size());
+    const int length = static_cast<int>(text.size());
     if (caret + 1000 > length) {
-        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0] + qs("#EndOfFile"));
+        ui_.brwWebBrowser[shown]->navigate(PaneFolder[shown] + PaneFileName[shown] + qs("#EndOfFile"));
         services_.events->processEvents();
         source.setSelStart(length);
         source.setSelStart(caret);

@@ -27,8 +27,13 @@ public:
     virtual void setFocus() = 0;
 
     std::function<void()> onGotFocus;
-    // Every navigation passes here first, the pane's own link clicks too.
-    std::function<void(const QString& address, bool& cancel)> onBeforeNavigate;
+    // Every navigation passes here first: the program's own (navigate, the
+    // history moves), a link the user followed in the page (`followedLink`),
+    // and a jump to an anchor of the page shown. Setting `cancel` stops it,
+    // and no document-complete follows.
+    std::function<void(const QString& address, bool followedLink, bool& cancel)> onBeforeNavigate;
+    // A page was shown (or failed to load, and the pane shows why), or the
+    // pane jumped to an anchor of its page; a refresh raises nothing.
     std::function<void(const QString& address)> onDocumentComplete;
 };
 

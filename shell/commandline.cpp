@@ -66,8 +66,11 @@ StartFiles readCommandLine(const QString& commandLine, const QString& searchAddr
 
 QString joinArguments(const QStringList& arguments, const QString& currentDir) {
     QStringList parts;
-    for (const QString& arg : arguments) {
+    for (QString arg : arguments) {
         if (arg.trimmed().isEmpty()) continue;
+        // A file address (a desktop or a browser may hand one over) is the
+        // local path it names.
+        if (arg.startsWith(fileUrlPrefix() + QLatin1Char('/'), Qt::CaseInsensitive)) arg = localPathFromUrl(arg);
         const bool web = isWebAddress(arg) || arg.startsWith(QLatin1String("www"), Qt::CaseInsensitive);
         if (web || QDir::isAbsolutePath(arg)) {
             parts << arg;

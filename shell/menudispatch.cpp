@@ -63,8 +63,8 @@ void TarnwellFileViewer::wireEvents() {
     for (int i = 0; i < 2; ++i) {
         auto& pane = *ui_.brwWebBrowser[i];
         pane.onGotFocus = [this, i] { brwWebBrowser_GotFocus(i); };
-        pane.onBeforeNavigate = [this, i](const QString& a, bool& cancel) {
-            brwWebBrowser_BeforeNavigate(i, a, cancel);
+        pane.onBeforeNavigate = [this, i](const QString& a, bool followedLink, bool& cancel) {
+            brwWebBrowser_BeforeNavigate(i, a, cancel, followedLink);
         };
         pane.onDocumentComplete = [this, i](const QString& a) { brwWebBrowser_DocumentComplete(i, a); };
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };

@@ -58,6 +58,16 @@ void TarnwellFileViewer::OpenFile(const QString& folder, const QString& name) {
 
 void TarnwellFileViewer::TidyLeftName() {
     auto& box = *ui_.L_Name[0];
+    // A web page's name is its whole address, with no folder: cutting it at
+    // its last "/" lost the address, so that Save Web page and F11 no
+    // longer knew which page was shown.
+    const QString web = isWebAddress(PaneFileName[0]) ? PaneFileName[0] : isWebAddress(box.text()) ? box.text() : QString();
+    if (!web.isEmpty()) {
+        PaneFileName[0] = web;
+        PaneFolder[0].clear();
+        setNameBox(0, web);
+        return;
+    }
     const QString fileUrl = fileUrlPrefix() + separatorString(); // "file:///"
     if (box.text().startsWith(fileUrl, Qt::CaseInsensitive)) {
         box.setText(localPathFromUrl(box.text()));
@@ -84,7 +94,8 @@ void TarnwellFileViewer::TidyLeftName() {
 
 void TarnwellFileViewer::brwWebBrowser_GotFocus(int index) { FocusPane = static_cast<std::int16_t>(index); }
 
-void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel) {
+void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel,
+                                                      bool followedLink) {
     const QString& a = address;
     if (a.startsWith(QLatin1String("java"))) return;
     const QString lower = a.toLower();
@@ -135,7 +146,7 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
         return;
     }
 
-    if (menu("mSwap").checked() || !OpenInRight) return;
+    if (menu("mSwap").checked() || !OpenInRight || !followedLink) return;
     if (index == 1) {
         ActivePane = 1;
         PaneFolder[1] = folder;

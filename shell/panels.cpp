@@ -42,6 +42,9 @@ void TarnwellFileViewer::pSplitterBar_MouseMove(int buttons, int x) {
     // The name box keeps the pane's width rather than running off the window.
     ui_.L_Name[1]->setWidth(t1.width());
     ui_.tbToolBar->setLeft(ui_.L_Name[1]->left() - 150 - ui_.tbToolBar->width());
+    // The left name box ends before the toolbar, with the gap the layout
+    // leaves there, wherever the splitter puts the toolbar.
+    ui_.L_Name[0]->setWidth(std::max(0, ui_.tbToolBar->left() - t0.left() - ui_.L_Name[0]->left()));
     LeftPaneWidth = t0.width();
     RightPaneWidth = t1.width();
     ResizeBusy = false;

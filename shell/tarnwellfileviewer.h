@@ -82,7 +82,10 @@ public:
     void OpenFile(const QString& folder, const QString& name);
     void TidyLeftName();
     void brwWebBrowser_GotFocus(int index);
-    void brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel);
+    // `followedLink`: the user followed a link in the page; only such a
+    // navigation is sent to the right pane by "Open Links/Files in Right
+    // Window" (the program's own, the start files among them, never are).
+    void brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel, bool followedLink = true);
     void brwWebBrowser_DocumentComplete(int index, const QString& address);
     void L_Name_KeyDown(int index, platform::KeyEvent& key);
     void tbToolBar_ButtonClick(const QString& key);

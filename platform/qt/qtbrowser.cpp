@@ -1,5 +1,7 @@
 #include "platform/qt/qtbrowser.h"
 
+#include "platform/browseraddress.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -12,27 +14,90 @@
 
 namespace platform::qt {
 
+void LocalFileGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    const QUrl url = info.requestUrl();
+    if (!url.isLocalFile()) return;
+    const QString path = url.path().toLower();
+    const bool page = path.endsWith(QLatin1String(".htm")) || path.endsWith(QLatin1String(".html"));
+    switch (info.resourceType()) {
+    case QWebEngineUrlRequestInfo::ResourceTypeXhr: // XMLHttpRequest and fetch()
+        info.block(true);
+        break;
+    case QWebEngineUrlRequestInfo::ResourceTypeSubFrame:
+    case QWebEngineUrlRequestInfo::ResourceTypeObject:
+        // A frame's text can be read by the page around it: pages only.
+        if (!page) info.block(true);
+        break;
+    default:
+        break;
+    }
+}
+
 ViewerPage::ViewerPage(QtBrowserPane* owner, QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent), owner_(owner) {}
+    : QWebEnginePage(profile, parent), owner_(owner) {
+    QObject::connect(this, &QWebEnginePage::loadStarted, this, [this] { questions_ = 0; });
+}
 
 bool ViewerPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
-    if (!isMainFrame || type == NavigationTypeReload || !owner_->onBeforeNavigate) return true;
+    if (!isMainFrame || type == NavigationTypeReload) return true;
+    QtBrowserPane& pane = *owner_;
+    const bool followedLink = type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted ||
+                              type == NavigationTypeOther;
     bool cancel = false;
-    owner_->onBeforeNavigate(url.toString(QUrl::FullyEncoded), cancel);
-    return !cancel;
+    if (pane.onBeforeNavigate) pane.onBeforeNavigate(url.toString(QUrl::FullyEncoded), followedLink, cancel);
+    if (cancel) {
+        pane.swallowFailedLoad_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool ViewerPage::mayAsk() { return ++questions_ <= 3; }
+
+void ViewerPage::javaScriptAlert(const QUrl& origin, const QString& msg) {
+    if (mayAsk()) QWebEnginePage::javaScriptAlert(origin, msg);
+}
+
+bool ViewerPage::javaScriptConfirm(const QUrl& origin, const QString& msg) {
+    return mayAsk() && QWebEnginePage::javaScriptConfirm(origin, msg);
+}
+
+bool ViewerPage::javaScriptPrompt(const QUrl& origin, const QString& msg, const QString& defaultValue,
+                                  QString* result) {
+    return mayAsk() && QWebEnginePage::javaScriptPrompt(origin, msg, defaultValue, result);
 }
 
 QtBrowserPane::QtBrowserPane(QWidget* parent, const QString& searchPage)
     : WidgetControl<BrowserPane>(new QWebEngineView(parent)), view_(static_cast<QWebEngineView*>(widget())),
       searchPage_(searchPage) {
-    auto* page = new ViewerPage(this, QWebEngineProfile::defaultProfile(), view_);
+    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
+    if (!profile->findChild<LocalFileGuard*>()) profile->setUrlRequestInterceptor(new LocalFileGuard(profile));
+    auto* page = new ViewerPage(this, profile, view_);
     QWebEngineSettings* s = page->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, true); // the show/hide blocks need it
+    // Local pages show local images and follow links to local pages (the
+    // browser refuses both without this); the guard keeps them from
+    // reading files. No remote address is reached from a local page.
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     view_->setPage(page);
-    QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
+    QObject::connect(view_, &QWebEngineView::loadStarted, view_, [this] { loading_ = true; });
+    QObject::connect(view_, &QWebEngineView::urlChanged, view_, [this](const QUrl& url) {
+        // The browser reports a jump within the page it shows by the new
+        // address alone: no navigation request, no finished load.
+        if (!loading_ && !shown_.isEmpty() && url != shown_ && url.hasFragment() &&
+            url.adjusted(QUrl::RemoveFragment) == shown_.adjusted(QUrl::RemoveFragment))
+            sameDocumentJump(url);
+    });
+    QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool ok) {
+        loading_ = false;
+        if (!ok && swallowFailedLoad_) {
+            swallowFailedLoad_ = false;
+            return;
+        }
+        swallowFailedLoad_ = false;
+        shown_ = view_->url();
         if (reloading_) {
             reloading_ = false;
             if (!pendingFragment_.isEmpty()) scrollToFragment(pendingFragment_);
@@ -43,33 +108,28 @@ QtBrowserPane::QtBrowserPane(QWidget* parent, const QString& searchPage)
     });
 }
 
-QUrl QtBrowserPane::addressToUrl(const QString& address) {
-    if (address.startsWith(QLatin1Char('/'))) {
-        // An anchor follows the last "#" after the file name, unless the
-        // file's own name holds that "#".
-        const qsizetype slash = address.lastIndexOf(QLatin1Char('/'));
-        const qsizetype hash = address.indexOf(QLatin1Char('#'), slash);
-        if (hash > 0 && !QFileInfo(address).isFile()) {
-            QUrl url = QUrl::fromLocalFile(address.left(hash));
-            url.setFragment(address.mid(hash + 1));
-            return url;
-        }
-        return QUrl::fromLocalFile(address);
-    }
-    if (address.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) return QUrl(address);
-    return QUrl::fromUserInput(address);
+void QtBrowserPane::sameDocumentJump(const QUrl& url) {
+    const bool program = url == programJump_;
+    programJump_.clear();
+    shown_ = url;
+    bool cancel = false; // the jump is made: there is nothing left to cancel
+    if (onBeforeNavigate) onBeforeNavigate(url.toString(QUrl::FullyEncoded), !program, cancel);
+    if (onDocumentComplete) onDocumentComplete(url.toString(QUrl::FullyEncoded));
 }
+
+QUrl QtBrowserPane::addressToUrl(const QString& address) { return browserUrl(address); }
 
 void QtBrowserPane::navigate(const QString& address) {
     const QUrl url = addressToUrl(address);
     const QUrl current = view_->url();
-    if (reloading_ && url.hasFragment() &&
-        url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment)) {
+    const bool samePage = url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment);
+    if (reloading_ && url.hasFragment() && samePage) {
         pendingFragment_ = url.fragment();
         return;
     }
     reloading_ = false;
     pendingFragment_.clear();
+    if (samePage && url.hasFragment() && !loading_) programJump_ = url;
     view_->setUrl(url);
 }
 
@@ -125,13 +185,7 @@ void QtBrowserPane::printPreview() {
     preview.exec();
 }
 
-QString QtBrowserPane::locationName() const {
-    const QUrl url = view_->url();
-    if (!url.isLocalFile()) return view_->title();
-    QString name = QFileInfo(url.toLocalFile()).fileName();
-    if (url.hasFragment()) name += QLatin1Char('#') + url.fragment();
-    return name;
-}
+QString QtBrowserPane::locationName() const { return browserLocationName(view_->url(), view_->title()); }
 
 QString QtBrowserPane::locationUrl() const { return view_->url().toString(QUrl::FullyEncoded); }
 

@@ -10,6 +10,10 @@ void QtMenuEntry::setChecked(bool on) {
     action_->setChecked(on);
 }
 
+void QtMenuEntry::setCaption(const QString& caption) {
+    action_->setText(shortcutText_.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcutText_);
+}
+
 bool QtMenu::enabledWithParents(const MenuItem& item) const {
     // A disabled menu disables the shortcuts of everything in it.
     QString name = item.name;
@@ -29,6 +33,7 @@ QtMenu::QtMenu(QMenuBar* bar, QWidget* window, const std::vector<MenuItem>& tree
     for (const MenuItem& item : tree) isHeader.insert(item.parent, true);
     for (const MenuItem& item : tree) {
         QAction* action = nullptr;
+        QString shortcutText;
         if (isHeader.contains(item.name)) {
             QMenu* menu = item.parent.isEmpty() ? bar->addMenu(item.caption)
                                                 : menus_.value(item.parent)->addMenu(item.caption);
@@ -40,24 +45,24 @@ QtMenu::QtMenu(QMenuBar* bar, QWidget* window, const std::vector<MenuItem>& tree
         } else {
             action = menus_.value(item.parent)->addAction(item.caption);
             if (!item.shortcut.isEmpty()) {
+                // Each key is registered once, on the window: the entry only
+                // shows it. A key registered on the entry as well made the
+                // window's shortcut ambiguous.
                 const QKeySequence seq(item.shortcut, QKeySequence::PortableText);
-                // Shown in the menu; fired by the window's shortcut below.
-                action->setShortcut(seq);
-                action->setShortcutContext(Qt::WidgetShortcut);
+                shortcutText = seq.toString(QKeySequence::NativeText);
+                action->setText(item.caption + QLatin1Char('\t') + shortcutText);
                 auto* shortcut = new QShortcut(seq, window);
                 shortcut->setContext(Qt::WindowShortcut);
-                const auto fire = [this, item] {
+                QObject::connect(shortcut, &QShortcut::activated, window, [this, item] {
                     if (enabledWithParents(item) && onClick) onClick(item.name, item.index);
-                };
-                QObject::connect(shortcut, &QShortcut::activated, window, fire);
-                QObject::connect(shortcut, &QShortcut::activatedAmbiguously, window, fire);
+                });
                 shortcuts_.push_back(shortcut);
             }
         }
         action->setObjectName(item.name + (item.index >= 0 ? QString::number(item.index) : QString()));
         action->setVisible(item.visible);
-        action->setEnabled(item.enabled);
-        auto entry = std::make_shared<QtMenuEntry>(action);
+        auto entry = std::make_shared<QtMenuEntry>(action, shortcutText);
+        entry->setEnabled(item.enabled);
         entries_.insert(key(item.name, item.index), entry);
         if (!isHeader.contains(item.name) && !item.isSeparator()) {
             QObject::connect(action, &QAction::triggered, window, [this, e = entry.get(), item] {

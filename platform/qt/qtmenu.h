@@ -14,15 +14,20 @@ namespace platform::qt {
 
 class QtMenuEntry : public MenuEntry {
 public:
-    explicit QtMenuEntry(QAction* action) : action_(action) {}
+    QtMenuEntry(QAction* action, const QString& shortcutText) : action_(action), shortcutText_(shortcutText) {}
     bool visible() const override { return action_->isVisible(); }
     void setVisible(bool on) override { action_->setVisible(on); }
-    bool enabled() const override { return action_->isEnabled(); }
-    void setEnabled(bool on) override { action_->setEnabled(on); }
+    // As the program set it: Qt reports a hidden action as disabled, yet a
+    // hidden entry's shortcut still works.
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool on) override {
+        enabled_ = on;
+        action_->setEnabled(on);
+    }
     bool checked() const override { return checked_; }
     void setChecked(bool on) override;
-    QString caption() const override { return action_->text(); }
-    void setCaption(const QString& caption) override { action_->setText(caption); }
+    QString caption() const override { return action_->text().section(QLatin1Char('\t'), 0, 0); }
+    void setCaption(const QString& caption) override;
     QAction* action() const { return action_; }
     // Qt flips a checkable action's mark on a click; the mark is the
     // program's, so it is put back before the handler runs.
@@ -30,7 +35,9 @@ public:
 
 private:
     QAction* action_;
+    QString shortcutText_; // shown beside the caption; the window owns the key
     bool checked_ = false;
+    bool enabled_ = true;
 };
 
 // The menu bar built from the menu tree. Shortcuts belong to the window, not

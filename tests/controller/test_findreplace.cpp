@@ -158,6 +158,18 @@ void FindReplaceTest::replace_thenCounts() {
     e.h.find.txtFind.setText(qs("CLUB"));
     e.h.find.findNext.click();
     QCOMPARE(e.h.text1[1].selStart(), 11);
+
+    // Nothing marked: Replace finds the first match and changes nothing;
+    // nor is a match the user moved away from replaced.
+    Editing f("Club club CLUB");
+    f.open(0, qs("club"));
+    f.h.find.txtReplace.setText(qs("spade"));
+    QVERIFY(f.h.find.replace.click());
+    QCOMPARE(f.text(), qs("Club club CLUB"));
+    QCOMPARE(f.h.text1[1].selLength(), 4);
+    f.h.text1[1].setSelStart(7);
+    QVERIFY(f.h.find.replace.click());
+    QCOMPARE(f.text(), qs("Club club CLUB"));
 }
 
 void FindReplaceTest::replaceAll_resumesAfterReplacement() {

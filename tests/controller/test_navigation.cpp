@@ -220,8 +220,12 @@ void NavigationTest::tidyLeftName_data() {
                                           << qs("/home/y/") << qs("z.htm");
     QTest::newRow("anchor dropped") << qs("page.htm#top") << qs("page.htm#top") << qs("page.htm") << qs("@")
                                     << qs("page.htm");
-    QTest::newRow("web address split") << qs("http://example.com/a/deal.htm") << qs("http://example.com/a/deal.htm")
-                                       << qs("deal.htm") << qs("http://example.com/a/") << qs("deal.htm");
+    // A web page keeps its whole address, so Save Web page can fetch it.
+    QTest::newRow("web address kept whole") << qs("deal.htm") << qs("https://example.com/a/deal.htm")
+                                            << qs("https://example.com/a/deal.htm") << QString()
+                                            << qs("https://example.com/a/deal.htm");
+    QTest::newRow("typed web address kept whole") << qs("http://example.com/a/") << qs("x") << qs("http://example.com/a/")
+                                                  << QString() << qs("http://example.com/a/");
     QTest::newRow("trailing slash dropped") << qs("name/") << qs("x") << QString() << qs("name/") << QString();
 }
 

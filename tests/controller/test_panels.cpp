@@ -121,6 +121,12 @@ void PanelsTest::splitter_dragMovesPanes_refusesNarrowPanes() {
     QCOMPARE(v.LeftPaneWidth, left + 300);
     QCOMPARE(v.RightPaneWidth, right - 300);
     QCOMPARE(h.toolbar.left(), h.nameBox[1].left() - 150 - 1440);
+    // Dragged left, the left name box ends before the toolbar.
+    h.splitter.onMouseMove(platform::LeftButton, -1500, 0);
+    QVERIFY(h.nameBox[0].left() + h.nameBox[0].width() < h.toolbar.left());
+    h.splitter.onMouseDown(platform::LeftButton, 60, 0);
+    h.splitter.onMouseMove(platform::LeftButton, 60 + 1560, 0);
+    QCOMPARE(h.text1[0].width(), left + 300);
     QVERIFY(h.splitter.pointer == platform::Pointer::SizeWestEast);
     QVERIFY(!v.ResizeBusy);
 
@@ -204,7 +210,16 @@ void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {
     QVERIFY(!h.menu.get(qs("mSwap")).checked());
     QVERIFY(h.window.pointer == platform::Pointer::Default);
     QCOMPARE(v.ActivePane, 0);
-    // The moved editor is unchanged, so closing asks nothing.
+    // A save shows itself in the pane that shows the page: the right one.
+    const int left = h.browser[0].refreshes, right = h.browser[1].refreshes;
+    h.text1[0].setText(qs("<P>edited</P>"));
+    h.text1[0].setSelStart(0);
+    h.menu.choose(qs("mSave"), 0);
+    QCOMPARE(h.readFile(a), QByteArray("<P>edited</P>"));
+    QCOMPARE(h.browser[0].refreshes, left);
+    QCOMPARE(h.browser[1].refreshes, right + 1);
+    QCOMPARE(h.browser[1].lastNavigation(), a + qs("#EndOfFile"));
+    // Saved, so closing asks nothing.
     h.window.close();
     QVERIFY(h.window.closed);
     QVERIFY(h.dialogs.messages.empty());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/browseraddress.h"
 #include "platform/browserpane.h"
 #include "platform/menu.h"
 #include "platform/simplecontrols.h"
@@ -75,10 +76,14 @@ private:
 };
 
 // A browser pane that records what it is told and lets a test raise its
-// events.
+// events: one at a time (fireBeforeNavigate, fireComplete), or as the real
+// pane raises them (settle, followLink; tests/contract/test_browsercontract).
 class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
 public:
-    void navigate(const QString& address) override { navigations << address; }
+    void navigate(const QString& address) override {
+        navigations << address;
+        pending_ << address;
+    }
     bool goBack() override {
         history << QStringLiteral("Back");
         return canGoBack;
@@ -98,9 +103,9 @@ public:
     }
 
     // Raises before-navigate; returns whether the controller cancelled.
-    bool fireBeforeNavigate(const QString& address) {
+    bool fireBeforeNavigate(const QString& address, bool followedLink = true) {
         bool cancel = false;
-        if (onBeforeNavigate) onBeforeNavigate(address, cancel);
+        if (onBeforeNavigate) onBeforeNavigate(address, followedLink, cancel);
         return cancel;
     }
     // Shows a page as the browser reports it and raises document-complete.
@@ -109,6 +114,15 @@ public:
         locationName_ = name;
         if (onDocumentComplete) onDocumentComplete(url);
     }
+    // Raises what the real pane raises, once its event loop has run, for the
+    // navigations asked for since the last call.
+    void settle() {
+        const QStringList asked = pending_;
+        pending_.clear();
+        for (const QString& address : asked) go(platform::browserUrl(address), false);
+    }
+    // The user follows a link of the page shown.
+    void followLink(const QString& address) { go(platform::browserUrl(address), true); }
     QString lastNavigation() const { return navigations.isEmpty() ? QString() : navigations.back(); }
 
     QStringList navigations;
@@ -119,6 +133,17 @@ public:
     bool canGoForward = false;
 
 private:
+    void go(const QUrl& url, bool followedLink) {
+        const QString address = url.toString(QUrl::FullyEncoded);
+        const QUrl shown(locationUrl_);
+        // A jump to an anchor of the page shown cannot be cancelled.
+        const bool jump = !locationUrl_.isEmpty() && url.hasFragment() &&
+                          url.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
+        if (jump && url == shown) return;
+        if (fireBeforeNavigate(address, followedLink) && !jump) return;
+        fireComplete(address, platform::browserLocationName(url, url.toString()));
+    }
+    QStringList pending_;
     QString locationName_;
     QString locationUrl_;
 };

@@ -118,6 +118,8 @@ void TestCommandLine::joinArguments_data() {
         << QStringList{s("/d/a.htm"), s("/e/My b.htm")} << s("/d") << s("\"/d/a.htm\" \"/e/My b.htm\"");
     QTest::newRow("webAddress_notMadeAbsolute")
         << QStringList{s("https://example.com/a.htm")} << s("/d") << s("https://example.com/a.htm");
+    QTest::newRow("fileAddress_isItsPath")
+        << QStringList{s("file:///home/u/M%C3%A9mo%20du%20jeu.htm")} << s("/d") << QStringLiteral("\"/home/u/M\u00e9mo du jeu.htm\"");
     QTest::newRow("emptyArgument_skipped") << QStringList{QString(), s("/d/a.htm")} << s("/e") << s("/d/a.htm");
 }
 
