@@ -29,11 +29,13 @@ StartFiles readCommandLine(const QString& commandLine, const QString& searchAddr
         return out;
     }
     for (int k = 0; k < 2 && !cmd.isEmpty(); ++k) {
-        const QString lower = cmd.toLower();
         // The earlier of ".htm" and ".txt" ends the first name, so that a
         // text file may come first ("/d/n.txt /d/b.htm" names two files).
-        const qsizetype htm = instr(1, lower, QStringLiteral(".htm"));
-        const qsizetype txt = instr(1, lower, QStringLiteral(".txt"));
+        // Compared without case in the line itself: a lower-cased copy can
+        // be longer ("İ" becomes two characters), and its positions
+        // would then miss the line's.
+        const qsizetype htm = cmd.indexOf(QLatin1String(".htm"), 0, Qt::CaseInsensitive) + 1;
+        const qsizetype txt = cmd.indexOf(QLatin1String(".txt"), 0, Qt::CaseInsensitive) + 1;
         const qsizetype p = (htm == 0 || (txt > 0 && txt < htm)) ? txt : htm;
         if (p == 0) break;
         QString name;

@@ -14,18 +14,19 @@ PaneWidths fitPaneWidths(std::int32_t windowWidth, PaneWidths w) {
     }
     const std::int64_t sum = std::int64_t(w.left) + w.right;
     if (sum == 0) return w;
-    const std::int64_t extra = std::int64_t(windowWidth - metrics::kTwoPaneMargin) - sum;
-    // The product is a 32-bit integer; a share whose product would overflow
-    // is left out, as a failed layout step is.
+    const std::int64_t extra = std::int64_t(windowWidth) - metrics::kTwoPaneMargin - sum;
+    // The shares are worked out in doubles, not 32-bit products: a wide desk
+    // (or a broken configuration) gives products beyond 32 bits, and a share
+    // left out would leave the panes wider than the window. The product is
+    // exact for every measure below 2^26 twips, so halves round to even.
     const auto share = [&](std::int32_t width) -> std::int32_t {
-        const std::int64_t product = extra * width;
-        if (product > INT32_MAX || product < INT32_MIN) return 0;
-        return util::roundHalfEven(double(product) / double(sum));
+        return util::roundHalfEven(double(extra) * double(width) / double(sum));
     };
-    const std::int32_t addLeft = share(w.left);
-    const std::int32_t addRight = share(w.right);
-    w.left += addLeft;
-    w.right += addRight;
+    const auto grown = [&](std::int32_t width) {
+        return util::roundHalfEven(double(std::int64_t(width) + share(width)));
+    };
+    w.left = grown(w.left);
+    w.right = grown(w.right);
     return w;
 }
 

@@ -22,8 +22,8 @@ struct PaneWidths {
 // The two pane widths for a two-pane window `windowWidth` wide: reset to
 // half the window less 200 each when the left is below 30 % or the right
 // below 40 % of it, then scaled to fill the window less 580, each share
-// rounded half to even; a share whose product overflows 32 bits is left
-// out.
+// rounded half to even. The shares are worked out in 64 bits, so that no
+// measure, however large, overflows.
 //   (10000, 4000, 5000) -> (4187, 5233)
 PaneWidths fitPaneWidths(std::int32_t windowWidth, PaneWidths stored);
 

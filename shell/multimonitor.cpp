@@ -1,5 +1,6 @@
 #include "shell/multimonitor.h"
 
+#include "shell/monitorlayout.h"
 #include "shell/tarnwellfileviewer.h"
 #include "util/numbers.h"
 
@@ -26,16 +27,20 @@ bool MultiMonitor::MonitorEnumProc(long long handle, int leftPx, int topPx, int 
     const std::int32_t b = roundHalfEven(bottomPx * ty);
     const bool matches = handle == SecondMonitorHandle ||
                          (SecondMonitorHandle >= 9999999 && std::llabs(handle - SecondMonitorHandle) < 100);
+    // Differences in 64 bits: the platform's rectangles are not ours to
+    // trust with 32-bit arithmetic.
+    const std::int32_t width = clampTo((long long)r - l, INT32_MIN, INT32_MAX);
+    const std::int32_t height = clampTo((long long)b - t, INT32_MIN, INT32_MAX);
     if (Mon1Width == 0) {
         Mon1Left = l;
         Mon1Top = t;
-        Mon1Width = r - l;
-        Mon1Height = b - t;
+        Mon1Width = width;
+        Mon1Height = height;
     } else if (matches && Mon2Width < 1) {
         Mon2Left = l;
         Mon2Top = t;
-        Mon2Width = r - l;
-        Mon2Height = b - t;
+        Mon2Width = width;
+        Mon2Height = height;
     }
     return true;
 }
@@ -49,7 +54,7 @@ void MultiMonitor::FindMonitors(TarnwellFileViewer& v) {
     const double tx = s.twipsPerPixelX();
     const double ty = s.twipsPerPixelY();
     w.setLeft(0);
-    w.setLeft(roundHalfEven(s.primaryWidth() * tx) + 100);
+    w.setLeft(clampTo((long long)roundHalfEven(s.primaryWidth() * tx) + 100, INT32_MIN, INT32_MAX));
     SecondMonitorHandle = s.monitorFromWindow();
     Mon2Width = 0;
     s.enumDisplayMonitors([&](long long handle, const QRect& r) {
@@ -72,7 +77,7 @@ void MultiMonitor::FindMonitors(TarnwellFileViewer& v) {
     std::int32_t height;
     if (0.4 * Mon2Height < v.WindowHeight && Mon2Height > 0)
         height = v.WindowHeight;
-    else if (v.WindowLeft >= Mon1Width - 500)
+    else if (v.WindowLeft >= (long long)Mon1Width - 500)
         height = Mon2Height;
     else
         height = Mon1Height;

@@ -4,6 +4,7 @@
 #include "shell/commandline.h"
 #include "shell/configfile.h"
 #include "shell/layout.h"
+#include "shell/monitorlayout.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 #include "util/textcodec.h"
@@ -152,15 +153,22 @@ void TarnwellFileViewer::LoadSettings() {
         }
         int read = 0;
         if (const auto bytes = services_.files->read(path)) read = readConfig(util::decodeText(*bytes).text, v);
-        WindowLeft = std::max(0, v.windowLeft);
-        WindowTop = std::max(0, v.windowTop);
-        WindowHeight = v.windowHeight;
-        WindowWidth = v.windowWidth;
-        WidthBeforeEdit = v.oneWidth;
-        EditWidth = v.twoWidth;
-        LeftPaneWidth = v.leftPaneWidth;
-        RightPaneWidth = v.rightPaneWidth;
-        PaneHeight = v.paneHeight;
+        // Whatever the file holds, the measures are held to the screens
+        // present: a size far beyond them (a broken file, or one written on a
+        // larger desk) must not reach the window and its browser panes.
+        const StoredGeometry g = fitStoredGeometry(
+            {std::max(0, v.windowLeft), std::max(0, v.windowTop), v.windowHeight, v.windowWidth, v.oneWidth,
+             v.twoWidth, v.leftPaneWidth, v.rightPaneWidth, v.paneHeight},
+            virtualScreen());
+        WindowLeft = g.windowLeft;
+        WindowTop = g.windowTop;
+        WindowHeight = g.windowHeight;
+        WindowWidth = g.windowWidth;
+        WidthBeforeEdit = g.oneWidth;
+        EditWidth = g.twoWidth;
+        LeftPaneWidth = g.leftPaneWidth;
+        RightPaneWidth = g.rightPaneWidth;
+        PaneHeight = g.paneHeight;
         for (int i = 0; i < 5; ++i) PageColors[i + 1] = v.pageColors[i];
         for (int i = 1; i <= 10; ++i) {
             const int fileLine = 14 + 2 * (i - 1) + 1; // 0-based line of entry i's file
@@ -184,26 +192,34 @@ void TarnwellFileViewer::LoadSettings() {
 
     ResizeBusy = true;
     auto& w = *ui_.window;
-    if (w.width() + std::int64_t(WindowLeft) > Monitors.VirtualWidth) {
-        w.setLeft(0);
-        WindowLeft = 0;
-        WindowTop = 0;
-        WindowHeight = Monitors.VirtualHeight;
-        if (EditWidth > Monitors.VirtualWidth) EditWidth = Monitors.VirtualWidth;
-    } else {
-        w.setLeft(WindowLeft);
-    }
-    w.setTop(WindowTop);
-    // A height the platform would raise to its own minimum is taken as none
-    // stored; start-up then gives the window its standard height.
-    w.setHeight(WindowHeight < metrics::kMinimumHeight ? metrics::kStartHeight : WindowHeight);
     const bool twoPanes = !PaneFileName[1].isEmpty();
     WindowWidth = twoPanes ? EditWidth : WidthBeforeEdit;
     // No stored width (a first run): a usable window rather than the
     // narrowest one the platform allows.
     if (WindowWidth <= 0) WindowWidth = twoPanes ? twoPaneWidth() : onePaneWidth();
-    w.setWidth(WindowWidth);
+    // A height the platform would raise to its own minimum is taken as none
+    // stored; start-up then gives the window its standard height.
+    const std::int32_t height = WindowHeight < metrics::kMinimumHeight ? metrics::kStartHeight : WindowHeight;
+    // The position is checked against the width the window gets, not the
+    // one it had before.
+    const WindowFrame frame = placeOnScreen({WindowLeft, WindowTop, WindowWidth, height}, virtualScreen());
+    if (frame.left != WindowLeft || frame.top != WindowTop) {
+        // Pulled back onto the screen: at its top-left corner, as tall as
+        // the screen, or moved up to end at its bottom.
+        WindowLeft = frame.left;
+        WindowTop = frame.top;
+        WindowHeight = frame.height;
+    }
+    WindowWidth = frame.width;
+    w.setLeft(frame.left);
+    w.setTop(frame.top);
+    w.setHeight(frame.height);
+    w.setWidth(frame.width);
     ResizeBusy = false;
+}
+
+ScreenArea TarnwellFileViewer::virtualScreen() const {
+    return usableScreen({Monitors.VirtualLeft, Monitors.VirtualTop, Monitors.VirtualWidth, Monitors.VirtualHeight});
 }
 
 void TarnwellFileViewer::AddToRecentFiles(int pane) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/monitorlayout.h"
 #include "shell/multimonitor.h"
 #include "shell/paths.h"
 #include "shell/recentfiles.h"
@@ -333,6 +334,8 @@ private:
     // monitor's; the one-pane width: two thirds of it.
     std::int32_t twoPaneWidth() const;
     std::int32_t onePaneWidth() const;
+    // The virtual screen, or a stand-in when the platform reported none.
+    ScreenArea virtualScreen() const;
     // Reads a source file as the editor shows it: CR LF line breaks, its
     // encoding recorded for `pane`.
     QString loadTextFile(const QString& path, bool* ok, int pane = 1);

@@ -14,6 +14,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
@@ -44,12 +45,17 @@ public:
     void close() override;
 
     ViewerMainWindow* mainWindow() const { return window_; }
+    // Once the window manager has framed the shown window: a frame that
+    // sticks out of the screens (a window as large as the screen, plus its
+    // title bar) is made smaller and moved back onto them.
+    void fitFrameOnce();
     QWidget* client() const { return client_; }
 
 private:
     ViewerMainWindow* window_;
     QWidget* client_;
     bool overrideCursor_ = false;
+    bool fitPending_ = false;
 };
 
 } // namespace platform::qt

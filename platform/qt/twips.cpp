@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace platform::qt {
 
@@ -12,6 +15,35 @@ double twipsPerPixel() {
         return 1440.0 / (dpi > 0 ? dpi : 96.0);
     }();
     return value;
+}
+
+namespace {
+int saturate(double value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(std::round(value), double(INT_MIN), double(INT_MAX)));
+}
+} // namespace
+
+int toPixels(int twips) { return saturate(twips / twipsPerPixel()); }
+int toTwips(int pixels) { return saturate(pixels * twipsPerPixel()); }
+
+QRect screensArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->virtualGeometry() : QRect();
+    return area.isEmpty() ? QRect(0, 0, 1920, 1080) : area;
+}
+
+int limitWidth(int pixels) { return std::clamp(pixels, 1, std::max(1, screensArea().width())); }
+int limitHeight(int pixels) { return std::clamp(pixels, 1, std::max(1, screensArea().height())); }
+
+int limitX(int pixels) {
+    const QRect a = screensArea();
+    return std::clamp(pixels, a.left() - a.width(), a.right() + a.width());
+}
+
+int limitY(int pixels) {
+    const QRect a = screensArea();
+    return std::clamp(pixels, a.top() - a.height(), a.bottom() + a.height());
 }
 
 VirtualKey virtualKey(int key, Qt::KeyboardModifiers m) {

@@ -4,6 +4,7 @@
 #include "platform/qt/twips.h"
 
 #include <QWidget>
+#include <algorithm>
 
 namespace platform::qt {
 
@@ -21,13 +22,15 @@ public:
     int top() const override { return toTwips(w_->y()); }
     int width() const override { return toTwips(w_->width()); }
     int height() const override { return toTwips(w_->height()); }
-    void setLeft(int t) override { w_->move(toPixels(t), w_->y()); }
-    void setTop(int t) override { w_->move(w_->x(), toPixels(t)); }
+    // Negative sizes are refused, and none larger than the screens is
+    // given: a browser pane that wide stalls or crashes.
+    void setLeft(int t) override { w_->move(limitX(toPixels(t)), w_->y()); }
+    void setTop(int t) override { w_->move(w_->x(), limitY(toPixels(t))); }
     void setWidth(int t) override {
-        if (t >= 0) w_->resize(toPixels(t), w_->height());
+        if (t >= 0) w_->resize(std::min(toPixels(t), screensArea().width()), w_->height());
     }
     void setHeight(int t) override {
-        if (t >= 0) w_->resize(w_->width(), toPixels(t));
+        if (t >= 0) w_->resize(w_->width(), std::min(toPixels(t), screensArea().height()));
     }
     QWidget* widget() const { return w_; }
 

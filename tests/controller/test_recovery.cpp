@@ -58,6 +58,14 @@ void RecoveryTest::copyFormat_roundTripsAndRejectsDamage() {
     QVERIFY(!editor::parseRecoveryCopy(bytes.left(bytes.size() - 12) + "x\n#3")); // wrong length
     QVERIFY(!editor::parseRecoveryCopy(QByteArray("not a copy\n/a\n1\ntext\n#4")));
     QVERIFY(!editor::parseRecoveryCopy(QByteArray()));
+    // A text beginning with "#" and cut short before the closing length: the
+    // text's own "\n#" is no closing one. Nor is a length with anything
+    // after its digits.
+    const editor::RecoveryCopy hashed{qs("/a.htm"), 1, qs("#2 more")};
+    const QByteArray whole = editor::formatRecoveryCopy(hashed);
+    QVERIFY(editor::parseRecoveryCopy(whole));
+    QVERIFY(!editor::parseRecoveryCopy(whole.left(whole.indexOf("\n#2") + 3)));
+    QVERIFY(!editor::parseRecoveryCopy(QByteArray("Tarnwell File Viewer recovery copy 1\n/a\n1\nabc\n#3\0junk", 53)));
 }
 
 void RecoveryTest::typing_writesCopyAfterPause_saveRemovesIt() {

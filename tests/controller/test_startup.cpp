@@ -20,6 +20,16 @@ QByteArray configLines(const QStringList& lines) {
     for (const QString& l : lines) out += l.toUtf8() + "\r\n";
     return out;
 }
+// The nine numbers of a written configuration file.
+struct ConfigValuesCheck {
+    std::int32_t numbers[9] = {};
+};
+ConfigValuesCheck readBack(const QByteArray& bytes) {
+    shell::ConfigValues v;
+    shell::readConfig(QString::fromUtf8(bytes), v);
+    return {{v.windowLeft, v.windowTop, v.windowHeight, v.windowWidth, v.oneWidth, v.twoWidth, v.leftPaneWidth,
+             v.rightPaneWidth, v.paneHeight}};
+}
 } // namespace
 
 class StartupTest : public QObject {
@@ -44,6 +54,9 @@ private slots:
     void shortConfiguration_leavesOptionOff();
     void negativePosition_startsAtZero();
     void offScreenPosition_movesWindowHome();
+    void oversizedConfiguration_fitsScreen_data();
+    void oversizedConfiguration_fitsScreen();
+    void storedWidthPastScreenEdge_checkedAfterWidthApplied();
     void startFile_survivesStoredRecentList();
     void unwritableDataFolder_asksForAnotherPath();
     void unwritableDataFolder_emptyAnswer_writesNothing();
@@ -325,6 +338,65 @@ void StartupTest::offScreenPosition_movesWindowHome() {
     QCOMPARE(h.window.left(), 0);
     QCOMPARE(h.window.top(), 0);
     QCOMPARE(h.window.height(), 1000 * 15);
+    QCOMPARE(v.WindowLeft, 0);
+}
+
+void StartupTest::oversizedConfiguration_fitsScreen_data() {
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<bool>("twoPanes");
+    const QStringList huge(9, qs(" 2000000000 "));
+    const QStringList large(9, qs(" 600000 "));
+    const QStringList max(9, qs(" 2147483647 "));
+    // Three 1920 x 1080 monitors side by side, the window on the third.
+    const QStringList desk = {qs(" 57600 "), qs(" 600 "), qs(" 15000 "), qs(" 86400 "), qs(" 86400 "),
+                              qs(" 86400 "), qs(" 40000 "), qs(" 45000 "), qs(" 13500 ")};
+    QTest::newRow("twoBillion_onePane") << huge << false;
+    QTest::newRow("twoBillion_twoPanes") << huge << true;
+    QTest::newRow("sixHundredThousand_onePane") << large << false;
+    QTest::newRow("sixHundredThousand_twoPanes") << large << true;
+    QTest::newRow("int32Max_twoPanes") << max << true;
+    QTest::newRow("threeMonitorDesk_onePane") << desk << false;
+    QTest::newRow("threeMonitorDesk_twoPanes") << desk << true;
+}
+
+// Whatever sizes the file holds, the window and every pane fit the one
+// 1600 x 1000 pixel screen, and so does what is written back.
+void StartupTest::oversizedConfiguration_fitsScreen() {
+    QFETCH(QStringList, numbers);
+    QFETCH(bool, twoPanes);
+    ViewerHarness h;
+    h.writeFile(qs("data/VontrelFileViewer.cfg"), configLines(numbers));
+    const QString a = h.writeFile(qs("home/a.htm"), page("A"));
+    const QString b = h.writeFile(qs("home/b.htm"), page("B"));
+    auto& v = h.start(twoPanes ? a + qs(" ") + b : a);
+    const int screenWidth = 1600 * 15, screenHeight = 1000 * 15;
+    QVERIFY(h.window.left() >= 0 && h.window.top() >= 0);
+    QVERIFY(h.window.width() > 0 && h.window.height() > 0);
+    QVERIFY2(h.window.left() + h.window.width() <= screenWidth, qPrintable(QString::number(h.window.width())));
+    QVERIFY(h.window.top() + h.window.height() <= screenHeight);
+    for (const int width : {v.LeftPaneWidth, v.RightPaneWidth, v.WidthBeforeEdit, v.EditWidth, h.browser[0].width(),
+                            h.browser[1].width(), h.text1[1].width(), h.nameBox[0].width()})
+        QVERIFY2(width <= screenWidth, qPrintable(QString::number(width)));
+    QVERIFY(v.PaneHeight <= screenHeight && h.browser[0].height() <= screenHeight);
+    if (twoPanes) QVERIFY(v.LeftPaneWidth + v.RightPaneWidth <= h.window.width() - 580);
+
+    h.window.close();
+    ConfigValuesCheck written = readBack(h.readFile(h.configPath()));
+    for (const std::int32_t n : written.numbers) QVERIFY2(n >= 0 && n <= screenWidth, qPrintable(QString::number(n)));
+}
+
+// The position is checked with the width the window gets: a stored left of
+// 14000 fits the narrow window the program had before, not the 16000 wide
+// one stored.
+void StartupTest::storedWidthPastScreenEdge_checkedAfterWidthApplied() {
+    ViewerHarness h;
+    h.writeFile(qs("data/VontrelFileViewer.cfg"),
+                configLines({qs(" 14000 "), qs(" 3000 "), qs(" 9000 "), qs(" 16000 "), qs(" 16000 ")}));
+    auto& v = h.start();
+    QCOMPARE(h.window.width(), 16000);
+    QCOMPARE(h.window.left(), 0);
+    QCOMPARE(h.window.top(), 0);
+    QCOMPARE(h.window.height(), 15000);
     QCOMPARE(v.WindowLeft, 0);
 }
 

@@ -56,7 +56,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.cmdCloseSpellCk = &box.close;
     ui.lstSuggestions2 = &box.work;
     shell::ViewerServices services;
-    services.files = &files;
+    services.files = fileSystem;
     services.processes = &processes;
     services.events = &events;
     services.transfer = &transfer;

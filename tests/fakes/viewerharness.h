@@ -53,6 +53,9 @@ public:
     FakeButton getColor[6];
     FakeTableSpecs tableSpecs;
     platform::qt::QtFileSystem files;
+    // The file system the controller is given: the real one above, unless
+    // a test puts a fake in its place before create().
+    platform::FileSystem* fileSystem = &files;
     FakeProcessLauncher processes;
     FakeEventPump events;
     FakeTransfer transfer;

@@ -150,6 +150,14 @@ void TestCommandLine::joinThenRead_data() {
     QTest::newRow("relativeWithAnchorThenSecond")
         << QStringList{s("a.htm#part2"), s("b.htm")} << s("/home/u/") << s("a.htm#part2") << s("/home/u/")
         << s("b.htm");
+    // A letter whose lower case is two characters long (dotted capital I)
+    // before the first name's end.
+    QTest::newRow("dottedCapitalIBeforeEnd")
+        << QStringList{QString::fromUtf8("/İzmir/a.htm"), s("/d/b.htm")} << QString::fromUtf8("/İzmir/")
+        << s("a.htm") << s("/d/") << s("b.htm");
+    QTest::newRow("dottedCapitalIWithBlank")
+        << QStringList{QString::fromUtf8("/İzmir Notes/A.HTM"), s("/d/b.txt")}
+        << QString::fromUtf8("/İzmir Notes/") << s("A.HTM") << s("/d/") << s("b.txt");
 }
 
 void TestCommandLine::joinThenRead() {

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 namespace {
@@ -19,6 +20,40 @@ void put(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+// A small file system of its own (tmpfs, 64 KB), to fill up or to mount
+// read-only; mounting needs root, as the tests and CI run here.
+class SmallDisk {
+public:
+    explicit SmallDisk(const char* options) {
+        mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    QString filePath(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QStringList names() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+// Runs `work` with files limited to 8 KB: a write past that fails with
+// "File too large", as a full disk fails with its own reason.
+template <class Work>
+void withSmallFileLimit(Work work) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 8192;
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) QFAIL("setrlimit");
+    work();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+}
 } // namespace
 
 class TestFileSystem : public QObject {
@@ -29,6 +64,10 @@ private slots:
     void write_intoMissingFolder_failsWithReason();
     void write_failingPartWay_leavesOldFile();
     void read_missingFile_reportsError();
+    void write_fullDisk_givesSystemReason();
+    void write_readOnlyDisk_givesSystemReason();
+    void copy_failingPartWay_leavesOldTarget();
+    void copy_missingSource_leavesOldTarget();
 };
 
 void TestFileSystem::write_replacesAndKeepsPermissions() {
@@ -68,21 +107,13 @@ void TestFileSystem::write_failingPartWay_leavesOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("article.htm"));
     put(path, "the article as last saved");
-    // A file-size limit makes the write fail after its first few kilobytes,
-    // as a full disk would.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 8192;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
     platform::qt::QtFileSystem fs;
     QString error;
-    const bool written = fs.write(path, QByteArray(200000, 'x'), &error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    withSmallFileLimit([&] { written = fs.write(path, QByteArray(200000, 'x'), &error); });
     QVERIFY(!written);
-    QVERIFY(!error.isEmpty());
+    // The system's reason, not "Unknown error".
+    QCOMPARE(error, QStringLiteral("File too large"));
     QCOMPARE(contents(path), QByteArray("the article as last saved"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("article.htm")});
 }
@@ -92,6 +123,70 @@ void TestFileSystem::read_missingFile_reportsError() {
     QString error;
     QVERIFY(!fs.read(QStringLiteral("/no/such/file.htm"), &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestFileSystem::write_fullDisk_givesSystemReason() {
+    SmallDisk disk("size=64k");
+    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
+    const QString path = disk.filePath("article.htm");
+    put(path, "the article as last saved");
+    platform::qt::QtFileSystem fs;
+    QString error;
+    QVERIFY(!fs.write(path, QByteArray(200000, 'x'), &error));
+    QCOMPARE(error, QStringLiteral("No space left on device"));
+    QCOMPARE(contents(path), QByteArray("the article as last saved"));
+    QCOMPARE(disk.names(), QStringList{QStringLiteral("article.htm")});
+    // A write that fits still goes through afterwards.
+    QVERIFY(fs.write(path, "shorter", &error));
+    QCOMPARE(contents(path), QByteArray("shorter"));
+}
+
+void TestFileSystem::write_readOnlyDisk_givesSystemReason() {
+    SmallDisk disk("size=64k,mode=755");
+    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
+    const QString path = disk.filePath("article.htm");
+    put(path, "the article as last saved");
+    QVERIFY(::mount("tmpfs", QFile::encodeName(QFileInfo(path).path()).constData(), "tmpfs",
+                    MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+    platform::qt::QtFileSystem fs;
+    QString error;
+    QVERIFY(!fs.write(path, "new", &error));
+    QCOMPARE(error, QStringLiteral("Read-only file system"));
+    QCOMPARE(contents(path), QByteArray("the article as last saved"));
+}
+
+void TestFileSystem::copy_failingPartWay_leavesOldTarget() {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("big.htm"));
+    const QString target = dir.filePath(QStringLiteral("Temp.htm"));
+    put(source, QByteArray(200000, 'x'));
+    put(target, "the old preview");
+    platform::qt::QtFileSystem fs;
+    bool copied = true;
+    withSmallFileLimit([&] { copied = fs.copy(source, target); });
+    QVERIFY(!copied);
+    QCOMPARE(contents(target), QByteArray("the old preview"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("big.htm"), QStringLiteral("Temp.htm")}));
+
+    SmallDisk disk("size=64k");
+    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
+    const QString onDisk = disk.filePath("Temp.htm");
+    put(onDisk, "the old preview");
+    QVERIFY(!fs.copy(source, onDisk));
+    QCOMPARE(contents(onDisk), QByteArray("the old preview"));
+    QCOMPARE(disk.names(), QStringList{QStringLiteral("Temp.htm")});
+}
+
+void TestFileSystem::copy_missingSource_leavesOldTarget() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Temp.htm"));
+    put(target, "the old preview");
+    platform::qt::QtFileSystem fs;
+    QVERIFY(!fs.copy(dir.filePath(QStringLiteral("missing.htm")), target));
+    QVERIFY(!fs.copy(dir.path(), target)); // a folder is no file to copy
+    QCOMPARE(contents(target), QByteArray("the old preview"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Temp.htm")});
 }
 
 QTEST_APPLESS_MAIN(TestFileSystem)

@@ -34,9 +34,10 @@ void TestLayout::fitPaneWidths_data() {
     // Reset to round(4801.5) = 4802 each, then -181 / 2 = -90.5 -> -90.
     QTest::newRow("resetHalf_andNegativeHalfShare") << 10003 << 0 << 0 << 4712 << 4712;
     QTest::newRow("zeroWindow_zeroWidths_unchanged") << 0 << 0 << 0 << 0 << 0;
-    // 44420 * 45000 fits 32 bits, 44420 * 60000 does not: only the left grows.
-    QTest::newRow("rightProductOverflows_rightLeftAsIs") << 150000 << 45000 << 60000 << 64037 << 60000;
-    QTest::newRow("bothProductsOverflow_bothLeftAsIs") << 1000000 << 400000 << 500000 << 400000 << 500000;
+    // Products beyond 32 bits (44420 * 60000) still scale both panes:
+    // 45000 + 19037.14, 60000 + 25382.86.
+    QTest::newRow("productBeyond32Bits_stillScaled") << 150000 << 45000 << 60000 << 64037 << 85383;
+    QTest::newRow("bothProductsBeyond32Bits_filled") << 1000000 << 400000 << 500000 << 444187 << 555233;
 }
 
 void TestLayout::fitPaneWidths() {

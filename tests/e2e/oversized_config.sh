@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts the real program with configuration files whose sizes are far
+# beyond the screen (2000000000 and 600000 twips, and one written on a desk
+# of three monitors 11520 pixels wide): each time the window must come up
+# inside the 1600 x 1000 screen, show its pages and close cleanly, writing
+# back sizes that fit the screen. Run under an X server (ctest runs it
+# through xvfb-run).
+program="$1"
+. "$(dirname "$0")/e2e_lib.sh"
+e2e_setup
+trap e2e_cleanup EXIT
+
+mkdir -p "$HOME/articles" "$data"
+printf '<HTML><BODY BGCOLOR="#FF0000"></BODY></HTML>\r\n' >"$HOME/articles/left.htm"
+printf '<HTML><BODY BGCOLOR="#0000FF"></BODY></HTML>\r\n' >"$HOME/articles/right.htm"
+cd "$HOME/articles"
+cfg="$data/VontrelFileViewer.cfg"
+
+# write_config N1 ... N9: the nine numbers, five colours, an empty recent
+# list and the option line, each line ended by CR LF.
+write_config() {
+  : >"$cfg"
+  for n in "$@"; do printf ' %s \r\n' "$n" >>"$cfg"; done
+  for _ in 1 2 3 4 5; do printf '\r\n' >>"$cfg"; done
+  for _ in $(seq 1 20); do printf '\r\n' >>"$cfg"; done
+  printf 'False\r\n' >>"$cfg"
+}
+
+# run_case NAME FILES...: starts the program on the files with the
+# configuration in place and checks the window, the pages and the close.
+run_case() {
+  local name="$1"; shift
+  echo "== $name"
+  e2e_start "$program" "$@"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  # xdotool counts the frame's offset twice in a framed window's position;
+  # xwininfo gives the true one, and the window manager the frame around it.
+  X="$(xwininfo -id "$win" | sed -n 's/.*Absolute upper-left X: *//p')"
+  Y="$(xwininfo -id "$win" | sed -n 's/.*Absolute upper-left Y: *//p')"
+  read -r fl fr ft fb < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,/ /g')
+  echo "window at $X,$Y size ${WIDTH}x$HEIGHT, frame $fl $fr $ft $fb"
+  [ $((X - fl)) -ge 0 ] && [ $((Y - ft)) -ge 0 ] || { echo "$name: window starts off the screen"; return 1; }
+  [ $((X + WIDTH + fr)) -le 1600 ] || { echo "$name: window reaches past the screen's right edge"; return 1; }
+  [ $((Y + HEIGHT + fb)) -le 1000 ] || { echo "$name: window reaches past the screen's bottom"; return 1; }
+  # The browser panes work: the pages are shown.
+  row=$((Y + HEIGHT / 2))
+  e2e_wait_pixel $((X + 60)) "$row" "#FF0000"
+  if [ $# -eq 2 ]; then e2e_wait_pixel $((X + WIDTH - 60)) "$row" "#0000FF"; fi
+  import -window root "$artifacts/oversized-config-$name.png"
+  e2e_focus
+  xdotool key alt+f
+  sleep 0.3
+  xdotool key x
+  for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && { echo "$name: the program did not end"; return 1; }
+  local status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || { echo "$name: the program ended with status $status"; cat "$work/program.log"; return 1; }
+  # What it wrote back fits the screen: 24000 x 15000 twips.
+  for line in 1 3 4 5 6 7 8 9; do
+    n="$(sed -n "${line}p" "$cfg" | tr -d ' \r')"
+    [ "$n" -ge 0 ] && [ "$n" -le 24000 ] || { echo "$name: line $line of the written file is $n"; return 1; }
+  done
+}
+
+write_config 2000000000 2000000000 2000000000 2000000000 2000000000 2000000000 2000000000 2000000000 2000000000
+run_case two-billion left.htm right.htm
+write_config 600000 600000 600000 600000 600000 600000 600000 600000 600000
+run_case six-hundred-thousand left.htm right.htm
+write_config 600000 600000 600000 600000 600000 600000 600000 600000 600000
+run_case six-hundred-thousand-one-pane left.htm
+# Three 3840 x 2160 monitors side by side, the window spread over all
+# three: 11520 pixels wide, its left edge on the second monitor.
+write_config 57600 600 15000 172800 172800 172800 80000 90000 13500
+run_case three-monitor-desk left.htm right.htm
+write_config 57600 600 15000 172800 172800 172800 80000 90000 13500
+run_case three-monitor-desk-one-pane left.htm
+echo "5 passed, 0 failed"

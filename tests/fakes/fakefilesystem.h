@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/system.h"
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace fakes {
+
+// Files and folders in memory, for tests that need a disk to misbehave:
+// `failWrites` makes every write and copy fail with its reason, leaving the
+// files as they were, as a full disk does to the real file system. Paths
+// are absolute with "/" between names; the root "/" always exists. The
+// contract suite holds it to the real file system's behaviour.
+class FakeFileSystem : public platform::FileSystem {
+public:
+    FakeFileSystem();
+    bool exists(const QString& path) const override;
+    bool isFile(const QString& path) const override;
+    std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const override;
+    bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr) override;
+    bool copy(const QString& from, const QString& to) override;
+    bool rename(const QString& from, const QString& to) override;
+    bool remove(const QString& path) override;
+    QString currentDir() const override { return current; }
+    bool makeFolder(const QString& path) override;
+    QStringList files(const QString& folder, const QString& suffix) const override;
+    qint64 lastModified(const QString& path) const override;
+
+    // When set, writes and copies fail with this text as their error.
+    std::optional<QString> failWrites;
+    QString current = QStringLiteral("/");
+
+private:
+    struct File {
+        QByteArray bytes;
+        qint64 modified = 0;
+    };
+    // The path without "." parts, doubled or final "/"; empty when it is no
+    // absolute path. `folderOnly` tells that it ended in "/".
+    static QString normal(const QString& path, bool* folderOnly = nullptr);
+    static QString parentOf(const QString& normalPath);
+    const File* file(const QString& path) const;
+    bool folder(const QString& path) const;
+    qint64 tick() { return clock_ += 1000; }
+
+    std::map<QString, File> files_;
+    std::map<QString, qint64> folders_; // path -> time of its creation
+    qint64 clock_ = 1'700'000'000'000;  // milliseconds since the epoch
+};
+
+} // namespace fakes
