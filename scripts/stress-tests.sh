@@ -20,11 +20,15 @@ echo "== Building (dev preset)"
 
 # As scripts/test.sh runs the tests.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR="$(mktemp -d)"
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 
 jobs=$(( $(nproc) * 2 ))
-echo "== $runs runs of the suite, -j$jobs (logs in $logs)"
+echo "== $runs runs of the suite, -j$jobs (logs in $logs, removed if all pass)"
 cd "$here/build/dev"
 for run in $(seq 1 "$runs"); do
   log="$logs/run-$run.log"
@@ -37,9 +41,10 @@ for run in $(seq 1 "$runs"); do
   echo
   # Each failing test's result line and the output ctest printed after it,
   # then the summary with the list of failed tests.
-  awk '/^ *[0-9]+\/[0-9]+ Test +#/ { show = /\*\*\*|Not Run/ } show' "$log"
+  awk '/^ *Start +[0-9]+: / { next } /^ *[0-9]+\/[0-9]+ Test +#/ { show = /\*\*\*|Not Run/ } show' "$log"
   sed -n '/tests passed,/,$p' "$log"
   echo "full log: $log"
   exit 1
 done
+rm -rf "$logs"
 echo "== $runs runs in a row passed"
