@@ -21,13 +21,26 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
     if (!TypingCheckOff) {
         namespace lex = spelling::lexicon;
         QString reason;
+        // The first failure is the one reported, with its file's name.
+        auto failed = [&](const QString& file, const QString& why) {
+            if (reason.isEmpty()) reason = file + qs(": ") + why;
+        };
         const QString folder = paths_.lexiconFolder;
+        QString why;
         if (services_.lexicon) {
-            TypingLinksDatabase = services_.lexicon->open(folder + lex::linksFile(), &reason);
-            TypingWordsDatabase = services_.lexicon->open(folder + lex::wordsFile(), &reason);
+            TypingLinksDatabase = services_.lexicon->open(folder + lex::linksFile(), &why);
+            if (!TypingLinksDatabase) failed(lex::linksFile(), why);
+            TypingWordsDatabase = services_.lexicon->open(folder + lex::wordsFile(), &why);
+            if (!TypingWordsDatabase) failed(lex::wordsFile(), why);
         }
-        if (TypingLinksDatabase) TypingVelmora = TypingLinksDatabase->openTable(lex::linksTable(), &reason);
-        if (TypingWordsDatabase) TypingWords = TypingWordsDatabase->openTable(lex::wordsTable(), &reason);
+        if (TypingLinksDatabase) {
+            TypingVelmora = TypingLinksDatabase->openTable(lex::linksTable(), &why);
+            if (!TypingVelmora) failed(lex::linksFile(), why);
+        }
+        if (TypingWordsDatabase) {
+            TypingWords = TypingWordsDatabase->openTable(lex::wordsTable(), &why);
+            if (!TypingWords) failed(lex::wordsFile(), why);
+        }
         if (TypingWords && TypingVelmora) {
             // The first lookup loads the lexicon's index: let it happen now,
             // as the file opens, rather than in the middle of a word.
@@ -35,6 +48,7 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
             return true;
         }
         TypingCheckOff = true;
+        TypingCheckOffReason = reason;
         TypingWords.reset();
         TypingVelmora.reset();
     }
@@ -42,9 +56,11 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
     // where a message box would swallow the keys that follow.
     if (tell && !TypingCheckToldOff) {
         TypingCheckToldOff = true;
-        message(crJoin(qs("Words are not checked as you type: the spelling lexicon is missing or "
-                          "cannot be opened."),
-                       qs("Lexicon folder: ") + paths_.lexiconFolder));
+        QString text = crJoin(qs("Words are not checked as you type: the spelling lexicon is "
+                                 "missing or cannot be opened."),
+                              qs("Lexicon folder: ") + paths_.lexiconFolder);
+        if (!TypingCheckOffReason.isEmpty()) text = crJoin(text, TypingCheckOffReason);
+        message(text);
     }
     return false;
 }

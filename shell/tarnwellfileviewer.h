@@ -164,6 +164,7 @@ public:
     std::unique_ptr<platform::TableCursor> TypingVelmora;
     bool TypingCheckOff = false; // the lexicon could not be opened
     bool TypingCheckToldOff = false;
+    QString TypingCheckOffReason; // "<file>: <why>", for the message
     // Opens typing's lexicon unless it is open; when it cannot be opened,
     // typing goes unchecked and, if `tell`, the user hears of it once.
     bool OpenTypingLexicon(bool tell);

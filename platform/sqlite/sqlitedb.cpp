@@ -50,6 +50,11 @@ int Database::errorCode() const {
     return db_ ? sqlite3_errcode(db_) : SQLITE_CANTOPEN;
 }
 
+int Database::extendedErrorCode() const {
+    if (openError_ != SQLITE_OK) return openError_;
+    return db_ ? sqlite3_extended_errcode(db_) : SQLITE_CANTOPEN;
+}
+
 QString Database::errorMessage() const {
     if (!db_) return QString::fromUtf8(sqlite3_errstr(errorCode()));
     return QString::fromUtf8(sqlite3_errmsg(db_));

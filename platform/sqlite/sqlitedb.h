@@ -30,6 +30,9 @@ class Database {
     // Runs one or more statements that return no rows; false on error.
     bool exec(const QString& sql);
     int errorCode() const;
+    // SQLite's extended code of the last error (SQLITE_READONLY_ROLLBACK,
+    // SQLITE_IOERR_DELETE, ...), which tells apart causes errorCode() lumps together.
+    int extendedErrorCode() const;
     QString errorMessage() const;
     sqlite3* handle() const { return db_; }
 

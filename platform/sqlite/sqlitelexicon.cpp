@@ -3,6 +3,8 @@
 #include "platform/sqlite/memorytable.h"
 #include "platform/sqlite/sqlitedb.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 #include <map>
@@ -207,17 +209,44 @@ class SqliteLexiconDatabase : public LexiconDatabase {
     std::map<QString, std::shared_ptr<MemoryTable>> tables_;
 };
 
+// Whether `db` failed because a change that a program left unfinished in
+// "<path>-journal" cannot be undone here: SQLite then refuses to read the
+// file on a read-only connection (the file not writable, or opened so),
+// cannot open the journal for writing, or undid the change but cannot
+// delete the journal from a read-only folder.
+bool unfinishedChangeBlocks(const Database& db, const QString& path) {
+    const int code = db.extendedErrorCode();
+    if (code == SQLITE_READONLY_ROLLBACK) return true;
+    return (code == SQLITE_CANTOPEN || code == SQLITE_IOERR_DELETE) &&
+           QFileInfo::exists(path + ql("-journal"));
+}
+
+// Why a lexicon file cannot be used, for the message its user reads.
+QString openFailure(const Database& db, const QString& path) {
+    if (unfinishedChangeBlocks(db, path)) {
+        const QFileInfo file(path);
+        return ql("%1 cannot be read: a program ended in the middle of changing it, and the "
+                  "unfinished change (kept in \"%2\") can be undone only where the lexicon "
+                  "folder %3 and its files are writable. Make them writable and try again.")
+            .arg(QDir::toNativeSeparators(file.absoluteFilePath()), file.fileName() + ql("-journal"),
+                 QDir::toNativeSeparators(file.absolutePath()));
+    }
+    return ql("%1 (SQLite error %2)").arg(db.errorMessage()).arg(db.errorCode());
+}
+
 } // namespace
 
 std::unique_ptr<LexiconDatabase> SqliteLexiconStore::open(const QString& path, QString* error) {
-    Database db(path, Database::Mode::ReadWrite);
+    // Read-write unless asked otherwise: the first read of a file that a
+    // program left in the middle of a change undoes that change.
+    Database db(path, options_.readOnly ? Database::Mode::ReadOnly : Database::Mode::ReadWrite);
     if (db.ok()) {
         // SQLite opens lazily: reading the schema tells a database from any other file.
         Statement probe(db, ql("SELECT count(*) FROM sqlite_master"));
         if (probe.ok() && probe.step())
             return std::make_unique<SqliteLexiconDatabase>(std::move(db), options_.serveFromMemory);
     }
-    setError(error, ql("%1 (SQLite error %2)").arg(db.errorMessage()).arg(db.errorCode()));
+    setError(error, openFailure(db, path));
     return nullptr;
 }
 

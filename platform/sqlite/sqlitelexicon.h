@@ -14,10 +14,19 @@ namespace platform::sqlite {
 // (same order, same collation), which is several times faster for the
 // per-word lookups of a check; appended records still go to the file first
 // and join the memory copy only once stored.
+//
+// A program that ends while it is adding a word (killed, or the machine goes
+// down) leaves the unfinished change in "<file>-journal"; the next open
+// undoes it. That takes write access to the file and its folder: without it
+// the file cannot be read at all, and open() says so in plain words.
 class SqliteLexiconStore : public LexiconStore {
   public:
     struct Options {
         bool serveFromMemory = false;
+        // Opens the files for reading only (a lexicon on read-only media, a
+        // check that must leave the files as they are): nothing is written,
+        // and an unfinished change is left in place and reported.
+        bool readOnly = false;
     };
     SqliteLexiconStore() = default;
     explicit SqliteLexiconStore(Options options) : options_(options) {}

@@ -55,6 +55,7 @@ class LexiconTest : public QObject {
   private slots:
     void open_missingLexicon_namesFolderAndDoesNotStart();
     void open_brokenFile_namesFileAndDoesNotStart();
+    void open_unfinishedChangeThatCannotBeUndone_saysWhy();
     void open_bringsOutBoxOnlyForNonBlankEditor();
     void present_byDatabaseOrApplicationPage();
     void hyphen_unknownLeftPart_marksItAlone();
@@ -89,6 +90,30 @@ void LexiconTest::open_brokenFile_namesFileAndDoesNotStart() {
     QVERIFY(c.h.dialogs.messages[0].text.contains(qs("quarn words.accdb")));
     QVERIFY(!c.v->basSpellingChecker.isOpen());
     QVERIFY(!c.h.box.frame.visible());
+}
+
+void LexiconTest::open_unfinishedChangeThatCannotBeUndone_saysWhy() {
+    // A program ended in the middle of adding words, and this one may only
+    // read the lexicon: the typing check (told as a file opens for editing)
+    // and the document check both say what happened and name the file.
+    ViewerHarness h;
+    fakes::SmallLexicon lex(h.dir.path() + qs("/before/"));
+    lex.addWord(qs("well"), {30040});
+    QVERIFY(lex.copyInTheMiddleOfAChange(h.paths.lexiconFolder));
+    h.lexicon = platform::sqlite::SqliteLexiconStore({false, true});
+    const QString page = h.writeFile(qs("home/a.htm"), "text");
+    auto& v = h.start(page + qs(" ") + page);
+    const QString why = h.paths.lexiconFolder +
+                        qs("quarn words.accdb cannot be read: a program ended in the middle of "
+                           "changing it");
+    QCOMPARE(h.dialogs.messages.size(), size_t(1));
+    QVERIFY2(h.dialogs.messages[0].text.startsWith(qs("Words are not checked as you type")) &&
+                 h.dialogs.messages[0].text.contains(why),
+             qPrintable(h.dialogs.messages[0].text));
+    QVERIFY(!v.OpenLexicon());
+    QCOMPARE(h.dialogs.messages.size(), size_t(2));
+    QVERIFY2(h.dialogs.messages[1].text.contains(why), qPrintable(h.dialogs.messages[1].text));
+    QVERIFY(!v.basSpellingChecker.isOpen());
 }
 
 void LexiconTest::open_bringsOutBoxOnlyForNonBlankEditor() {

@@ -28,29 +28,20 @@ green_in_left_pane() {
 if green_in_left_pane; then echo "the page shows bold text before the edit"; exit 1; fi
 
 e2e_focus
-xdotool key F11
-sleep 1.5
+e2e_edit_source
 import -window root "$artifacts/bold-editor-open.png"
 
 # The editor has the keyboard: go to the word's line and select it.
 xdotool key --delay 40 ctrl+Home Down Down Down Down shift+Right shift+Right shift+Right shift+Right
-sleep 0.3
 import -window root "$artifacts/bold-word-selected.png"
 xdotool key ctrl+b
-sleep 0.3
 xdotool key ctrl+s
 
-for _ in $(seq 1 50); do
-  grep -q '<B>word</B> and more' "$page" && break
-  sleep 0.2
-done
-grep -q $'^<B>word</B> and more\r$' "$page" || { echo "saved file:"; cat -A "$page"; cat "$work/program.log"; exit 1; }
+e2e_wait_file "$page" '<B>word</B> and more' || { cat "$work/program.log"; exit 1; }
+grep -q $'^<B>word</B> and more\r$' "$page" || { echo "saved file:"; cat -A "$page"; exit 1; }
 
 shown=""
-for _ in $(seq 1 100); do
-  if green_in_left_pane; then shown=yes; break; fi
-  sleep 0.2
-done
+e2e_until green_in_left_pane && shown=yes
 import -window root "$artifacts/bold-saved.png"
 [ -n "$shown" ] || { echo "the left pane does not show the bold word"; exit 1; }
 echo "word made bold, saved and shown"
@@ -62,22 +53,17 @@ box_pixel() {
   import -window root "$work/screen.png" 2>/dev/null
   { convert "$work/screen.png" txt:- | grep -m1 -i '#FFFFE1' | sed -E 's/^([0-9]+),([0-9]+):.*/\1 \2/'; } || true
 }
+box_shown() { at="$(box_pixel)"; [ -n "$at" ]; }
+box_gone() { ! box_shown; }
 xdotool key ctrl+l
 at=""
-for _ in $(seq 1 25); do
-  at="$(box_pixel)"
-  [ -n "$at" ] && break
-  sleep 0.2
-done
+e2e_until box_shown || true
 import -window root "$artifacts/link-box-shown.png"
 [ -n "$at" ] || { echo "the instruction box did not appear"; exit 1; }
 read -r bx by <<<"$at"
 xdotool mousemove $((bx + 40)) $((by + 40)) click 1
 gone=""
-for _ in $(seq 1 25); do
-  [ -z "$(box_pixel)" ] && { gone=yes; break; }
-  sleep 0.2
-done
+e2e_until box_gone && gone=yes
 import -window root "$artifacts/link-box-cancelled.png"
 [ -n "$gone" ] || { echo "a click on the instruction box did not hide it"; exit 1; }
 grep -q 'HREF' "$page" && { echo "a cancelled link changed the file"; exit 1; }

@@ -26,68 +26,48 @@ e2e_wait_pixel $((X + 200)) $((Y + 300)) "#FFFFFF"
 
 e2e_focus
 xdotool key F4
-dialog=""
-for _ in $(seq 1 50); do
-  dialog="$(xdotool search --onlyvisible --name 'Select file.' 2>/dev/null | head -1 || true)"
-  [ -n "$dialog" ] && break
-  sleep 0.2
-done
-[ -n "$dialog" ] || { echo "the file dialog did not open"; cat "$work/program.log"; exit 1; }
-sleep 0.5
+e2e_wait_dialog 'Select file.' || { cat "$work/program.log"; exit 1; }
 import -window root "$artifacts/new-file-dialog.png"
 xdotool type --delay 20 "$HOME/articles/newpiece.htm"
 xdotool key Return
 
 new="$HOME/articles/newpiece.htm"
-for _ in $(seq 1 50); do [ -f "$new" ] && break; sleep 0.2; done
-[ -f "$new" ] || { echo "New File wrote no file"; cat "$work/program.log"; exit 1; }
+e2e_until test -f "$new" || { echo "New File wrote no file"; cat "$work/program.log"; exit 1; }
 grep -q $'^<TITLE>newpiece</TITLE>\r$' "$new" || { echo "new file:"; cat -A "$new"; exit 1; }
 grep -q $'^  BGCOLOR="#AFFEFE"\r$' "$new" || { echo "new file lacks the page colour"; cat -A "$new"; exit 1; }
 # The left pane renders the new article in its background colour.
 eval "$(xdotool getwindowgeometry --shell "$win")"
 e2e_wait_pixel $((X + 100)) $((Y + 300)) "#AFFEFE" || { import -window root "$artifacts/new-file-created.png"; exit 1; }
-sleep 0.5
 import -window root "$artifacts/new-file-created.png"
 echo "F4 created and shows a new article"
 
 # HTML > Table > Table Specs Window, by the menus' access keys.
 e2e_focus
-xdotool key alt+h
-sleep 0.4
-xdotool key t
-sleep 0.4
+e2e_menu alt+h
+e2e_menu t 2
 xdotool key s
-specs=""
-for _ in $(seq 1 50); do
-  specs="$(xdotool search --onlyvisible --name 'Table Specs' 2>/dev/null | head -1 || true)"
-  [ -n "$specs" ] && break
-  sleep 0.2
-done
-[ -n "$specs" ] || { import -window root "$artifacts/table-specs-missing.png"; echo "the Table Specs dialog did not open"; exit 1; }
+e2e_wait_dialog 'Table Specs' || { import -window root "$artifacts/table-specs-missing.png"; exit 1; }
+specs="$dialog"
 # Its preview shows the green table of the user's template.
-shown=""
-for _ in $(seq 1 100); do
+preview_shown() {
   eval "$(xdotool getwindowgeometry --shell "$specs")"
   import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$work/specs.png" 2>/dev/null
-  if convert "$work/specs.png" -format %c histogram:info:- | grep -qi '#00A000'; then shown=yes; break; fi
-  sleep 0.2
-done
+  convert "$work/specs.png" -format %c histogram:info:- | grep -qi '#00A000'
+}
+shown=""
+e2e_until preview_shown && shown=yes
 import -window root "$artifacts/table-specs-preview.png"
 [ -n "$shown" ] || { echo "the preview does not show the template's table"; exit 1; }
 cmp -s "$data/TableSpecs.htm" "$work/template.htm" || { echo "the user's template was replaced"; exit 1; }
 echo "the Table Specs dialog shows its preview"
 
 # OK (the default button) puts the table into the source; Ctrl+S saves it.
-xdotool windowactivate --sync "$specs" 2>/dev/null || true
+e2e_activate "$specs"
 xdotool key Return
-for _ in $(seq 1 50); do
-  [ -z "$(xdotool search --onlyvisible --name 'Table Specs' 2>/dev/null || true)" ] && break
-  sleep 0.2
-done
+e2e_wait_gone "$specs"
 e2e_focus
 xdotool key ctrl+s
-for _ in $(seq 1 50); do grep -q '<Table' "$new" && break; sleep 0.2; done
-grep -q '<Table' "$new" || { echo "the table did not reach the saved file"; cat -A "$new"; exit 1; }
+e2e_wait_file "$new" '<Table' || { echo "the table did not reach the saved file"; exit 1; }
 grep -q '</body>' "$new" && { echo "the page end came with the table"; exit 1; }
 echo "OK put the table into the saved source"
 

@@ -26,13 +26,23 @@ write_config() {
   printf 'False\r\n' >>"$cfg"
 }
 
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+framed() { xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+page_drawn() {
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  [ "$(e2e_pixel $((X + 60)) $((Y + HEIGHT / 2)))" = "#FF0000" ]
+}
+
 # run_case NAME FILES...: starts the program on the files with the
 # configuration in place and checks the window, the pages and the close.
 run_case() {
   local name="$1"; shift
   echo "== $name"
   e2e_start "$program" "$@"
-  sleep 1
+  # The window manager has framed the window (and the program has moved a
+  # frame that stuck out) once the frame is known and the page is drawn.
+  e2e_until framed || { echo "$name: the window was never framed"; return 1; }
+  e2e_until page_drawn || { echo "$name: the left page was never drawn"; return 1; }
   eval "$(xdotool getwindowgeometry --shell "$win")"
   # xdotool counts the frame's offset twice in a framed window's position;
   # xwininfo gives the true one, and the window manager the frame around it.
@@ -49,11 +59,9 @@ run_case() {
   if [ $# -eq 2 ]; then e2e_wait_pixel $((X + WIDTH - 60)) "$row" "#0000FF"; fi
   import -window root "$artifacts/oversized-config-$name.png"
   e2e_focus
-  xdotool key alt+f
-  sleep 0.3
+  e2e_menu alt+f
   xdotool key x
-  for _ in $(seq 1 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && { echo "$name: the program did not end"; return 1; }
+  e2e_until ended || { echo "$name: the program did not end"; return 1; }
   local status=0
   wait "$pid" || status=$?
   pid=""

@@ -20,36 +20,42 @@ e2e_wait_pixel $((X + WIDTH - 100)) "$row" "#0000FF"
 
 # Resize to 1200 x 800 pixels: the layout refits both panes.
 xdotool windowsize --sync "$win" 1200 800 || xdotool windowsize "$win" 1200 800
-sleep 1
+width_is_1200() { ! e2e_width_is_not 1200; }
+e2e_until width_is_1200 || { echo "window is $WIDTH wide after the resize"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$win")"
-[ "$WIDTH" -eq 1200 ] || { echo "window is $WIDTH wide after the resize"; exit 1; }
 e2e_wait_pixel $((X + WIDTH - 60)) "$row" "#0000FF"
-split=$(e2e_find_run_end "$row" "#FF0000" $((X + 20)))
+# The left pane ends (the splitter starts) left of the window's middle
+# once the panes are refitted.
+split=""
+split_found() {
+  split=$(e2e_find_run_end "$row" "#FF0000" $((X + 20)))
+  [ -n "$split" ] && [ "$split" -lt $((X + WIDTH / 2 + 20)) ] && e2e_pixel_is $((split + 20)) "$row" "#0000FF"
+}
+e2e_until split_found || { echo "no splitter found (${split:-none})"; exit 1; }
 echo "splitter starts at x=$split"
-[ -n "$split" ] || { echo "no splitter found"; exit 1; }
 
 # Drag the splitter 150 pixels to the right.
 grab=$((split + 4))
-xdotool mousemove "$grab" "$row"
-sleep 0.2
+xdotool mousemove --sync "$grab" "$row"
 xdotool mousedown 1
-for step in 30 60 90 120 150; do xdotool mousemove $((grab + step)) "$row"; sleep 0.1; done
+for step in 30 60 90 120 150; do xdotool mousemove --sync $((grab + step)) "$row"; sleep 0.1; done
 xdotool mouseup 1
-sleep 0.5
-moved=$(e2e_find_run_end "$row" "#FF0000" $((X + 20)))
+moved=""
+splitter_moved() {
+  moved=$(e2e_find_run_end "$row" "#FF0000" $((X + 20)))
+  [ -n "$moved" ] && [ $((moved - split)) -ge 140 ] && [ $((moved - split)) -le 160 ]
+}
+e2e_until splitter_moved || { echo "the splitter did not follow the mouse (${moved:-none})"; exit 1; }
 echo "splitter now at x=$moved"
-[ $((moved - split)) -ge 140 ] && [ $((moved - split)) -le 160 ] || { echo "the splitter did not follow the mouse"; exit 1; }
 e2e_wait_pixel $((moved + 20)) "$row" "#0000FF"
 
 e2e_focus
-xdotool key alt+f
-sleep 0.5
+e2e_menu alt+f
 import -window root "$artifacts/two-panes-menu-open.png"
 xdotool key Escape
-sleep 0.2
+e2e_wait_gone "$menu"
 e2e_focus
-xdotool key alt+f
-sleep 0.3
+e2e_menu alt+f
 xdotool key x
 e2e_wait_exit
 

@@ -32,46 +32,34 @@ count_colour() {
 [ "$(count_colour '#FF0000')" -lt 20 ] || { echo "red before the conversion"; exit 1; }
 
 e2e_focus
-xdotool key F11
-sleep 1.5
-eval "$(xdotool getwindowgeometry --shell "$win")"
+e2e_edit_source
 # Edit > Bidding Suits to Symbols with the mouse: the menu is opened from
 # the keyboard, and its entry is the fifth row below the popup's top
 # (Edit HTML, Find/Replace Text, SpellCheck Document, SpellCheck Word, each
 # group after a separator).
-xdotool key alt+e
-sleep 0.7
-popup=""
-for w in $(xdotool search --onlyvisible --pid "$pid"); do
-  [ "$w" = "$win" ] && continue
-  eval "$(xdotool getwindowgeometry --shell "$w" | sed 's/^/P_/')"
-  [ "$P_HEIGHT" -lt 400 ] && popup="$w" && break
-done
-[ -n "$popup" ] || { echo "the Edit menu did not open"; exit 1; }
+e2e_menu alt+e
+eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/P_/')"
 import -window root "$artifacts/suits-to-symbols-menu.png"
-xdotool mousemove $((P_X + 80)) $((P_Y + 104)) sleep 0.3 click 1
-sleep 1.5
+xdotool mousemove --sync $((P_X + 80)) $((P_Y + 104)) click 1
 # The note about the copied images, then the closing message.
 for _ in 1 2; do
-  dialog="$(xdotool search --onlyvisible --pid "$pid" --name . 2>/dev/null | grep -v "^$win\$" | tail -1 || true)"
-  [ -n "$dialog" ] && xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  e2e_wait_dialog
   xdotool key Return
-  sleep 0.8
+  e2e_wait_gone "$dialog"
 done
-sleep 1
 
-grep -q '1<IMG SRC="C.gif">-(1<IMG SRC="D.gif">)' "$page" || { echo "the saved file lacks the image tags"; head -c 600 "$page"; exit 1; }
+e2e_wait_file "$page" '1<IMG SRC="C.gif">-(1<IMG SRC="D.gif">)'
 grep -q 'Opening 1<IMG SRC="S1.gif">' "$page" || { echo "the heading lacks its heading image"; exit 1; }
 for image in C.gif D.gif H.gif S.gif S1.gif; do
   [ -s "$HOME/articles/$image" ] || { echo "$image was not copied next to the article"; exit 1; }
 done
 
 red=0; black=0
-for _ in $(seq 1 50); do
+suits_shown() {
   red="$(count_colour '#FF0000')"; black="$(count_colour '#000000')"
-  [ "$red" -ge 400 ] && [ "$black" -ge 400 ] && break
-  sleep 0.2
-done
+  [ "$red" -ge 400 ] && [ "$black" -ge 400 ]
+}
+e2e_until suits_shown || true
 import -window root "$artifacts/suits-to-symbols.png"
 [ "$red" -ge 400 ] || { echo "too few red pixels in the left pane: $red"; exit 1; }
 [ "$black" -ge 400 ] || { echo "too few black pixels in the left pane: $black"; exit 1; }

@@ -24,8 +24,7 @@ import -window root "$artifacts/two-panes.png"
 
 # File > Exit through the keyboard.
 e2e_focus
-xdotool key alt+f
-sleep 0.5
+e2e_menu alt+f
 import -window root "$artifacts/file-menu.png"
 xdotool key x
 e2e_wait_exit

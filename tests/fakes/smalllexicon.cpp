@@ -4,6 +4,8 @@
 #include "spelling/soundex.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace fakes {
 using platform::sqlite::Database;
@@ -73,6 +75,30 @@ void SmallLexicon::addWikipediaPair(const QString& wrong, const QString& right) 
 
 bool SmallLexicon::execOnWords(const QString& sql) {
     return words_.exec(sql);
+}
+
+bool SmallLexicon::copyInTheMiddleOfAChange(const QString& other) {
+    const QString words = folder + QStringLiteral("quarn words.accdb");
+    const qint64 sizeBefore = QFileInfo(words).size();
+    // A cache of two pages makes SQLite write changed pages back to the file
+    // (after saving the originals in the journal) long before the end.
+    if (!words_.exec(QStringLiteral("PRAGMA cache_size = 2; BEGIN"))) return false;
+    Statement insert(words_, QStringLiteral("INSERT INTO Words (id, Text, Soundex, Tag, Sorted) "
+                                            "VALUES (?1, ?2, 'X000', 999, 'x')"));
+    for (int i = 0; i < 3000; ++i) {
+        insert.reset();
+        insert.bindInt(1, 1000000 + i);
+        insert.bind(2, QStringLiteral("unfinished%1").arg(i));
+        insert.step();
+    }
+    bool ok = insert.lastResult() == SQLITE_DONE && QFileInfo(words).size() > sizeBefore &&
+              QDir().mkpath(other);
+    for (const char* name : {"qn.accdb", "quarn words.accdb", "quarn words.accdb-journal",
+                             "dictionary.accdb"}) {
+        const QString file = QString::fromLatin1(name);
+        ok = ok && QFile::copy(folder + file, other + file);
+    }
+    return words_.exec(QStringLiteral("ROLLBACK; PRAGMA cache_size = -2000")) && ok;
 }
 
 } // namespace fakes

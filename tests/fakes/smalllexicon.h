@@ -23,6 +23,11 @@ class SmallLexicon {
     void addWikipediaPair(const QString& wrong, const QString& right);
     // Runs SQL on the words file (for tests that need an odd lexicon).
     bool execOnWords(const QString& sql);
+    // Copies the three files into `other` (ending with "/") as a program
+    // killed in the middle of adding many words leaves them: the words file
+    // partly rewritten, its journal ("<file>-journal") holding what the
+    // change replaced. This lexicon itself stays as it was.
+    bool copyInTheMiddleOfAChange(const QString& other);
 
     QString folder;
 

@@ -22,7 +22,7 @@ Run run(const QStringList& args, const QByteArray& input = {}) {
     QProcess p;
     p.start(qs(TFV_SPELL_PROGRAM), args);
     Run r;
-    if (!p.waitForStarted(10000)) return r;
+    if (!p.waitForStarted(60000)) return r;
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(60000);
