@@ -1,20 +1,16 @@
 #include "authoring/contents.h"
 
 #include "authoring/links.h"
+#include "util/htmltokens.h"
 
 namespace authoring {
 namespace {
 
 const QLatin1String kCrLf("\r\n");
 
-// The earlier of the next "<H2" and "<H3" at or after `from` (0-based);
-// -1 when there is neither.
-qsizetype nextHeading(const QString& text, qsizetype from) {
-    const qsizetype h2 = text.indexOf(QLatin1String("<H2"), from);
-    const qsizetype h3 = text.indexOf(QLatin1String("<H3"), from);
-    if (h2 < 0) return h3;
-    if (h3 < 0) return h2;
-    return std::min(h2, h3);
+bool isHeadingEnd(const util::html::Token& t) {
+    return t.kind == util::html::Kind::EndTag && t.name.size() == 2 && t.name[0] == u'H' && t.name[1] >= u'1' &&
+           t.name[1] <= u'6';
 }
 
 } // namespace
@@ -32,12 +28,23 @@ QString contentsNamesRanOutMessage(int entries) {
 }
 
 ContentsResult tableOfContents(const QString& text) {
+    namespace html = util::html;
     ContentsResult r;
-    const qsizetype p = text.indexOf(QLatin1String("/H1>"));
-    if (p < 0) return r;
+    // The first "</H1>" of the document's markup (not one in a comment or a
+    // script); the block goes right after it, and after its line break when
+    // one follows.
+    html::Reader reader(text);
+    html::Token t;
+    qsizetype insertAt = -1;
+    while (reader.next(t)) {
+        if (t.kind == html::Kind::EndTag && t.name == QLatin1String("H1")) {
+            insertAt = t.end;
+            break;
+        }
+    }
+    if (insertAt < 0) return r;
     r.hasH1 = true;
-    // The block goes after "</H1>" and the line break that follows it.
-    const qsizetype insertAt = std::min<qsizetype>(p + 6, text.size());
+    if (QStringView(text).mid(insertAt, 2) == kCrLf) insertAt += 2;
     const QString blockHead =
         kCrLf + QLatin1String("<H2>Contents:</H2>") + kCrLf + QLatin1String("<UL>") + kCrLf;
     const QString blockTail = QLatin1String(" ") + kCrLf + QLatin1String("</UL></UL>") + kCrLf +
@@ -53,29 +60,42 @@ ContentsResult tableOfContents(const QString& text) {
     int counter = 1;
     int h3Number = 0;
     int level = 2;
-    for (qsizetype h = nextHeading(text, insertAt); h >= 0;) {
-        const bool isH2 = text.at(h + 2) == u'2';
-        const qsizetype tagEnd = text.indexOf(u'>', h + 3);
-        if (tagEnd < 0) break;
-        const qsizetype close = text.indexOf(QLatin1String("</H"), tagEnd + 1);
+    while (reader.next(t)) {
+        if (t.kind != html::Kind::StartTag || t.start < insertAt ||
+            (t.name != QLatin1String("H2") && t.name != QLatin1String("H3")))
+            continue;
+        const bool isH2 = t.name == QLatin1String("H2");
+        const qsizetype tagEnd = t.end;
+        qsizetype close = -1;
+        while (reader.next(t))
+            if (isHeadingEnd(t)) {
+                close = t.start;
+                break;
+            }
         if (close < 0) break;
+        // Names the document already uses (its own anchors and links) are
+        // passed over, so that no existing link changes its target.
         QString name;
         if (isH2) {
-            if (counter >= kLastAnchorCounter) {
+            const std::optional<int> next = nextAnchorCounter(counter, text);
+            if (!next) {
                 r.namesRanOut = true;
                 break;
             }
-            ++counter;
+            counter = *next;
             h3Number = 0;
             name = anchorName(counter);
         } else {
-            ++h3Number;
-            name = anchorName(counter) + QString::number(h3Number);
+            do
+                name = anchorName(counter) + QString::number(++h3Number);
+            while (anchorNameUsed(text, name));
         }
-        const QString headingText = text.mid(tagEnd + 1, close - tagEnd - 1);
-        rest += QStringView(text).mid(copied, tagEnd + 1 - copied);
+        // The entry shows the heading's text: an anchor or other markup in
+        // the heading stays in the heading.
+        const QString headingText = html::textOnly(QStringView(text).mid(tagEnd, close - tagEnd));
+        rest += QStringView(text).mid(copied, tagEnd - copied);
         rest += anchorTag(name);
-        copied = tagEnd + 1;
+        copied = tagEnd;
 
         const int newLevel = isH2 ? 2 : 3;
         if (newLevel != level)
@@ -83,7 +103,6 @@ ContentsResult tableOfContents(const QString& text) {
         level = newLevel;
         entries += internalLink(name, headingText) + QLatin1String("<BR>") + kCrLf;
         ++r.entries;
-        h = nextHeading(text, h + 1);
     }
     rest += QStringView(text).mid(copied);
 

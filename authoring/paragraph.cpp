@@ -1,5 +1,10 @@
 #include "authoring/paragraph.h"
 
+#include "util/htmltokens.h"
+
+#include <climits>
+#include <vector>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -9,21 +14,45 @@ namespace {
 const QString kBreak = QStringLiteral("\r\n");
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 
-// The first occurrence of `tag` in [from, before); -1 when none. Bounded so
-// that tagging every paragraph of a long selection stays linear.
-int findTag(const QString& text, const char* tag, int from, int before) {
-    if (from >= before) return -1;
-    return int(QStringView(text).left(before).indexOf(QLatin1String(tag), from));
-}
+// The document as the command reads it: where its block tags begin, and
+// the markup and raw text (tags, comments, scripts) whose line breaks are
+// never joined. Read once for the whole command.
+class Layout {
+public:
+    explicit Layout(const QString& text) {
+        util::html::Reader reader(text);
+        util::html::Token t;
+        while (reader.next(t)) {
+            if (t.kind == util::html::Kind::Text || t.kind == util::html::Kind::Entity) continue;
+            kept_.emplace_back(t.start, t.end);
+            if (t.kind != util::html::Kind::StartTag) continue;
+            const QStringView tag = QStringView(text).mid(t.start, t.end - t.start);
+            if (tag.startsWith(u"<P>") || tag.startsWith(u"<p>")) paragraphTags_.push_back(int(t.start));
+            else if (tag.startsWith(u"<H") || tag.startsWith(u"<h") || tag.startsWith(u"<PRE>") ||
+                     tag.startsWith(u"<UL>") || tag.startsWith(u"<OL>") || tag.startsWith(u"<DL>"))
+                otherTags_.push_back(int(t.start));
+        }
+    }
+    // The first block tag in [from, end): a "<P>" from two characters on
+    // (the paragraph may begin with its own); `end` when there is none.
+    int firstBlockTag(int from, int end) const {
+        end = std::min(end, firstAtOrAfter(paragraphTags_, from + 2));
+        return std::min(end, firstAtOrAfter(otherTags_, from));
+    }
+    bool keepsLineBreakAt(qsizetype at) const {
+        auto it = std::upper_bound(kept_.begin(), kept_.end(), at,
+                                   [](qsizetype p, const auto& r) { return p < r.first; });
+        return it != kept_.begin() && at < std::prev(it)->second;
+    }
 
-// The earlier of the upper- and lower-case forms.
-int findEither(const QString& text, const char* upper, const char* lower, int from, int before) {
-    const int a = findTag(text, upper, from, before);
-    const int b = findTag(text, lower, from, before);
-    if (a < 0) return b;
-    if (b < 0) return a;
-    return std::min(a, b);
-}
+private:
+    static int firstAtOrAfter(const std::vector<int>& positions, int from) {
+        const auto it = std::lower_bound(positions.begin(), positions.end(), from);
+        return it == positions.end() ? INT_MAX : *it;
+    }
+    std::vector<int> paragraphTags_, otherTags_;
+    std::vector<std::pair<qsizetype, qsizetype>> kept_;
+};
 
 bool startsWithOtherBlockTag(const QString& text, int at) {
     for (const char* tag : {"<H", "<PRE>", "<UL>", "<OL>", "<DL>"}) {
@@ -32,9 +61,11 @@ bool startsWithOtherBlockTag(const QString& text, int at) {
     return false;
 }
 
-// The paragraph with its tag in front (unless it has one) and its lines
-// joined. A line break at its very end belongs to what follows.
-QString tagAndJoin(QStringView paragraph) {
+// The paragraph [from, end) with its tag in front (unless it has one) and
+// its lines joined, except inside markup, which keeps its line breaks. A
+// line break at its very end belongs to what follows.
+QString tagAndJoin(const QString& text, int from, int end, const Layout& layout) {
+    const QStringView paragraph = QStringView(text).mid(from, end - from);
     QString out;
     out.reserve(paragraph.size() + 3);
     if (paragraph.left(3).compare(QLatin1String("<P>"), Qt::CaseInsensitive) != 0) out += QLatin1String("<P>");
@@ -42,7 +73,8 @@ QString tagAndJoin(QStringView paragraph) {
     const qsizetype last = paragraph.size() - 2;
     qsizetype i = 0;
     while (i < paragraph.size()) {
-        if (i < last && paragraph[i] == QLatin1Char('\r') && paragraph[i + 1] == QLatin1Char('\n')) {
+        if (i < last && paragraph[i] == QLatin1Char('\r') && paragraph[i + 1] == QLatin1Char('\n') &&
+            !layout.keepsLineBreakAt(from + i)) {
             while (out.size() > floor && out.back() == QLatin1Char(' ')) out.chop(1);
             out += QLatin1Char(' ');
             i += 2;
@@ -59,15 +91,8 @@ int caretAfter(int s0, int end) { return end > s0 + 5 ? end : s0; }
 } // namespace
 
 int paragraphEnd(const QString& text, int from, int end) {
-    const int candidates[] = {
-        findEither(text, "<P>", "<p>", from + 2, end), findEither(text, "<H", "<h", from, end),
-        findTag(text, "<PRE>", from, end),             findTag(text, "<UL>", from, end),
-        findTag(text, "<OL>", from, end),              findTag(text, "<DL>", from, end),
-    };
-    for (const int at : candidates) {
-        if (at > 0 && at < end) end = at;
-    }
-    return end;
+    const int at = Layout(text).firstBlockTag(from, end);
+    return at > 0 && at < end ? at : end;
 }
 
 Result paragraphCommand(const QString& text, Selection selection) {
@@ -77,12 +102,17 @@ Result paragraphCommand(const QString& text, Selection selection) {
     // The result is built in one pass; positions below are in `text`.
     QString out = text.left(s0);
     Result r;
+    const Layout layout(text);
+    const auto blockEnd = [&](int from, int end) {
+        const int at = layout.firstBlockTag(from, end);
+        return at > 0 && at < end ? at : end;
+    };
 
     if (length == 0) {
         int end = int(text.indexOf(kBlankLine, s0));
         if (end < 0) end = size;
-        end = paragraphEnd(text, s0, end);
-        out += tagAndJoin(QStringView(text).mid(s0, end - s0));
+        end = blockEnd(s0, end);
+        out += tagAndJoin(text, s0, end, layout);
         const int newEnd = int(out.size());
         out += QStringView(text).mid(end);
         r.edits = differenceEdits(text, out);
@@ -106,9 +136,9 @@ Result paragraphCommand(const QString& text, Selection selection) {
             at = partEnd;
             continue;
         }
-        int end = paragraphEnd(text, at, partEnd);
+        int end = blockEnd(at, partEnd);
         if (end <= at) end = partEnd;
-        out += tagAndJoin(QStringView(text).mid(at, end - at));
+        out += tagAndJoin(text, at, end, layout);
         lastEnd = int(out.size());
         at = end;
     }

@@ -1,5 +1,7 @@
 #include "bridge/suitnotation.h"
 
+#include "util/htmltokens.h"
+
 namespace bridge {
 namespace {
 
@@ -7,53 +9,11 @@ bool isLevel(QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('7'); }
 bool isSuitLetter(QChar c) {
     return c == QLatin1Char('C') || c == QLatin1Char('D') || c == QLatin1Char('H') || c == QLatin1Char('S');
 }
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('!') || c == QLatin1Char('-'); }
 
-// True when `text` at `at` starts with `word` without regard to case.
-bool startsAt(const QString& text, qsizetype at, QLatin1String word) {
-    return QStringView(text).mid(at, word.size()).compare(word, Qt::CaseInsensitive) == 0;
-}
-
-// One tag as the scanner sees it: where it ends and what it is.
-struct Tag {
-    qsizetype end = 0; // one past its closing '>' (or the text's end)
-    bool closing = false;
-    QString name; // upper case
-};
-
-Tag readTag(const QString& text, qsizetype at) {
-    Tag tag;
-    qsizetype i = at + 1;
-    if (i < text.size() && text[i] == QLatin1Char('/')) {
-        tag.closing = true;
-        ++i;
-    }
-    const qsizetype nameStart = i;
-    while (i < text.size() && text[i].isLetterOrNumber()) ++i;
-    tag.name = text.mid(nameStart, i - nameStart).toUpper();
-    const qsizetype close = text.indexOf(QLatin1Char('>'), i);
-    tag.end = close < 0 ? text.size() : close + 1;
-    return tag;
-}
-
-// A '<' begins markup when a tag name, a closing slash or "!" follows;
-// otherwise it is a stray character of the text.
-bool beginsMarkup(const QString& text, qsizetype at) {
-    if (at + 1 >= text.size()) return false;
-    const QChar next = text[at + 1];
-    return next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!');
-}
-
-int headingLevel(const QString& upperName) {
-    if (upperName.size() == 2 && upperName[0] == QLatin1Char('H') && upperName[1] >= QLatin1Char('1') &&
-        upperName[1] <= QLatin1Char('6'))
-        return upperName[1].digitValue();
+int headingLevel(QStringView name) {
+    if (name.size() == 2 && (name[0] == u'H' || name[0] == u'h') && name[1] >= u'1' && name[1] <= u'6')
+        return name[1].digitValue();
     return 0;
-}
-
-bool hasHref(const QString& text, qsizetype from, qsizetype to) {
-    const qsizetype at = text.indexOf(QLatin1String("HREF"), from, Qt::CaseInsensitive);
-    return at >= 0 && at < to;
 }
 
 } // namespace
@@ -63,45 +23,49 @@ QString imageTag(const QString& imageName) {
 }
 
 Conversion suitsToSymbols(const QString& text) {
+    namespace html = util::html;
     Conversion result;
-    const qsizetype h1 = text.indexOf(QLatin1String("<H1"));
-    const qsizetype start = h1 < 0 ? 0 : h1 + 6;
     QString& out = result.text;
     out.reserve(text.size() + text.size() / 8);
 
+    // Bids are converted in the text after the first H1 tag (all of it when
+    // there is none); never in markup (tags, comments, declarations), in
+    // SCRIPT, STYLE or TITLE, or in a link's text.
+    bool afterH1 = true;
+    {
+        html::Reader probe(text);
+        html::Token t;
+        while (probe.next(t))
+            if (t.kind == html::Kind::StartTag && headingLevel(t.name) == 1) {
+                afterH1 = false;
+                break;
+            }
+    }
     bool inLink = false;
+    bool inTitle = false;
     int heading = 0;
     qsizetype copied = 0; // text before this is already in `out`
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('<') && beginsMarkup(text, i)) {
-            if (startsAt(text, i, QLatin1String("<!--"))) {
-                const qsizetype close = text.indexOf(QLatin1String("-->"), i + 4);
-                i = close < 0 ? n : close + 3;
-                continue;
+    html::Reader reader(text);
+    html::Token t;
+    while (reader.next(t)) {
+        if (t.isTag()) {
+            const bool start = t.kind == html::Kind::StartTag;
+            if (t.named(QLatin1StringView("A"))) {
+                if (!start)
+                    inLink = false;
+                else if (html::attribute(QStringView(text).mid(t.start, t.end - t.start), QLatin1StringView("HREF")))
+                    inLink = true;
+            } else if (const int level = headingLevel(t.name)) {
+                heading = start ? level : 0;
+                if (start && level == 1) afterH1 = true;
+            } else if (t.named(QLatin1StringView("TITLE"))) {
+                inTitle = start;
             }
-            const Tag tag = readTag(text, i);
-            if (tag.name == QLatin1String("A")) {
-                if (tag.closing) inLink = false;
-                else if (hasHref(text, i, tag.end)) inLink = true;
-            } else if (const int level = headingLevel(tag.name)) {
-                heading = tag.closing ? 0 : level;
-            } else if (!tag.closing && (tag.name == QLatin1String("TITLE") || tag.name == QLatin1String("STYLE") ||
-                                        tag.name == QLatin1String("SCRIPT"))) {
-                // Their text is not markup: skip to the closing tag.
-                const QString closer = QLatin1String("</") + tag.name;
-                qsizetype close = text.indexOf(closer, tag.end, Qt::CaseInsensitive);
-                while (close >= 0 && close + closer.size() < n && isNameChar(text[close + closer.size()]))
-                    close = text.indexOf(closer, close + 1, Qt::CaseInsensitive);
-                i = close < 0 ? n : close;
-                continue;
-            }
-            i = tag.end;
             continue;
         }
-        if (i >= start && isLevel(c) && i + 1 < n && isSuitLetter(text[i + 1]) && !inLink) {
+        if (t.kind != html::Kind::Text || !afterH1 || inLink || inTitle) continue;
+        for (qsizetype i = t.start; i + 1 < t.end; ++i) {
+            if (!isLevel(text[i]) || !isSuitLetter(text[i + 1])) continue;
             QString name = text[i + 1];
             if (heading) name += QChar(QLatin1Char('0' + heading));
             name += QLatin1String(".gif");
@@ -109,11 +73,9 @@ Conversion suitsToSymbols(const QString& text) {
             out += imageTag(name);
             if (!result.imageNames.contains(name)) result.imageNames << name;
             ++result.bids;
-            i += 2;
-            copied = i;
-            continue;
+            copied = i + 2;
+            ++i;
         }
-        ++i;
     }
     out.append(QStringView(text).mid(copied));
     return result;

@@ -1,5 +1,10 @@
 #include "editor/findengine.h"
 
+#include "util/htmltokens.h"
+
+#include <algorithm>
+#include <vector>
+
 namespace editor {
 namespace {
 
@@ -13,55 +18,40 @@ bool isWordCharacter(QChar c) {
     return (l >= QLatin1Char('a') && l <= QLatin1Char('z')) || (l >= QLatin1Char('0') && l <= QLatin1Char('9'));
 }
 
-// The text being searched: what has been rewritten so far, followed by the
-// rest of the original from `consumed` on. Positions are 0-based.
-struct Text {
-    const QString& done;
-    const QString& original;
-    qsizetype consumed;
-    qsizetype size() const { return done.size() + original.size() - consumed; }
-    QChar at(qsizetype i) const { return i < done.size() ? done[i] : original[consumed + i - done.size()]; }
-    qsizetype indexOf(QChar c, qsizetype from) const {
-        for (qsizetype i = from; i < done.size(); ++i)
-            if (done[i] == c) return i;
-        const qsizetype j = original.indexOf(c, consumed + std::max<qsizetype>(0, from - done.size()));
-        return j < 0 ? -1 : j - consumed + done.size();
+// The markup of the text searched, for "Ignore text in < >": a match is
+// passed over when it begins inside a tag, a comment or a declaration (its
+// "<" itself counts as outside).
+class Markup {
+public:
+    Markup(const QString& text, bool wanted) {
+        if (wanted) ranges_ = util::html::markupRanges(text);
     }
+    bool inside(qsizetype at) const {
+        auto it = std::upper_bound(ranges_.begin(), ranges_.end(), at,
+                                   [](qsizetype p, const auto& r) { return p < r.first; });
+        if (it == ranges_.begin()) return false;
+        --it;
+        return at > it->first && at < it->second;
+    }
+
+private:
+    std::vector<std::pair<qsizetype, qsizetype>> ranges_;
 };
 
-bool insideTagAt(const Text& t, qsizetype pos) {
-    qsizetype scan = std::max<qsizetype>(1, pos - 100);
-    for (;;) {
-        const qsizetype open = t.indexOf(QLatin1Char('<'), scan - 1) + 1;
-        if (open == 0 || open >= pos) return false;
-        const qsizetype close = t.indexOf(QLatin1Char('>'), open) + 1;
-        if (close > pos) return true;
-        scan = open + 1;
-    }
-}
-
-// Searches `t` (whose part from `done` on is `hay` from `consumed`) for the
-// next accepted match at or after 1-based `from`.
-qsizetype findIn(const Text& t, const QString& hay, const QString& needle, qsizetype from,
-                 const FindOptions& o) {
-    if (needle.isEmpty()) return 0;
-    qsizetype pos = from;
-    for (;;) {
-        const qsizetype origFrom = t.consumed + std::max<qsizetype>(0, pos - 1 - t.done.size());
-        const qsizetype hit = hay.indexOf(needle, origFrom);
-        if (hit < 0) return 0;
-        const qsizetype p = hit - t.consumed + t.done.size() + 1; // 1-based in t
-        bool rejected = false;
+// The next accepted match of `needle` in `hay` at or after 0-based `from`;
+// -1 when there is none.
+qsizetype findFrom(const QString& hay, const QString& needle, qsizetype from, const FindOptions& o,
+                   const Markup& markup) {
+    if (needle.isEmpty()) return -1;
+    for (qsizetype at = hay.indexOf(needle, from); at >= 0; at = hay.indexOf(needle, at + 1)) {
         if (o.wholeWord) {
-            const QChar before = p > 1 ? t.at(p - 2) : QLatin1Char(' ');
-            const qsizetype end = p - 1 + needle.size();
-            const QChar after = end < t.size() ? t.at(end) : QLatin1Char(' ');
-            rejected = isWordCharacter(before) || isWordCharacter(after);
+            const qsizetype end = at + needle.size();
+            if ((at > 0 && isWordCharacter(hay[at - 1])) || (end < hay.size() && isWordCharacter(hay[end]))) continue;
         }
-        if (!rejected && o.ignoreHtml) rejected = insideTagAt(t, p);
-        if (!rejected) return p;
-        pos = p + 1;
+        if (o.ignoreHtml && markup.inside(at)) continue;
+        return at;
     }
+    return -1;
 }
 
 } // namespace
@@ -81,42 +71,33 @@ QString wordNearCaret(const QString& t, int p) {
     return t.mid(start, end - start);
 }
 
-bool insideTag(const QString& text, qsizetype pos) {
-    const QString none;
-    return insideTagAt(Text{none, text, 0}, pos);
-}
+bool insideTag(const QString& text, qsizetype pos) { return Markup(text, true).inside(pos - 1); }
 
 qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos, const FindOptions& o) {
-    const QString none;
-    return findIn(Text{none, hay, 0}, hay, needle, searchPos + 1, o);
+    const qsizetype at = findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, Markup(hay, o.ignoreHtml));
+    return at < 0 ? 0 : at + 1;
 }
 
 ReplaceAllResult replaceAll(const QString& text, const QString& find, const QString& replacement,
                             qsizetype searchPos, const FindOptions& o) {
+    // The matches are those of the text as it stands: what a replacement
+    // writes is never searched again, and the document's own markup decides
+    // what is inside "< >".
     const QString hay = o.matchCase ? text : lowerKeepingLength(text);
     const QString needle = o.matchCase ? find : lowerKeepingLength(find);
+    const Markup markup(text, o.ignoreHtml);
     ReplaceAllResult r;
-    QString done;
-    done.reserve(text.size());
-    qsizetype consumed = 0;
-    qsizetype pos = searchPos;
-    for (;;) {
-        const Text t{done, text, consumed};
-        // `hay` shadows `text` from `consumed` on, lower-cased when needed.
-        const Text lowered{done, hay, consumed};
-        const qsizetype p = findIn(o.matchCase ? t : lowered, hay, needle, pos + 1, o);
-        if (p == 0) break;
-        // Copy the text up to the match, then the replacement.
-        const qsizetype matchStart = consumed + (p - 1 - done.size());
-        done += QStringView(text).mid(consumed, matchStart - consumed);
-        done += replacement;
-        consumed = matchStart + find.size();
+    r.text.reserve(text.size());
+    qsizetype copied = 0;
+    for (qsizetype at = findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, markup); at >= 0;
+         at = findFrom(hay, needle, at + needle.size() + 1, o, markup)) {
+        r.text += QStringView(text).mid(copied, at - copied);
+        r.text += replacement;
+        copied = at + needle.size();
         ++r.count;
-        pos = p + replacement.size();
-        r.searchPos = pos;
+        r.searchPos = r.text.size() + 1;
     }
-    done += QStringView(text).mid(consumed);
-    r.text = done;
+    r.text += QStringView(text).mid(copied);
     return r;
 }
 

@@ -24,19 +24,19 @@ QString lowerKeepingLength(const QString& s);
 // position `searchPos` + 1; 0 when there is none. Both strings are compared
 // as given (callers lower-case them for a search that ignores case).
 // A whole-word match has no letter or digit on either side; with
-// `ignoreHtml` a match inside "<...>" is passed over, looking back at most
-// 100 characters for the "<".
+// `ignoreHtml` a match that begins inside a tag, a comment or a declaration
+// is passed over (util/htmltokens.h tells markup from text).
 //   ("cat concat cats", "cat", 0, whole words) -> 1, then from 1 -> 0
 qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos, const FindOptions& options);
 
-// True when 1-based position `pos` of `text` lies inside a tag, by the
-// look-back rule above.
+// True when 1-based position `pos` of `text` lies inside markup, by the
+// rule above.
 bool insideTag(const QString& text, qsizetype pos);
 
-// Replace All from 1-based `searchPos`: each match is replaced and the
-// search goes on at the second character after the replacement, so
-// adjacent matches are not all taken ("aaaa", aa -> b gives "baa"). One pass
-// over the text, whatever the number of matches.
+// Replace All from 1-based `searchPos` + 1: each match of the text as it
+// stands is replaced, and the search goes on at the second character after
+// the match, so adjacent matches are not all taken ("aaaa", aa -> b gives
+// "baa"). One pass over the text, whatever the number of matches.
 struct ReplaceAllResult {
     QString text;
     int count = 0;

@@ -5,6 +5,7 @@
 #include "shell/paths.h"
 #include "shell/recentfiles.h"
 #include "shell/viewerui.h"
+#include "spelling/scan.h"
 #include "spelling/spellingchecker.h"
 #include "editor/sourcefile.h"
 
@@ -261,7 +262,8 @@ public:
     // at the end of the text it leaves nothing selected (and an empty word
     // field). A caller that walks many words holds the editor's text once
     // and passes it as `text` (the scan does not change the text).
-    void NextWordToCheck(int start, const QString* text = nullptr);
+    // `markup`, with `text`, is the text's markup map, made once for a walk.
+    void NextWordToCheck(int start, const QString* text = nullptr, const spelling::MarkupMap* markup = nullptr);
     // Empties the suggestion list and the replacement field and shows `word`.
     void ShowWordToCheck(const QString& word);
     // Fills the suggestion list for a word the lexicon rejected (and the

@@ -8,7 +8,7 @@ namespace {
 constexpr int kRed = 255;
 } // namespace
 
-void TarnwellFileViewer::NextWordToCheck(int start, const QString* text) {
+void TarnwellFileViewer::NextWordToCheck(int start, const QString* text, const spelling::MarkupMap* markup) {
     auto& m = basSpellingChecker;
     setSuggestionWord({});
     platform::TextEditor* editor = ui_.Text1[1];
@@ -19,7 +19,7 @@ void TarnwellFileViewer::NextWordToCheck(int start, const QString* text) {
     }
     const QString editorText = text ? QString() : editor->text();
     const spelling::ScanStop stop =
-        spelling::nextWordToCheck(text ? *text : editorText, start, m.skipAllSet);
+        spelling::nextWordToCheck(text ? *text : editorText, start, m.skipAllSet, {}, text ? markup : nullptr);
     switch (stop.kind) {
     case spelling::ScanStop::Kind::TooShort:
         return;

@@ -80,9 +80,10 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
     rules.shortestText = 0;
     rules.html = html;
     static const QSet<QString> noSkips;
+    const MarkupMap markup = html ? MarkupMap(text) : MarkupMap();
     int start = 1;
     for (;;) {
-        const ScanStop stop = nextWordToCheck(text, start, noSkips, rules);
+        const ScanStop stop = nextWordToCheck(text, start, noSkips, rules, &markup);
         if (stop.kind != ScanStop::Kind::Word) break;
         CheckedWord w;
         w.start = stop.start;

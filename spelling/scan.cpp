@@ -1,5 +1,9 @@
 #include "spelling/scan.h"
 
+#include "util/htmltokens.h"
+
+#include <algorithm>
+
 namespace spelling {
 namespace {
 
@@ -12,26 +16,11 @@ bool isAsciiLetter(QChar c) {
     const char16_t u = c.unicode();
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
 }
-bool isAsciiLower(QChar c) {
-    return c.unicode() >= u'a' && c.unicode() <= u'z';
-}
 bool isAsciiUpper(QChar c) {
     return c.unicode() >= u'A' && c.unicode() <= u'Z';
 }
 bool isDigit(QChar c) {
     return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
-
-// The 1-based position of the ";" that closes an entity whose "&" is at
-// `amp`, or 0 when no entity name follows it.
-int entityEnd(const QString& text, int amp, int limit) {
-    if (!isAsciiLower(charAt(text, amp + 1, limit))) return 0;
-    for (int p = amp + 2; p <= limit; ++p) {
-        const QChar c = text.at(p - 1);
-        if (c == QLatin1Char(';')) return p;
-        if (!isAsciiLetter(c) && !isDigit(c)) return 0;
-    }
-    return 0;
 }
 
 int lengthWithoutTrailingBlanks(const QString& text) {
@@ -43,20 +32,30 @@ int lengthWithoutTrailingBlanks(const QString& text) {
 
 } // namespace
 
-void skipMarkup(const QString& text, QChar& ch, int& pos, int limit) {
-    limit = std::min(limit, int(text.size()));
-    while (ch == QLatin1Char('<') && pos < limit) {
-        const qsizetype close = text.indexOf(QLatin1Char('>'), pos);
-        if (close >= 0 && close < limit) pos = int(close) + 1;
-        ++pos;
-        ch = charAt(text, pos, limit);
+MarkupMap::MarkupMap(QStringView text) {
+    util::html::Reader reader(text);
+    util::html::Token t;
+    while (reader.next(t)) {
+        if (t.kind == util::html::Kind::Text) continue;
+        if (!ranges_.empty() && ranges_.back().second == t.start)
+            ranges_.back().second = t.end;
+        else
+            ranges_.emplace_back(t.start, t.end);
     }
-    while (charAt(text, pos + 1, limit) != QLatin1Char(' ') && ch == QLatin1Char('&') &&
-           pos < limit) {
-        if (const int end = entityEnd(text, pos, limit)) pos = end;
-        ++pos;
-        ch = charAt(text, pos, limit);
-    }
+}
+
+qsizetype MarkupMap::skip(qsizetype pos) const {
+    auto it = std::upper_bound(ranges_.begin(), ranges_.end(), pos,
+                               [](qsizetype p, const auto& r) { return p < r.first; });
+    if (it == ranges_.begin()) return pos;
+    --it;
+    return pos < it->second ? it->second : pos;
+}
+
+void skipMarkup(const MarkupMap& markup, const QString& text, QChar& ch, int& pos, int limit) {
+    if (pos < 1) return;
+    pos = int(markup.skip(pos - 1)) + 1;
+    ch = charAt(text, pos, std::min(limit, int(text.size())));
 }
 
 bool isWordExempt(const QString& word, int pos, const QString& text,
@@ -80,10 +79,15 @@ bool isWordExempt(const QString& word, int pos, const QString& text,
 }
 
 ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
-                         const ScanRules& rules) {
+                         const ScanRules& rules, const MarkupMap* markup) {
     using Kind = ScanStop::Kind;
     const int len = lengthWithoutTrailingBlanks(text);
     if (len < rules.shortestText) return {Kind::TooShort};
+    MarkupMap own;
+    if (rules.html && !markup) {
+        own = MarkupMap(text);
+        markup = &own;
+    }
     auto at = [&](int p) { return charAt(text, p, len); };
     const QChar apostrophe = QLatin1Char('\'');
 
@@ -95,7 +99,7 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
         for (;;) {
             ++pos;
             ch = at(pos);
-            if (rules.html) skipMarkup(text, ch, pos, len);
+            if (rules.html) skipMarkup(*markup, text, ch, pos, len);
             if (isAsciiLetter(ch)) break;
             if (ch == apostrophe && at(pos + 1) != QLatin1Char(' ') &&
                 at(pos + 1) != QLatin1Char('<') && pos - start > 1)

@@ -2,6 +2,9 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringView>
+#include <utility>
+#include <vector>
 
 // Cutting the HTML source into the words the document check looks up.
 // Positions are 1-based character positions in the text, as the check's
@@ -39,18 +42,32 @@ struct ScanRules {
     bool html = true;
 };
 
-// The next word to look up from position `start` on. Trailing blanks of the
-// text are ignored; words in `skipAll` (exact case) are passed over.
-ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
-                         const ScanRules& rules = {});
+// What of a text the scan steps over: tags, comments, declarations,
+// entities and the contents of SCRIPT and STYLE, as the HTML reader the
+// markup commands share reads them (util/htmltokens.h). Made once for a text
+// and kept while that text is scanned.
+class MarkupMap {
+public:
+    MarkupMap() = default;
+    explicit MarkupMap(QStringView text);
+    // The first 0-based position at or after `pos` that is not markup.
+    qsizetype skip(qsizetype pos) const;
 
-// Steps over tags and entities from `pos` (whose character is `ch`); both are
-// updated. An unclosed "<" is stepped over alone; an "&" is stepped over
-// with its entity only when a name of letters and digits, beginning with a
-// small letter and closed by ";", follows; else it is stepped over alone.
-//   "<b>Helo" at 1 -> pos 4 (H)      "&nbsp;x" at 1 -> pos 7 (x)
-//   "& x" at 1 -> stays at 1         "&Zeta;" at 1 -> pos 2 (Z)
-void skipMarkup(const QString& text, QChar& ch, int& pos, int limit);
+private:
+    std::vector<std::pair<qsizetype, qsizetype>> ranges_;
+};
+
+// The next word to look up from position `start` on. Trailing blanks of the
+// text are ignored; words in `skipAll` (exact case) are passed over. A
+// caller that scans one text many times passes its markup map; without one
+// the scan reads the text's markup itself.
+ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
+                         const ScanRules& rules = {}, const MarkupMap* markup = nullptr);
+
+// Steps over markup from 1-based `pos` (whose character is `ch`); both are
+// updated to the first character after it.
+//   "<b>Helo" at 1 -> pos 4 (H)      "&nbsp;<a href>x" at 1 -> pos 15 (x)
+void skipMarkup(const MarkupMap& markup, const QString& text, QChar& ch, int& pos, int limit);
 
 // Whether a scanned word is passed over without a lookup; `pos` is the
 // position just after the word in `text`.

@@ -76,11 +76,12 @@ void TarnwellFileViewer::SkipWordAndContinue(int mode) {
     if (mode == 1) m.skipAll(suggestionWord());
     // The scan never changes the text, so it is read once for the walk.
     const QString text = editor->text();
+    const spelling::MarkupMap markup(text);
     const int n = int(text.size());
     do {
         const int lastStart = editor->selStart();
         const int lastLength = editor->selLength();
-        NextWordToCheck(editor->selStart() + editor->selLength() + 1, &text);
+        NextWordToCheck(editor->selStart() + editor->selLength() + 1, &text, &markup);
         if (!suggestionBoxVisible()) return; // the scan ended the check
         if (editor->selLength() == 0 || editor->selStart() >= n ||
             (editor->selStart() == lastStart && editor->selLength() == lastLength))

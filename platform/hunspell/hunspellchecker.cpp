@@ -69,7 +69,8 @@ bool HunspellChecker::addToPersonal(const QString& word) {
     return list.write(word.toUtf8() + '\n') > 0;
 }
 
-MisspellingWalk::MisspellingWalk(const QString& text, HunspellChecker& checker) : text_(text), checker_(checker) {}
+MisspellingWalk::MisspellingWalk(const QString& text, HunspellChecker& checker)
+    : text_(text), markup_(text_), checker_(checker) {}
 
 std::optional<MisspellingWalk::Misspelling> MisspellingWalk::next() {
     current_.reset();
@@ -77,7 +78,7 @@ std::optional<MisspellingWalk::Misspelling> MisspellingWalk::next() {
     int pos = pos_ + 1; // 1-based, as the scan counts
     while (pos <= len) {
         QChar ch = text_.at(pos - 1);
-        spelling::skipMarkup(text_, ch, pos, len);
+        spelling::skipMarkup(markup_, text_, ch, pos, len);
         if (pos > len) break;
         if (!isAsciiLetter(ch)) {
             ++pos;
@@ -105,6 +106,7 @@ std::optional<MisspellingWalk::Misspelling> MisspellingWalk::next() {
 void MisspellingWalk::change(const QString& replacement) {
     if (!current_) return;
     text_.replace(current_->start, current_->length, replacement);
+    markup_ = spelling::MarkupMap(text_);
     pos_ = current_->start + int(replacement.size());
     current_.reset();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spelling/scan.h"
+
 #include "platform/lexicon.h"
 
 #include <QSet>
@@ -57,6 +59,7 @@ public:
 
 private:
     QString text_;
+    spelling::MarkupMap markup_; // of text_, made again after each change
     HunspellChecker& checker_;
     int pos_ = 0; // where the search goes on, 0-based
     std::optional<Misspelling> current_;

@@ -24,6 +24,7 @@ class TestContents : public QObject {
     void missingH1_nothingDone();
     void headingWithAttributes_anchorAfterTag();
     void secondRun_listsFirstBlockAndAnchorsAgain();
+    void insertion_keepsMarkupAndLinksWhole();
     void beyondLastName_stops();
     void unclosedHeading_endsList();
 };
@@ -77,13 +78,32 @@ void TestContents::headingWithAttributes_anchorAfterTag() {
     QVERIFY(r.text.contains(s("<H3 CLASS=\"x\"><A NAME=\"B1\"></A>Sub</H3>")));
 }
 
+// A second run lists the first block too, with names the document does not
+// use yet: every anchor name stays unique and every old link keeps its
+// target.
 void TestContents::secondRun_listsFirstBlockAndAnchorsAgain() {
     const auto first = authoring::tableOfContents(s("<H1>T</H1>\r\n<H2>One</H2>\r\n"));
     const auto second = authoring::tableOfContents(first.text);
     QCOMPARE(second.text.count(s("Contents:</H2>")), 2);
-    QVERIFY(second.text.contains(s("<H2><A NAME=\"B\"></A>Contents:</H2>")));
-    QVERIFY(second.text.contains(s("<A HREF=#B>Contents:</A><BR>\r\n<A HREF=#C>")));
-    QVERIFY(second.text.contains(s("<H2><A NAME=\"C\"></A><A NAME=\"B\"></A>One</H2>")));
+    QVERIFY(second.text.contains(s("<H2><A NAME=\"C\"></A>Contents:</H2>")));
+    QVERIFY(second.text.contains(s("<A HREF=#C>Contents:</A><BR>\r\n<A HREF=#D>One</A>")));
+    QVERIFY(second.text.contains(s("<H2><A NAME=\"D\"></A><A NAME=\"B\"></A>One</H2>")));
+    QCOMPARE(second.text.count(s("NAME=\"B\"")), 1);
+}
+
+// The block never splits what follows "</H1>"; names the document uses are
+// passed over; an entry holds the heading's text, not its markup.
+void TestContents::insertion_keepsMarkupAndLinksWhole() {
+    const auto r = authoring::tableOfContents(
+        s("<H1>Book</H1><P>Intro <A HREF=#B>see</A>\r\n<H3><A NAME=\"A\"></A>Quiz <I>one</I></H3>\r\n"
+          "<!-- <H2>old</H2> --><H2>Two</H2>"));
+    QVERIFY(r.text.startsWith(s("<H1>Book</H1>\r\n<H2>Contents:</H2>")));
+    QVERIFY(r.text.contains(s("<P><HR>\r\n<P>Intro")));
+    QVERIFY(r.text.contains(s("<A HREF=#A1>Quiz one</A><BR>")));
+    QVERIFY(r.text.contains(s("<H3><A NAME=\"A1\"></A><A NAME=\"A\"></A>Quiz <I>one</I></H3>")));
+    QVERIFY(r.text.contains(s("<A HREF=#C>Two</A><BR>")));
+    QVERIFY(r.text.contains(s("<!-- <H2>old</H2> -->")));
+    QCOMPARE(r.entries, 2);
 }
 
 void TestContents::beyondLastName_stops() {

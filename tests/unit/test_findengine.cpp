@@ -25,7 +25,7 @@ private slots:
     void findNext_data();
     void findNext();
     void caseIsTheCallersChoice();
-    void insideTag_looksBackAtMost100();
+    void insideTag_markupAsTheBrowserReadsIt();
     void replaceAll_data();
     void replaceAll();
     void replaceAll_manyMatches_staysLinear();
@@ -77,12 +77,16 @@ void TestFindEngine::caseIsTheCallersChoice() {
     QCOMPARE(editor::lowerKeepingLength(s("\u0130stanbul")).size(), s("\u0130stanbul").size());
 }
 
-void TestFindEngine::insideTag_looksBackAtMost100() {
-    const QString near = s("<a href=\"") + QString(80, QLatin1Char('x')) + s("word\">");
-    QVERIFY(editor::insideTag(near, near.indexOf(s("word")) + 1));
+// Markup as the browser reads it: a long tag, a quoted ">", a comment.
+void TestFindEngine::insideTag_markupAsTheBrowserReadsIt() {
     const QString far = s("<a href=\"") + QString(120, QLatin1Char('x')) + s("word\">");
-    QVERIFY(!editor::insideTag(far, far.indexOf(s("word")) + 1));
+    QVERIFY(editor::insideTag(far, far.indexOf(s("word")) + 1));
+    const QString quoted = s("<IMG ALT=\"a > word\"> word");
+    QVERIFY(editor::insideTag(quoted, quoted.indexOf(s("word")) + 1));
+    QVERIFY(!editor::insideTag(quoted, quoted.lastIndexOf(s("word")) + 1));
+    QVERIFY(editor::insideTag(s("<!-- word -->"), 6));
     QVERIFY(!editor::insideTag(s("<b>word</b>"), 4));
+    QVERIFY(!editor::insideTag(s("a < word"), 5));
 }
 
 void TestFindEngine::replaceAll_data() {

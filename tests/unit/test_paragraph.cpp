@@ -46,6 +46,11 @@ void TestParagraph::atCaret_data() {
     QTest::newRow("lowerCasePre_doesNotEndParagraph")
         << s("a\r\n<pre>b\r\n\r\n") << 0 << s("<P>a <pre>b\r\n\r\n") << 11;
     QTest::newRow("tabsAtJoin_kept") << s("a\t\r\nb\r\n\r\n") << 0 << s("<P>a\t b\r\n\r\n") << 7;
+    // Markup keeps its own lines, and a block tag in a comment or an
+    // attribute ends nothing.
+    QTest::newRow("markupKeepsItsLineBreaks")
+        << s("a<IMG\r\nSRC=x>\r\n<!-- <P>\r\n -->b\r\n<SCRIPT>x=1\r\n//<H2></SCRIPT>\r\n\r\n") << 0
+        << s("<P>a<IMG\r\nSRC=x> <!-- <P>\r\n -->b <SCRIPT>x=1\r\n//<H2></SCRIPT>\r\n\r\n") << 61;
 }
 
 void TestParagraph::atCaret() {

@@ -85,7 +85,14 @@ void TestScan::words_data() {
     row("final full stop stays out of the word", kPad + qs(" Helo."), "Helo|END");
     row("last word runs to the end", kPad + qs(" Helo there   "), "Helo|there|END");
     row("unclosed < stepped over alone", kPad + qs(" a < b Helo"), "a|b|Helo|END");
-    row("a tag runs to its >", qs("a < b Helo") + kPad, "a|END");
+    row("a tag runs to its >", qs("a <b Helo") + kPad, "a|END");
+    row("a lone < is text", qs("a < b Helo") + kPad, "a|b|Helo|END");
+    // Markup as the browser reads it: a tag after an entity, a quoted ">",
+    // comments, scripts and styles.
+    row("tag after an entity", qs("x&nbsp;<a href=\"helo.htm\">Helo</a>") + kPad, "x|Helo|END");
+    row("quoted > inside a tag", qs("<IMG ALT=\"a > wrold\"> Helo") + kPad, "Helo|END");
+    row("comment, script and style", qs("<!-- wrold --><SCRIPT>var helo;</SCRIPT><STYLE>p{colr:red}</STYLE>Helo") + kPad,
+        "Helo|END");
 }
 
 void TestScan::words() {

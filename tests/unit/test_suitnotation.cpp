@@ -34,8 +34,14 @@ void TestSuitNotation::convert_data() {
         << head + s("West opened 1C and East bid 1H.") << head + s("West opened 1") + img("C") +
                                                               s(" and East bid 1") + img("H") + s(".");
     QTest::newRow("bidInTitleBeforeH1_left") << s("<TITLE>4S</TITLE><H1>x</H1>\r\n") << s("<TITLE>4S</TITLE><H1>x</H1>\r\n");
-    QTest::newRow("sixCharactersAfterH1_notConverted")
-        << s("<H1>1C 2D</H1>") << s("<H1>1C 2") + img("D1") + s("</H1>");
+    // The heading's text is converted from just after its tag.
+    QTest::newRow("bidOpeningTheHeading_converted")
+        << s("<H1>1C 2D</H1>") << s("<H1>1") + img("C1") + s(" 2") + img("D1") + s("</H1>");
+    QTest::newRow("bidInAttributeHoldingGreaterThan_left")
+        << s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2D") << s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2") + img("D");
+    QTest::newRow("bidsInCommentScriptStyle_left")
+        << s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3S")
+        << s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3") + img("S");
     QTest::newRow("noH1_convertedFromFirstCharacter") << s("1C then 7S") << s("1") + img("C") + s(" then 7") + img("S");
     QTest::newRow("lowerCase_notrump_eight_left") << s("1c 1NT 8S 0H 9D") << s("1c 1NT 8S 0H 9D");
     QTest::newRow("insideWords_converted")
