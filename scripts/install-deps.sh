@@ -15,6 +15,8 @@ packages=(
   clang libclang-rt-14-dev
   # lexicon store and fallback speller
   libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us
+  # a real HTML parser, for the tests that check commands keep markup whole
+  libgumbo-dev
   # headless desktop for the end-to-end tests
   xvfb xauth xdotool imagemagick openbox x11-utils
   fonts-dejavu-core libgl1-mesa-dri

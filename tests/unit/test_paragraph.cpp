@@ -82,6 +82,14 @@ void TestParagraph::selection_data() {
     QTest::newRow("headingAndPreformattedLeftAlone")
         << s("<H2>T\r\nU</H2>\r\n\r\n<PRE>1\r\n2</PRE>\r\n\r\np\r\nq") << 0 << 40
         << s("<H2>T\r\nU</H2>\r\n\r\n<PRE>1\r\n2</PRE>\r\n\r\n<P>p q") << 42;
+    // Over a whole document: the head, tables and blanks are no paragraphs,
+    // and a blank line inside preformatted text begins none.
+    const QString page = s("<HTML><HEAD>\r\n\r\n  <TITLE>T</TITLE>\r\n</HEAD>\r\n\r\n  \r\n\r\n<TABLE><TR><TD>x\r\n\r\n"
+                           "<PRE>a\r\n\r\nb\r\nc</PRE>\r\n\r\nsome\r\ntext");
+    QTest::newRow("wholeDocument_onlyTextBecomesParagraphs")
+        << page << 0 << int(page.size())
+        << s("<HTML><HEAD>\r\n\r\n  <TITLE>T</TITLE>\r\n</HEAD>\r\n\r\n  \r\n\r\n<TABLE><TR><TD>x\r\n\r\n"
+             "<PRE>a\r\n\r\nb\r\nc</PRE>\r\n\r\n<P>some text") << 109;
     QTest::newRow("paragraphTagInsideSelection_startsNewParagraph")
         << s("a\r\nb\r\n<P>c\r\nd") << 0 << 13 << s("<P>a b\r\n<P>c d") << 14;
 }
