@@ -17,6 +17,7 @@ if [ "${CI:-}" = "true" ] || [ -n "${TFV_FULL_CHECKS:-}" ]; then
   cmake --build "$here/build/sanitize" --target non_desktop_tests
   (cd "$here/build/sanitize" &&
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
+      LSAN_OPTIONS=suppressions="$here/tests/lsan.supp" \
       ctest --output-on-failure --timeout 600 -E '^(e2e_|package_|desktop_)')
   echo "== Fuzz targets"
   "$here/scripts/fuzz.sh" 20
