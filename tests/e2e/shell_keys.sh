@@ -18,6 +18,7 @@ cfg="$data/VontrelFileViewer.cfg"
 for _ in $(seq 1 34); do printf '\r\n' >>"$cfg"; done
 printf 'True\r\n' >>"$cfg"
 cd "$HOME/articles"
+no_menu_open() { [ -z "$(e2e_windows menu)" ]; }
 
 e2e_start "$program" lead.htm
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -28,7 +29,12 @@ import -window root "$artifacts/shell-open-right-start.png"
 
 e2e_focus
 e2e_edit_source
-# F9 (Replace Text, a hidden entry) opens the dialog from the editor.
+# F9 (Replace Text, a hidden entry) opens the dialog from the editor, also
+# right after a menu was closed with Esc (each key is registered once, so
+# it is never ambiguous).
+e2e_menu alt+e
+xdotool key Escape Escape
+e2e_until no_menu_open || { echo "the menu did not close"; exit 1; }
 xdotool key F9
 e2e_wait_dialog 'Find/Replace Text'
 find="$dialog"
