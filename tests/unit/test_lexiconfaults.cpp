@@ -14,14 +14,17 @@
 namespace {
 QString qs(const char* s) { return QString::fromUtf8(s); }
 
+// Opened for writing, as the programs open the lexicon: a process killed
+// inside a transaction leaves its rollback journal, which only a writer
+// may roll back (a read-only open then fails to read a sound file).
 QString integrity(const QString& path) {
-    platform::sqlite::Database db(path, platform::sqlite::Database::Mode::ReadOnly);
+    platform::sqlite::Database db(path, platform::sqlite::Database::Mode::ReadWrite);
     platform::sqlite::Statement s(db, qs("PRAGMA integrity_check"));
     return s.step() ? s.textValue(0) : qs("cannot read");
 }
 
 int wordCount(const QString& path) {
-    platform::sqlite::Database db(path, platform::sqlite::Database::Mode::ReadOnly);
+    platform::sqlite::Database db(path, platform::sqlite::Database::Mode::ReadWrite);
     platform::sqlite::Statement s(db, qs("SELECT count(*) FROM Words"));
     return s.step() ? int(s.intValue(0)) : -1;
 }
