@@ -104,11 +104,11 @@ int main(int argc, char** argv) {
     cli.addHelpOption();
     cli.addPositionalArgument(ql("OUTPUT_FOLDER"), ql("the lexicon folder to write"));
     const QCommandLineOption wordList(ql("word-list"), ql("word list, one spelling a line"),
-                                      ql("file"), ql("/usr/share/dict/american-english"));
+                                      ql("file"), ql(TFV_LEXICON_WORD_LIST));
     const QCommandLineOption wordnet(ql("wordnet"), ql("WordNet database folder"), ql("folder"),
-                                     ql("/usr/share/wordnet"));
+                                     ql(TFV_LEXICON_WORDNET_DIR));
     const QCommandLineOption scowl(ql("scowl"), ql("SCOWL word lists folder"), ql("folder"),
-                                   ql("/usr/share/dict/scowl"));
+                                   ql(TFV_LEXICON_SCOWL_DIR));
     const QCommandLineOption counts(ql("counts"), ql("SUBTLEX-US word counts (word TAB count)"),
                                     ql("file"), ql(TFV_LEXICON_DATA_DIR "/subtlex-us-counts.tsv"));
     const QCommandLineOption misspellingList(
