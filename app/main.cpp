@@ -1,5 +1,6 @@
 // The program: the viewer's window, started on the files named.
 #include "app/viewerprogram.h"
+#include "util/version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,7 +10,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("TarnwellFileViewer"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TFV_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwell.FileViewer"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.tarnwell.FileViewer.svg")));
 

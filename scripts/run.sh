@@ -6,11 +6,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/scripts/install-deps.sh"
 "$here/scripts/build.sh" release
 program="$here/build/release/app/tarnwell-file-viewer"
-# The default spelling lexicon, built once: a rebuild would drop added words.
-lexicon="${XDG_DATA_HOME:-$HOME/.local/share}/Quarn"
-if [ ! -f "$lexicon/quarn words.accdb" ]; then
-  "$here/build/release/tools/lexicon/tfv-build-lexicon" "$lexicon"
-fi
+# The build made the default spelling lexicon (build/release/default-lexicon);
+# the viewer copies it into the user's lexicon folder when that holds none.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the viewer under Xvfb, where it cannot be seen."
   echo "Run this command on a desktop to see the window, or connect a display and set DISPLAY."

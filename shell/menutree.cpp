@@ -1,4 +1,5 @@
 #include "shell/menutree.h"
+#include "util/version.h"
 
 namespace shell {
 namespace {
@@ -119,7 +120,7 @@ std::vector<MenuItem> build() {
     // Help
     t.push_back(item("", "&Help", "mH2"));
     t.push_back(item("mH2", "&Help", "mHelp"));
-    t.push_back(item("mH2", "Version 2.0", "mVer"));
+    t.push_back(item("mH2", "Version " TFV_VERSION, "mVer"));
     return t;
 }
 

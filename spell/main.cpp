@@ -1,14 +1,18 @@
 // tarnwell-spell: the viewer's spelling checker on the command line, with
-// the ispell pipe protocol ("-a") that editors and mail programs speak, and
-// a list of the misspelled words of a text ("-l").
+// the ispell pipe protocol ("-a") that editors and mail programs speak, a
+// list of the misspelled words of a text ("-l"), and the lexicon written as
+// a Hunspell dictionary for other programs ("--export-hunspell").
 #include "platform/sqlite/sqlitelexicon.h"
+#include "spelling/hunspellexport.h"
 #include "spelling/lexiconschema.h"
 #include "spelling/linecheck.h"
+#include "util/version.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
@@ -19,7 +23,7 @@
 namespace {
 
 const char* const kProgram = "tarnwell-spell";
-const char* const kVersion = "2.0";
+const char* const kVersion = TFV_VERSION;
 
 QString ql(const char* s) {
     return QString::fromLatin1(s);
@@ -37,6 +41,7 @@ void complain(const QString& message) {
 const char* const kUsage =
     "Usage: tarnwell-spell -a [-H] [-d FOLDER]\n"
     "       tarnwell-spell -l [-H] [-d FOLDER] [FILE...]\n"
+    "       tarnwell-spell --export-hunspell DIR [-d FOLDER]\n"
     "Checks spelling with the lexicon of Tarnwell File Viewer.\n"
     "\n"
     "  -a         ispell pipe mode: a banner, then for every line read one result\n"
@@ -44,6 +49,10 @@ const char* const kUsage =
     "             suggestions) and an empty line\n"
     "  -l         print the misspelled words of the FILEs (or standard input),\n"
     "             one per line\n"
+    "  --export-hunspell DIR\n"
+    "             write the lexicon's words (the bridge vocabulary and the words\n"
+    "             added by the user included) as the Hunspell dictionary\n"
+    "             DIR/en_US-bridge.dic and .aff, for other programs\n"
     "  -H         the input is HTML: tags and entities are not checked (the\n"
     "             default for files ending in .htm or .html)\n"
     "  -d FOLDER  the lexicon folder (default: ~/.local/share/Quarn/)\n"
@@ -142,6 +151,28 @@ bool isHtmlFile(const QString& path) {
     return suffix == QLatin1String("htm") || suffix == QLatin1String("html");
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
+    complain(path + ql(": ") + f.errorString());
+    return false;
+}
+
+int runExport(Lexicon& lex, const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        complain(ql("cannot create the folder ") + dir);
+        return 1;
+    }
+    const spelling::HunspellDictionary d =
+        spelling::makeHunspellDictionary(spelling::acceptedWords(*lex.words, *lex.velmora));
+    const QString base = QDir(dir).filePath(spelling::hunspellDictionaryName());
+    if (!writeFile(base + ql(".aff"), d.aff) || !writeFile(base + ql(".dic"), d.dic)) return 1;
+    for (const QString& w : d.left)
+        complain(ql("left out (a Hunspell word holds no blanks): ") + w);
+    put(ql("%1.dic: %2 words; %1.aff\n").arg(base).arg(d.words));
+    return 0;
+}
+
 int runList(Lexicon& lex, bool html, const QStringList& files) {
     int status = 0;
     if (files.isEmpty()) {
@@ -171,9 +202,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
 
-    enum class Mode { None, Pipe, List } mode = Mode::None;
+    enum class Mode { None, Pipe, List, Export } mode = Mode::None;
     bool html = false;
-    QString folder;
+    QString folder, exportDir;
     QStringList files;
     bool onlyFiles = false;
     for (int i = 1; i < args.size(); ++i) {
@@ -190,8 +221,21 @@ int main(int argc, char** argv) {
             return 0;
         } else if (a == QLatin1String("-a") || a == QLatin1String("-l")) {
             const Mode m = a == QLatin1String("-a") ? Mode::Pipe : Mode::List;
-            if (mode != Mode::None && mode != m) return usageError(ql("-a and -l exclude each other"));
+            if (mode != Mode::None && mode != m)
+                return usageError(ql("-a, -l and --export-hunspell exclude each other"));
             mode = m;
+        } else if (a == QLatin1String("--export-hunspell") ||
+                   a.startsWith(QLatin1String("--export-hunspell="))) {
+            if (mode != Mode::None)
+                return usageError(ql("-a, -l and --export-hunspell exclude each other"));
+            mode = Mode::Export;
+            if (a.contains(QLatin1Char('='))) {
+                exportDir = a.mid(a.indexOf(QLatin1Char('=')) + 1);
+            } else if (i + 1 < args.size()) {
+                exportDir = args[++i];
+            }
+            if (exportDir.isEmpty())
+                return usageError(ql("option --export-hunspell needs a folder to write to"));
         } else if (a == QLatin1String("-H")) {
             html = true;
         } else if (a == QLatin1String("-d") || a.startsWith(QLatin1String("-d"))) {
@@ -207,9 +251,12 @@ int main(int argc, char** argv) {
             return usageError(ql("unknown option ") + a);
         }
     }
-    if (mode == Mode::None) return usageError(ql("say -a (pipe mode) or -l (list mode)"));
+    if (mode == Mode::None)
+        return usageError(ql("say -a (pipe mode), -l (list mode) or --export-hunspell DIR"));
     if (mode == Mode::Pipe && !files.isEmpty())
         return usageError(ql("-a reads standard input only"));
+    if (mode == Mode::Export && (!files.isEmpty() || html))
+        return usageError(ql("--export-hunspell takes no files and no -H"));
 
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -222,5 +269,12 @@ int main(int argc, char** argv) {
         complain(error);
         return 1;
     }
-    return mode == Mode::Pipe ? runPipe(lex, html) : runList(lex, html, files);
+    switch (mode) {
+    case Mode::Pipe:
+        return runPipe(lex, html);
+    case Mode::Export:
+        return runExport(lex, exportDir);
+    default:
+        return runList(lex, html, files);
+    }
 }

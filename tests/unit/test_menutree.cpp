@@ -1,6 +1,7 @@
 // The main menu: every entry, in order, with its header, caption, name,
 // index, shortcut and whether the window starts with it shown.
 #include "shell/menutree.h"
+#include "util/version.h"
 
 #include <QKeySequence>
 #include <QSet>
@@ -135,7 +136,7 @@ const Expected kMenu[] = {
 
     {"", "&Help", "mH2", -1, "", shown},
     {"mH2", "&Help", "mHelp", -1, "", shown},
-    {"mH2", "Version 2.0", "mVer", -1, "", shown},
+    {"mH2", "Version " TFV_VERSION, "mVer", -1, "", shown},
 };
 
 constexpr int kCount = int(sizeof kMenu / sizeof kMenu[0]);

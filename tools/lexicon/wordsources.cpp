@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -22,6 +19,29 @@ std::optional<QByteArray> readAll(const QString& path, QString* error) {
         return std::nullopt;
     }
     return f.readAll();
+}
+
+// The lines of a UTF-8 file of two tab-separated fields (LF or CR LF line
+// ends; empty lines skipped), each with its line number. A line with
+// another number of fields is an error.
+std::optional<std::vector<std::pair<int, QStringList>>> readTabbedLines(const QString& path,
+                                                                         QString* error) {
+    const auto bytes = readAll(path, error);
+    if (!bytes) return std::nullopt;
+    std::vector<std::pair<int, QStringList>> lines;
+    int lineNo = 0;
+    for (QString line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
+        ++lineNo;
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.isEmpty()) continue;
+        QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() != 2) {
+            *error = ql("%1 line %2: expected two fields separated by a tab").arg(path).arg(lineNo);
+            return std::nullopt;
+        }
+        lines.emplace_back(lineNo, std::move(fields));
+    }
+    return lines;
 }
 
 const char* const kPosFiles[] = {"noun", "verb", "adj", "adv"};
@@ -118,26 +138,25 @@ std::vector<PartsOfSpeech::Pos> PartsOfSpeech::of(const QString& word) const {
     return found;
 }
 
-bool Frequencies::loadSubtlex(const QString& indexJson, QString* error) {
-    const auto bytes = readAll(indexJson, error);
-    if (!bytes) return false;
-    const QJsonDocument doc = QJsonDocument::fromJson(*bytes);
-    if (!doc.isArray()) {
-        *error = ql("%1 is not a list of word counts").arg(indexJson);
-        return false;
-    }
+bool Frequencies::loadSubtlex(const QString& countsFile, QString* error) {
+    const auto lines = readTabbedLines(countsFile, error);
+    if (!lines) return false;
     top_ = 1;
-    for (const QJsonValue& v : doc.array()) {
-        const QString w = v.toObject().value(ql("word")).toString();
-        const double count = v.toObject().value(ql("count")).toDouble();
-        if (w.isEmpty() || count <= 0) continue;
+    for (const auto& [lineNo, fields] : *lines) {
+        bool number = false;
+        const double count = fields[1].toDouble(&number);
+        if (fields[0].isEmpty() || !number || count <= 0) {
+            *error = ql("%1 line %2: expected a word, a tab and its count").arg(countsFile).arg(lineNo);
+            return false;
+        }
+        const QString& w = fields[0];
         exact_[w] = std::max(exact_.value(w), count);
         const QString lower = w.toLower();
         lower_[lower] = std::max(lower_.value(lower), count);
         top_ = std::max(top_, count);
     }
     if (exact_.size() < 1000) {
-        *error = ql("%1 holds too few word counts").arg(indexJson);
+        *error = ql("%1 holds too few word counts").arg(countsFile);
         return false;
     }
     return true;
@@ -177,25 +196,24 @@ std::optional<double> Frequencies::classOf(const QString& word, bool* fromCounts
     return std::nullopt;
 }
 
-std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson,
-                                                         QString* error) {
-    const auto bytes = readAll(dictionaryJson, error);
-    if (!bytes) return std::nullopt;
-    const QJsonDocument doc = QJsonDocument::fromJson(*bytes);
-    if (!doc.isObject()) {
-        *error = ql("%1 is not a table of misspellings").arg(dictionaryJson);
-        return std::nullopt;
-    }
+std::optional<std::vector<Misspelling>> readMisspellings(const QString& path, QString* error) {
+    const auto lines = readTabbedLines(path, error);
+    if (!lines) return std::nullopt;
     std::vector<Misspelling> list;
-    const QJsonObject o = doc.object();
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        Misspelling m{it.key().trimmed(), {}};
-        for (const QString& r : it.value().toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
+    for (const auto& [lineNo, fields] : *lines) {
+        Misspelling m{fields[0].trimmed(), {}};
+        for (const QString& r : fields[1].split(QLatin1Char(','), Qt::SkipEmptyParts))
             if (!r.trimmed().isEmpty()) m.right << r.trimmed();
-        if (!m.wrong.isEmpty() && !m.right.isEmpty()) list.push_back(m);
+        if (m.wrong.isEmpty() || m.right.isEmpty()) {
+            *error = ql("%1 line %2: expected a misspelling, a tab and its corrections")
+                         .arg(path)
+                         .arg(lineNo);
+            return std::nullopt;
+        }
+        list.push_back(m);
     }
     if (list.size() < 100) {
-        *error = ql("%1 holds too few misspellings").arg(dictionaryJson);
+        *error = ql("%1 holds too few misspellings").arg(path);
         return std::nullopt;
     }
     return list;

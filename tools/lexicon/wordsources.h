@@ -38,7 +38,8 @@ class PartsOfSpeech {
 //   else from the SCOWL size level L of the word (10..95): 3.5 + L / 200.
 class Frequencies {
   public:
-    bool loadSubtlex(const QString& indexJson, QString* error);
+    // The SUBTLEX-US counts: a word, a tab and its count on every line.
+    bool loadSubtlex(const QString& countsFile, QString* error);
     bool loadScowl(const QString& folder, QString* error);
     std::optional<double> classOf(const QString& word, bool* fromCounts = nullptr) const;
 
@@ -48,13 +49,14 @@ class Frequencies {
     QHash<QString, int> scowlLevel_;
 };
 
-// The Wikipedia list of common misspellings: wrong -> corrections.
+// The Wikipedia list of common misspellings: wrong -> corrections, read
+// from lines of a misspelling, a tab and its corrections separated by
+// commas, in the file's order.
 struct Misspelling {
     QString wrong;
     QStringList right; // the intended word first
 };
-std::optional<std::vector<Misspelling>> readMisspellings(const QString& dictionaryJson,
-                                                         QString* error);
+std::optional<std::vector<Misspelling>> readMisspellings(const QString& path, QString* error);
 // Pairs whose intended word hashes to 0, 1 or 2 modulo 10 (32-bit FNV-1a of
 // its lower-case UTF-8), about 30 %, are held out of the lexicon, to measure
 // suggestions on.
