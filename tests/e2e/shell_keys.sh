@@ -33,8 +33,9 @@ e2e_edit_source
 # right after a menu was closed with Esc (each key is registered once, so
 # it is never ambiguous).
 e2e_menu alt+e
-xdotool key Escape Escape
+xdotool key Escape
 e2e_until no_menu_open || { echo "the menu did not close"; exit 1; }
+e2e_focus
 xdotool key F9
 e2e_wait_dialog 'Find/Replace Text'
 find="$dialog"
