@@ -19,29 +19,15 @@ const QString& kId() {
     static const QString s = QStringLiteral("id");
     return s;
 }
-const QString& kWordId() {
-    static const QString s = QStringLiteral("WordID");
-    return s;
-}
-const QString& kLinkId() {
-    static const QString s = QStringLiteral("LinkID");
-    return s;
-}
-const QString& kEqual() {
-    static const QString s = QStringLiteral("=");
-    return s;
-}
-
-bool inWords(platform::TableCursor& words, const QString& text) {
-    return findWordId(words, text).has_value();
-}
 
 } // namespace
 
-int appendUserWord(platform::TableCursor& words, const QString& word, QString* detail) {
+int appendUserWord(platform::TableCursor& words, const QString& word, QString* detail,
+                   qint64* newId) {
     words.setIndex(ql("ID"));
     words.moveLast();
     const qint64 nextId = (words.eof() ? 0 : words.field(kId()).toLongLong()) + 1;
+    if (newId) *newId = nextId;
     QVariantMap record;
     record.insert(kId(), nextId);
     record.insert(kText(), word);
@@ -60,52 +46,124 @@ QString trimBlanks(const QString& s) {
     return s.mid(a, b - a);
 }
 
-std::optional<qint64> findWordId(platform::TableCursor& words, const QString& word) {
-    if (word.isEmpty()) return std::nullopt;
-    words.setIndex(kText());
-    words.seek(kEqual(), word);
-    if (words.noMatch()) return std::nullopt;
-    const qint64 first = words.field(kId()).toLongLong();
-    if (words.field(kText()).toString() == word) return first;
-    for (words.moveNext(); !words.eof(); words.moveNext()) {
-        const QString text = words.field(kText()).toString();
-        if (!sameIgnoringAsciiCase(text, word)) break;
-        if (text == word) return words.field(kId()).toLongLong();
+namespace {
+
+bool hasUpper(QStringView s) {
+    for (QChar c : s)
+        if (c.isUpper()) return true;
+    return false;
+}
+bool hasLower(QStringView s) {
+    for (QChar c : s)
+        if (c.isLower()) return true;
+    return false;
+}
+
+int acceptingFormOf(const WordIndex& index, QStringView w) {
+    const int exact = index.find(w);
+    if (index.accepted(exact)) return exact;
+    if (w.isEmpty() || !w.front().isUpper()) return -1;
+    if (!hasUpper(w.mid(1))) {
+        // "The": a word stored in small letters at the start of a sentence.
+        QString lower = w.toString();
+        lower[0] = lower[0].toLower();
+        const int i = index.find(lower);
+        return index.accepted(i) ? i : -1;
     }
-    return first;
+    if (!hasLower(w)) {
+        // "PARIS", "THE": any stored form in capitals.
+        for (int i = index.findVariants(w); i >= 0; i = index.at(i).nextVariant)
+            if (index.accepted(i) && index.at(i).text.toUpper() == w) return i;
+    }
+    return -1;
 }
 
-bool hasWordCategory(platform::TableCursor& velmora, qint64 wordId) {
-    velmora.setIndex(kWordId());
-    velmora.seek(kEqual(), wordId);
-    if (velmora.noMatch()) return true;
-    auto ofThisWord = [&] { return velmora.field(kWordId()).toLongLong() == wordId; };
-    auto categorised = [&] {
-        return lexicon::isWordCategory(velmora.field(kLinkId()).toLongLong());
-    };
-    while (!velmora.eof() && ofThisWord() && !categorised())
-        velmora.moveNext();
-    if (velmora.eof()) velmora.seek(kEqual(), wordId);
-    return !velmora.eof() && ofThisWord() && categorised();
+} // namespace
+
+// The word without its accents: "naïve" -> "naive", "résumé" -> "resume".
+static QString withoutAccents(const QString& w) {
+    QString d = w.normalized(QString::NormalizationForm_D);
+    d.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return d;
 }
 
-WordStatus wordStatus(platform::TableCursor& words, platform::TableCursor& velmora,
-                      const QString& word) {
-    const auto id = findWordId(words, word);
-    if (!id) return WordStatus::NotInWords;
-    return hasWordCategory(velmora, *id) ? WordStatus::Accepted : WordStatus::NoCategory;
+int acceptingForm(const WordIndex& index, QStringView word) {
+    for (QChar c : word)
+        if (c.unicode() >= 0x80) {
+            const QString form = lexiconForm(word);
+            const int i = acceptingFormOf(index, form);
+            if (i >= 0) return i;
+            // English writes many borrowed words with or without their
+            // accents; the lexicon may hold only one of the two.
+            const QString plain = withoutAccents(form);
+            return plain != form ? acceptingFormOf(index, plain) : -1;
+        }
+    return acceptingFormOf(index, word);
 }
 
-LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& velmora,
-                         const QString& word) {
+WordStatus wordStatus(const WordIndex& index, QStringView word) {
+    const QString w = lexiconForm(word);
+    if (acceptingFormOf(index, w) >= 0) return WordStatus::Accepted;
+    if (index.find(w) >= 0) return WordStatus::NoCategory;
+    if (!w.isEmpty() && w.front().isUpper()) {
+        for (int i = index.findVariants(w); i >= 0; i = index.at(i).nextVariant) {
+            const QString& t = index.at(i).text;
+            if (t.toUpper() == w || (!hasUpper(t) && t.mid(1) == w.mid(1)))
+                return WordStatus::NoCategory;
+        }
+    }
+    return WordStatus::NotInWords;
+}
+
+bool prefixedWord(const WordIndex& index, QStringView word) {
+    static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
+    QStringView rest;
+    for (const char* p : kPrefixes) {
+        const QLatin1String prefix(p);
+        if (word.startsWith(prefix)) {
+            rest = word.mid(prefix.size());
+            break;
+        }
+    }
+    constexpr int kShortestRest = 3;
+    if (rest.size() < kShortestRest || !index.ordinary(index.find(rest))) return false;
+
+    // One letter off a word of the language: far more likely a slip of the
+    // hand than a new derivation.
+    QString w = word.toString();
+    auto isWord = [&](const QString& s) { return index.ordinary(index.find(s)); };
+    const qsizetype n = w.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        QString s = w;
+        s.remove(i, 1);
+        if (isWord(s)) return false;
+        if (i + 1 < n) {
+            s = w;
+            std::swap(s[i], s[i + 1]);
+            if (isWord(s)) return false;
+        }
+        for (char16_t c = u'a'; c <= u'z'; ++c) {
+            if (w[i] == QChar(c)) continue;
+            s = w;
+            s[i] = QChar(c);
+            if (isWord(s)) return false;
+        }
+    }
+    for (qsizetype i = 0; i <= n; ++i)
+        for (char16_t c = u'a'; c <= u'z'; ++c)
+            if (isWord(QString(w).insert(i, QChar(c)))) return false;
+    return true;
+}
+
+LexiconVerdict checkWord(const WordIndex& index, const QString& word) {
     LexiconVerdict v;
     const QString w = trimBlanks(word);
     if (w.size() < 2) {
         v.accepted = true;
         return v;
     }
-    if (const auto id = findWordId(words, w)) {
-        v.accepted = hasWordCategory(velmora, *id);
+    if (acceptingForm(index, w) >= 0) {
+        v.accepted = true;
         return v;
     }
 
@@ -113,12 +171,12 @@ LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& ve
     if (p >= 2 && p < w.size()) {
         v.hyphenPosition = int(p);
         v.leftPart = w.left(p - 1);
-        if (!inWords(words, v.leftPart)) {
+        if (!checkWord(index, v.leftPart).accepted) {
             v.hyphen = LexiconVerdict::Hyphen::LeftPartUnknown;
             v.oneCharacterAfterHyphen = w.size() - p == 1;
             return v;
         }
-        if (inWords(words, w.mid(p))) {
+        if (checkWord(index, w.mid(p)).accepted) {
             v.accepted = true;
             return v;
         }
@@ -126,24 +184,15 @@ LexiconVerdict checkWord(platform::TableCursor& words, platform::TableCursor& ve
         return v;
     }
 
-    QString rest;
-    if (w.startsWith(ql("re")) || w.startsWith(ql("un")) || w.startsWith(ql("de")))
-        rest = trimBlanks(w.mid(2));
-    else if (w.startsWith(ql("pre")) || w.startsWith(ql("non")))
-        rest = trimBlanks(w.mid(3));
-    v.accepted = !rest.isEmpty() && inWords(words, rest);
-    return v;
-}
-
-LexiconVerdict checkWordRemembered(platform::TableCursor& words, platform::TableCursor& velmora,
-                                   const QString& word, QSet<QString>& accepted) {
-    if (accepted.contains(word)) {
-        LexiconVerdict v;
+    const QString form = lexiconForm(w);
+    if (prefixedWord(index, form)) {
         v.accepted = true;
-        return v;
+    } else if (form.front().isUpper() && !hasUpper(QStringView(form).mid(1))) {
+        // "Rewrite" at the start of a sentence.
+        QString lower = form;
+        lower[0] = lower[0].toLower();
+        v.accepted = prefixedWord(index, lower);
     }
-    LexiconVerdict v = checkWord(words, velmora, word);
-    if (v.accepted && !word.contains(QLatin1Char('-'))) accepted.insert(word);
     return v;
 }
 

@@ -23,7 +23,20 @@ bool isSmallLetters(const QString& w) {
     return true;
 }
 
+constexpr int kLongestUserWord = 64;
+
 } // namespace
+
+bool isPlausibleWord(const QString& word) {
+    if (word.isEmpty() || word.size() > kLongestUserWord || !word.front().isLetter()) return false;
+    for (QChar c : word) {
+        const char16_t u = c.unicode();
+        const bool ok = c.isLetter() || (u >= 0x300 && c.isMark()) || u == u'-' || u == u'\'' ||
+                        u == 0x2019;
+        if (!ok) return false; // U+FFFD (bytes that were not UTF-8) is no letter either
+    }
+    return true;
+}
 
 void LineChecker::accept(const QString& word) {
     if (!word.isEmpty()) userWords_.insert(word);
@@ -46,7 +59,7 @@ bool LineChecker::verdict(const QString& word, CheckedWord& out, int& hyphenSkip
     if (isAcceptedByUser(word)) return out.accepted = true;
     const bool plain = !word.contains(QLatin1Char('-'));
     if (plain && rejectedMemory_.contains(word)) return out.accepted = false;
-    const LexiconVerdict v = checkWordRemembered(words_, velmora_, word, acceptedMemory_);
+    const LexiconVerdict v = checkWord(index_, word);
     if (v.accepted) return out.accepted = true;
     if (plain) rejectedMemory_.insert(word);
     if (v.hyphen == Hyphen::RightPartUnknown) {
@@ -79,6 +92,7 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
     ScanRules rules;
     rules.shortestText = 0;
     rules.html = html;
+    rules.reportExempt = everyWord;
     static const QSet<QString> noSkips;
     const MarkupMap markup = html ? MarkupMap(text) : MarkupMap();
     int start = 1;
@@ -87,6 +101,13 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
         if (stop.kind != ScanStop::Kind::Word) break;
         CheckedWord w;
         w.start = stop.start;
+        if (stop.exempt) {
+            w.word = text.mid(stop.start, stop.length);
+            w.accepted = true;
+            out.push_back(std::move(w));
+            start = stop.start + stop.length + 1;
+            continue;
+        }
         int hyphenSkip = 0;
         verdict(text.mid(stop.start, stop.length), w, hyphenSkip);
         if (hyphenSkip > 0) {
@@ -99,11 +120,15 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
     return out;
 }
 
-IspellPipe::IspellPipe(const Tables& tables, const QString& program, const QString& version)
-    : tables_(tables),
+IspellPipe::IspellPipe(WordIndex& index, platform::TableCursor* words, const QString& program,
+                       const QString& version)
+    : index_(index), words_(words),
       banner_(QStringLiteral("@(#) International Ispell Version 3.2.06 (but really ") + program +
               QLatin1Char(' ') + version + QLatin1Char(')')),
-      checker_(tables.words, tables.velmora) {}
+      checker_(index) {
+    // A client that sends one word a line gets its line back whatever the word.
+    checker_.everyWord = true;
+}
 
 QString IspellPipe::banner() const {
     return banner_;
@@ -122,13 +147,13 @@ QString IspellPipe::answer(const QString& line) {
         terse_ = false;
         return {};
     case u'*':
-        addPersonal(rest);
+        if (acceptable(rest, line.at(0))) addPersonal(rest);
         return {};
     case u'&':
-        addPersonal(rest.toLower());
+        if (acceptable(rest, line.at(0))) addPersonal(rest.toLower());
         return {};
     case u'@':
-        checker_.accept(rest);
+        if (acceptable(rest, line.at(0))) checker_.accept(rest);
         return {};
     case u'#':
         save();
@@ -159,10 +184,7 @@ QString IspellPipe::answerText(const QString& text, int offsetBase) {
         }
         const QString offset = QString::number(offsetBase + counted);
         QStringList list;
-        if (w.word.size() <= kLongestSuggestedWord)
-            list = suggestSpellings(w.word, MakeSoundex(w.word),
-                                    {tables_.words, tables_.velmora, tables_.misspellings})
-                       .list;
+        if (w.word.size() <= kLongestSuggestedWord) list = suggestSpellings(w.word, index_).list;
         if (list.isEmpty()) {
             out += QStringLiteral("# ") + w.word + QLatin1Char(' ') + offset + QLatin1Char('\n');
         } else {
@@ -175,6 +197,19 @@ QString IspellPipe::answerText(const QString& text, int offsetBase) {
     return out;
 }
 
+bool IspellPipe::acceptable(const QString& word, QChar command) {
+    if (isPlausibleWord(word)) return true;
+    QString shown = word.left(kLongestUserWord);
+    for (QChar& c : shown)
+        if (!c.isPrint()) c = QChar(0xFFFD);
+    errors << QStringLiteral("%1%2: not taken: a word is letters with inner apostrophes and "
+                             "hyphens, at most %3 characters")
+                  .arg(command)
+                  .arg(shown)
+                  .arg(kLongestUserWord);
+    return false;
+}
+
 void IspellPipe::addPersonal(const QString& word) {
     if (word.isEmpty()) return;
     checker_.accept(word);
@@ -182,13 +217,20 @@ void IspellPipe::addPersonal(const QString& word) {
 }
 
 void IspellPipe::save() {
-    for (const QString& w : std::as_const(unsaved_)) {
-        if (wordStatus(tables_.words, tables_.velmora, w) == WordStatus::Accepted) continue;
+    for (const QString& word : std::as_const(unsaved_)) {
+        const QString w = lexiconForm(word);
+        // Already a word as written: nothing to add. A spelling the lexicon
+        // records as a misspelling is added all the same: the user's word wins.
+        if (acceptingForm(index_, w) >= 0) continue;
+        if (!words_ || !isPlausibleWord(w)) continue;
         QString detail;
-        if (const int error = appendUserWord(tables_.words, w, &detail))
+        qint64 id = 0;
+        if (const int error = appendUserWord(*words_, w, &detail, &id))
             errors << QStringLiteral("cannot add \"%1\" to the lexicon: error %2 %3")
                           .arg(w, QString::number(error), detail)
                           .trimmed();
+        else
+            index_.addUserWord(id, w, MakeSoundex(w));
     }
     unsaved_.clear();
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "platform/lexicon.h"
+#include "spelling/wordindex.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <vector>
 
-// The suggestion generator: candidate spellings made by fixed edits of a
-// rejected word, kept when the lexicon holds them, ranked by sound,
-// similarity and frequency.
+// The suggestion generator: the lexicon's words near a rejected word (by
+// edits, by sound, from the table of common misspellings, run-together
+// words split), ranked by how likely each is the word meant.
 namespace spelling {
 
 // Distance of two spellings with a few spelling-for-sound rewrites counted
@@ -18,9 +17,9 @@ namespace spelling {
 //   ("tickel", "tickle") -> 1   ("nite", "night") -> 1   ("a lot", anything) -> 1
 int SoundDistance(const QString& word, const QString& entry);
 
-// The two similarity measures of the ranking: an alignment of the letters
-// with skips (less the difference of the lengths), and the same walk that
-// also takes two neighbouring letters swapped and withholds points after an
+// Two similarity measures of spellings: an alignment of the letters with
+// skips (less the difference of the lengths), and the same walk that also
+// takes two neighbouring letters swapped and withholds points after an
 // unexplained difference. Both 0 when the lengths differ by 3 or more or a
 // spelling is longer than 50 characters.
 struct Similarity {
@@ -29,39 +28,42 @@ struct Similarity {
 };
 Similarity similarity(const QString& word, const QString& entry);
 
-// A list kept in alphabetical order without regard to case, as the sorted
-// list box of the suggestion box keeps it. Spellings that differ only in
-// case keep a fixed order among themselves and an entry goes after its
-// equals, so duplicates are neighbours.
-class SortedWorkList {
-  public:
-    void add(const QString& entry);
-    void clear() { entries_.clear(); }
-    const std::vector<QString>& entries() const { return entries_; }
-    // ASCII letters folded to small letters, then code units; case decides
-    // only between otherwise equal entries.
-    static bool before(const QString& a, const QString& b);
+// How far apart a misspelling and a word are, as the mistakes people make
+// weigh: a changed letter costs 1, less for a vowel for a vowel (0.6), a
+// key beside it or a letter of like sound (0.7); a doubled letter written
+// single or the other way round 0.4; two neighbours swapped 0.6; spellings
+// of one sound for another ("ph" for "f", "ck" for "k", "tion" for
+// "shun", ...) 0.5. Letters are compared without regard to case.
+//   ("teh", "the") 0.6   ("recieve", "receive") 0.6   ("adress", "address") 0.4
+//   ("fone", "phone") 0.5   ("shott", "short") 0.7   ("cat", "dog") 3
+double typingDistance(QStringView word, QStringView entry);
 
-  private:
-    std::vector<QString> entries_;
-};
-
-// The tables the generator reads; it moves their cursors and leaves them anywhere.
-struct SuggestionTables {
-    platform::TableCursor& words;
-    platform::TableCursor& velmora;
-    platform::TableCursor* misspellings = nullptr; // "z_Misspelling-Wikipedia"
+// The weights of the ranking; the defaults are what the program uses.
+struct RankingWeights {
+    double frequency = 0.35;    // per frequency class ("FreqUsed"), lower is more common
+    double properName = 0.6;    // a name offered for a word in small letters
+    double firstLetter = 0.4;   // a first letter other than the word's
+    double sameSoundKey = 0.25; // bonus: the word's sound key
+    double commonMisspelling = 1.5; // bonus: the table of common misspellings gives it
+    double splitWord = 1.0;     // cost of splitting a run-together word in two
+    double widest = 1.6;        // offered only within this score of the best
+    int most = 10;              // at most this many suggestions
 };
 
 struct SuggestionResult {
-    QStringList list;        // the suggestion list, best first
-    QString replacement;     // the correction of a recorded misspelling, else empty
-    QStringList work;        // the ranked work list, with its "d (f) - " prefixes
-    std::int32_t lastWordId = 0; // the "id" last found by the ranking's word lookup
+    // Best first, each spelling once, in the capitals of the word
+    // ("Teh" -> "The", "TEH" -> "THE").
+    QStringList list;
+    // The correction of a misspelling the lexicon records, else empty.
+    QString replacement;
+    // The ranked candidates with their scores and frequency classes,
+    // "0.95 (0.08) - the", for the hidden work list.
+    QStringList work;
+    std::int32_t lastWordId = 0; // the "id" of the last word listed
 };
 
-// Suggestions for `word` (as typed) whose sound key is `key`.
-SuggestionResult suggestSpellings(const QString& word, const QString& key,
-                                  const SuggestionTables& tables);
+// Suggestions for `word` (as typed).
+SuggestionResult suggestSpellings(const QString& word, const WordIndex& index,
+                                  const RankingWeights& weights = {});
 
 } // namespace spelling

@@ -100,7 +100,7 @@ void LexiconTest::open_unfinishedChangeThatCannotBeUndone_saysWhy() {
     fakes::SmallLexicon lex(h.dir.path() + qs("/before/"));
     lex.addWord(qs("well"), {30040});
     QVERIFY(lex.copyInTheMiddleOfAChange(h.paths.lexiconFolder));
-    h.lexicon = platform::sqlite::SqliteLexiconStore({false, true});
+    h.lexicon = platform::sqlite::SqliteLexiconStore({.readOnly = true});
     const QString page = h.writeFile(qs("home/a.htm"), "text");
     auto& v = h.start(page + qs(" ") + page);
     const QString why = h.paths.lexiconFolder +
