@@ -25,16 +25,10 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
         return true;
     }
     if (!TypingCheckOff) {
-        if (!lexiconPresent()) {
-            namespace lex = spelling::lexicon;
-            TypingCheckOff = true;
-            TypingCheckOffReason = lex::wordsFile() + qs(": ") + qs("not in the lexicon folder");
-        } else {
-            // The reading tells the user, if need be, when it is done.
-            if (tell) TypingWantsTelling = true;
-            LoadLexicon();
-            return basSpellingChecker.index != nullptr;
-        }
+        // The reading tells the user, if need be, when it is done.
+        if (tell) TypingWantsTelling = true;
+        LoadLexicon();
+        return basSpellingChecker.index != nullptr;
     }
     // Said when a file opens for editing, never in the middle of typing,
     // where a message box would swallow the keys that follow.

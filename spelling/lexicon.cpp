@@ -30,7 +30,7 @@ bool TarnwellFileViewer::lexiconReady() const {
 
 void TarnwellFileViewer::LoadLexicon() {
     auto& m = basSpellingChecker;
-    if (m.loading) return;
+    if (m.loading || lexiconReady()) return;
     if (!services_.lexicon || !services_.background) {
         m.loadFailedFile = spelling::lexicon::wordsFile();
         m.loadFailure = ql("no lexicon store");
@@ -43,7 +43,11 @@ void TarnwellFileViewer::LoadLexicon() {
     const qint64 stamp = services_.files->lastModified(folder + spelling::lexicon::wordsFile());
     auto loaded = std::make_shared<spelling::LoadedLexicon>();
     platform::LexiconStore* store = services_.lexicon;
-    services_.background->run([loaded, store, folder] { *loaded = spelling::loadLexicon(*store, folder); },
+    services_.background->run(
+        [loaded, store, folder] {
+            *loaded = spelling::loadLexicon(*store, folder);
+            if (loaded->index) loaded->index->prepareSuggestions();
+        },
                               [this, loaded, stamp] { LexiconLoaded(*loaded, stamp); });
 }
 

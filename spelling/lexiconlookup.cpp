@@ -2,6 +2,7 @@
 
 #include "spelling/lexiconschema.h"
 #include "spelling/soundex.h"
+#include "spelling/wordtrie.h"
 
 namespace spelling {
 namespace {
@@ -130,29 +131,15 @@ bool prefixedWord(const WordIndex& index, QStringView word) {
 
     // One letter off a word of the language: far more likely a slip of the
     // hand than a new derivation.
-    QString w = word.toString();
-    auto isWord = [&](const QString& s) { return index.ordinary(index.find(s)); };
-    const qsizetype n = w.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        QString s = w;
-        s.remove(i, 1);
-        if (isWord(s)) return false;
-        if (i + 1 < n) {
-            s = w;
-            std::swap(s[i], s[i + 1]);
-            if (isWord(s)) return false;
-        }
-        for (char16_t c = u'a'; c <= u'z'; ++c) {
-            if (w[i] == QChar(c)) continue;
-            s = w;
-            s[i] = QChar(c);
-            if (isWord(s)) return false;
-        }
-    }
-    for (qsizetype i = 0; i <= n; ++i)
-        for (char16_t c = u'a'; c <= u'z'; ++c)
-            if (isWord(QString(w).insert(i, QChar(c)))) return false;
-    return true;
+    QString folded = word.toString();
+    for (QChar& c : folded)
+        c = WordIndex::fold(c);
+    bool near = false;
+    index.trie().search(folded, 1, [&](int head, int distance) {
+        for (int i = head; distance > 0 && !near && i >= 0; i = index.at(i).nextVariant)
+            near = index.ordinary(i);
+    });
+    return !near;
 }
 
 LexiconVerdict checkWord(const WordIndex& index, const QString& word) {

@@ -52,8 +52,9 @@ bool isAsciiAlnum(QChar c) {
 // Whether a run of text without blanks is an address or a file name, not
 // prose: "http://x.org/a", "www.bridgebase.com", "ann@example.org",
 // "/usr/share/doc", "page.htm", "C.gif". A dotted name counts when its
-// first part has two characters or more and its last part is two to five
-// small letters or digits, so "e.g." and "U.S." stay words.
+// last part is two to five small letters or digits and its first part has
+// two characters or more (or the last part is a file ending, as in
+// "C.gif"), so "e.g." and "U.S." stay words.
 bool notProse(QStringView t) {
     while (!t.isEmpty() && QStringView(u".:;!?'\u2019\u2018").contains(t.back()))
         t.chop(1);
@@ -76,7 +77,14 @@ bool notProse(QStringView t) {
     qsizetype firstPart = 0;
     while (firstPart < t.size() && t[firstPart] != u'.')
         ++firstPart;
-    return firstPart >= 2;
+    if (firstPart >= 2) return true;
+    // "C.gif": a one-letter name with an ending files have.
+    static const QStringList endings = {QStringLiteral("htm"), QStringLiteral("html"),
+                                        QStringLiteral("gif"), QStringLiteral("jpg"),
+                                        QStringLiteral("jpeg"), QStringLiteral("png"),
+                                        QStringLiteral("txt"), QStringLiteral("pdf"),
+                                        QStringLiteral("css"), QStringLiteral("js")};
+    return endings.contains(last.toString());
 }
 
 // The 1-based position just after the address or file name that the word

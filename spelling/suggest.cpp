@@ -38,7 +38,7 @@ std::pair<int, int> keyPlace(char16_t c) {
 
 // Keys that touch: beside in the row, and on the staggered rows above
 // (same column and one right) and below (one left and same column).
-bool adjacentKeys(char16_t a, char16_t b) {
+bool touching(char16_t a, char16_t b) {
     const auto [ra, ca] = keyPlace(a);
     const auto [rb, cb] = keyPlace(b);
     if (ra < 0 || rb < 0) return false;
@@ -46,6 +46,20 @@ bool adjacentKeys(char16_t a, char16_t b) {
     if (rb == ra - 1) return cb == ca || cb == ca + 1;
     if (rb == ra + 1) return cb == ca - 1 || cb == ca;
     return false;
+}
+
+// The same, looked up in a table made once: the distance asks it for
+// every cell.
+bool adjacentKeys(char16_t a, char16_t b) {
+    static const std::array<std::array<bool, 26>, 26> table = [] {
+        std::array<std::array<bool, 26>, 26> t{};
+        for (int x = 0; x < 26; ++x)
+            for (int y = 0; y < 26; ++y)
+                t[size_t(x)][size_t(y)] = touching(char16_t(u'a' + x), char16_t(u'a' + y));
+        return t;
+    }();
+    if (a < u'a' || a > u'z' || b < u'a' || b > u'z') return false;
+    return table[size_t(a - u'a')][size_t(b - u'a')];
 }
 
 bool likeSound(char16_t a, char16_t b) {
@@ -56,11 +70,24 @@ bool likeSound(char16_t a, char16_t b) {
     return false;
 }
 
-double substitution(char16_t a, char16_t b) {
+double substitutionOf(char16_t a, char16_t b) {
     if (a == b) return 0;
     if (isVowel(a) && isVowel(b)) return 0.6;
-    if (adjacentKeys(a, b) || likeSound(a, b)) return 0.7;
+    if (touching(a, b) || likeSound(a, b)) return 0.7;
     return 1.0;
+}
+
+double substitution(char16_t a, char16_t b) {
+    static const std::array<std::array<double, 26>, 26> table = [] {
+        std::array<std::array<double, 26>, 26> t{};
+        for (int x = 0; x < 26; ++x)
+            for (int y = 0; y < 26; ++y)
+                t[size_t(x)][size_t(y)] = substitutionOf(char16_t(u'a' + x), char16_t(u'a' + y));
+        return t;
+    }();
+    if (a >= u'a' && a <= u'z' && b >= u'a' && b <= u'z')
+        return table[size_t(a - u'a')][size_t(b - u'a')];
+    return a == b ? 0 : 1.0;
 }
 
 // Spellings of one sound, each way round.
@@ -84,6 +111,19 @@ const std::vector<Rewrite>& rewrites() {
         return out;
     }();
     return r;
+}
+
+// The rewrites by the last letter of the word's side, so that a cell of the
+// distance table tries only those that can end there.
+const std::vector<const Rewrite*>& rewritesEndingIn(char16_t c) {
+    static const std::array<std::vector<const Rewrite*>, 128> byLast = [] {
+        std::array<std::vector<const Rewrite*>, 128> out;
+        for (const Rewrite& r : rewrites())
+            out[size_t(r.a.back().toLatin1())].push_back(&r);
+        return out;
+    }();
+    static const std::vector<const Rewrite*> none;
+    return c < 128 ? byLast[c] : none;
 }
 
 QString folded(QStringView s) {
@@ -119,24 +159,23 @@ double distanceFolded(const QString& w, const QString& e) {
         at(i, 0) = at(i - 1, 0) + extra(i);
     for (int j = 1; j <= m; ++j)
         at(0, j) = at(0, j - 1) + missing(j);
-    const auto& rules = rewrites();
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
+        const auto& rules = rewritesEndingIn(wc(i));
         for (int j = 1; j <= m; ++j) {
             double v = at(i - 1, j - 1) + substitution(wc(i), ec(j));
             v = std::min(v, at(i - 1, j) + extra(i));
             v = std::min(v, at(i, j - 1) + missing(j));
             if (i >= 2 && j >= 2 && wc(i) == ec(j - 1) && wc(i - 1) == ec(j) && wc(i) != wc(i - 1))
                 v = std::min(v, at(i - 2, j - 2) + kSwap);
-            for (const Rewrite& r : rules) {
-                const int la = int(r.a.size()), lb = int(r.b.size());
-                if (la > i || lb > j || wc(i) != char16_t(r.a.back().unicode()) ||
-                    ec(j) != char16_t(r.b.back().unicode()))
-                    continue;
-                if (QStringView(w).mid(i - la, la) == r.a && QStringView(e).mid(j - lb, lb) == r.b)
+            for (const Rewrite* r : rules) {
+                const int la = int(r->a.size()), lb = int(r->b.size());
+                if (la > i || lb > j || ec(j) != char16_t(r->b.back().unicode())) continue;
+                if (QStringView(w).mid(i - la, la) == r->a && QStringView(e).mid(j - lb, lb) == r->b)
                     v = std::min(v, at(i - la, j - lb) + kRewrite);
             }
             at(i, j) = v;
         }
+    }
     return at(n, m);
 }
 

@@ -240,6 +240,11 @@ const WordTrie& WordIndex::trie() const {
     return *trie_;
 }
 
+void WordIndex::prepareSuggestions() const {
+    trie();
+    withSoundKey(QString());
+}
+
 bool WordIndex::ordinary(int i) const {
     if (i < 0) return false;
     const Entry& e = at(i);

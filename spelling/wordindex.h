@@ -78,6 +78,10 @@ class WordIndex {
     QStringList corrections(QStringView wrong) const;
     // The spellings in a trie, case folded, for searches by edit distance.
     const WordTrie& trie() const;
+    // Builds what only the suggestions use (the trie, the sound keys), which
+    // otherwise comes at the first suggestion: for a reader in the
+    // background that hands the index to the user-interface thread.
+    void prepareSuggestions() const;
 
     bool accepted(int i) const { return i >= 0 && at(i).has(Accepted); }
     // A word the language has, not a name, an abbreviation in capitals or

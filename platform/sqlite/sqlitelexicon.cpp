@@ -212,9 +212,16 @@ class SqliteLexiconDatabase : public LexiconDatabase {
 
     bool readTable(const QString& table, const QStringList& fields,
                    const std::function<void(const RecordView&)>& record, QString* error) override {
+        // SQLite would read a quoted name that is no column as a string.
+        const QStringList columns = tableColumns(db_, table);
         QStringList quoted;
-        for (const QString& f : fields)
+        for (const QString& f : fields) {
+            if (!columns.isEmpty() && !columns.contains(f, Qt::CaseInsensitive)) {
+                setError(error, ql("no such field: %1.%2").arg(table, f));
+                return false;
+            }
             quoted << quoteName(f);
+        }
         Statement all(db_, ql("SELECT %1 FROM %2 ORDER BY rowid")
                                .arg(quoted.join(QLatin1Char(',')), quoteName(table)));
         if (!all.ok()) {
