@@ -4,6 +4,8 @@
 #include "spelling/soundex.h"
 #include "spelling/wordtrie.h"
 
+#include <QVarLengthArray>
+
 namespace spelling {
 namespace {
 
@@ -60,21 +62,37 @@ bool hasLower(QStringView s) {
     return false;
 }
 
+// A word's letters in a buffer of the stack: the check makes no string.
+using Letters = QVarLengthArray<QChar, 64>;
+
+Letters lowerFirst(QStringView w) {
+    Letters l(w.begin(), w.end());
+    l[0] = l[0].toLower();
+    return l;
+}
+
+bool isCapitalsOf(QStringView capitals, const QString& stored) {
+    if (capitals.size() != stored.size()) return false;
+    for (qsizetype i = 0; i < capitals.size(); ++i)
+        if (stored[i].toUpper() != capitals[i]) return false;
+    return true;
+}
+
 int acceptingFormOf(const WordIndex& index, QStringView w) {
-    const int exact = index.find(w);
-    if (index.accepted(exact)) return exact;
+    quint16 flags;
+    const int exact = index.find(w, &flags);
+    if (flags & WordIndex::Accepted) return exact;
     if (w.isEmpty() || !w.front().isUpper()) return -1;
     if (!hasUpper(w.mid(1))) {
         // "The": a word stored in small letters at the start of a sentence.
-        QString lower = w.toString();
-        lower[0] = lower[0].toLower();
-        const int i = index.find(lower);
-        return index.accepted(i) ? i : -1;
+        const Letters lower = lowerFirst(w);
+        const int i = index.find(QStringView(lower.constData(), lower.size()), &flags);
+        return (flags & WordIndex::Accepted) ? i : -1;
     }
     if (!hasLower(w)) {
         // "PARIS", "THE": any stored form in capitals.
         for (int i = index.findVariants(w); i >= 0; i = index.at(i).nextVariant)
-            if (index.accepted(i) && index.at(i).text.toUpper() == w) return i;
+            if (index.accepted(i) && isCapitalsOf(w, index.at(i).text)) return i;
     }
     return -1;
 }
@@ -119,10 +137,12 @@ WordStatus wordStatus(const WordIndex& index, QStringView word) {
 bool prefixedWord(const WordIndex& index, QStringView word) {
     static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
     QStringView rest;
+    qsizetype prefixLength = 0;
     for (const char* p : kPrefixes) {
         const QLatin1String prefix(p);
         if (word.startsWith(prefix)) {
             rest = word.mid(prefix.size());
+            prefixLength = prefix.size();
             break;
         }
     }
@@ -130,26 +150,60 @@ bool prefixedWord(const WordIndex& index, QStringView word) {
     if (rest.size() < kShortestRest || !index.ordinary(index.find(rest))) return false;
 
     // One letter off a word of the language: far more likely a slip of the
-    // hand than a new derivation.
-    QString folded = word.toString();
+    // hand than a new derivation. The slips looked for are in the rest of
+    // the word (a swap may take in the prefix's last letter).
+    Letters folded(word.begin(), word.end());
     for (QChar& c : folded)
         c = WordIndex::fold(c);
     bool near = false;
-    index.trie().search(folded, 1, [&](int head, int distance) {
-        for (int i = head; distance > 0 && !near && i >= 0; i = index.at(i).nextVariant)
+    index.trie().searchOneEdit(QStringView(folded.constData(), folded.size()), prefixLength, [&](int head) {
+        for (int i = head; !near && i >= 0; i = index.at(i).nextVariant)
             near = index.ordinary(i);
     });
     return !near;
 }
 
+namespace {
+
+bool plain(QStringView w) {
+    for (QChar c : w)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+// The prefix rule, also for a word at the start of a sentence ("Rewrite").
+bool prefixedForm(const WordIndex& index, QStringView w) {
+    if (!plain(w)) {
+        const QString form = lexiconForm(w);
+        return prefixedWord(index, form) ||
+               (form.front().isUpper() && !hasUpper(QStringView(form).mid(1)) &&
+                prefixedWord(index, QString(form).replace(0, 1, form.front().toLower())));
+    }
+    if (prefixedWord(index, w)) return true;
+    if (!w.front().isUpper() || hasUpper(w.mid(1))) return false;
+    const Letters lower = lowerFirst(w);
+    return prefixedWord(index, QStringView(lower.constData(), lower.size()));
+}
+
+// checkWord's verdict on a part of a hyphenated word.
+bool partAccepted(const WordIndex& index, QStringView w) {
+    if (w.size() < 2 || acceptingForm(index, w) >= 0) return true;
+    const qsizetype p = w.indexOf(QLatin1Char('-')) + 1;
+    if (p >= 2 && p < w.size())
+        return partAccepted(index, w.left(p - 1)) && partAccepted(index, w.mid(p));
+    return prefixedForm(index, w);
+}
+
+} // namespace
+
 LexiconVerdict checkWord(const WordIndex& index, const QString& word) {
     LexiconVerdict v;
-    const QString w = trimBlanks(word);
-    if (w.size() < 2) {
-        v.accepted = true;
-        return v;
-    }
-    if (acceptingForm(index, w) >= 0) {
+    QStringView w(word);
+    while (!w.isEmpty() && w.front() == QLatin1Char(' '))
+        w = w.mid(1);
+    while (!w.isEmpty() && w.back() == QLatin1Char(' '))
+        w.chop(1);
+    if (w.size() < 2 || acceptingForm(index, w) >= 0) {
         v.accepted = true;
         return v;
     }
@@ -157,29 +211,21 @@ LexiconVerdict checkWord(const WordIndex& index, const QString& word) {
     const qsizetype p = w.indexOf(QLatin1Char('-')) + 1; // 1-based, 0 when none
     if (p >= 2 && p < w.size()) {
         v.hyphenPosition = int(p);
-        v.leftPart = w.left(p - 1);
-        if (!checkWord(index, v.leftPart).accepted) {
+        if (!partAccepted(index, w.left(p - 1))) {
+            v.leftPart = w.left(p - 1).toString();
             v.hyphen = LexiconVerdict::Hyphen::LeftPartUnknown;
             v.oneCharacterAfterHyphen = w.size() - p == 1;
             return v;
         }
-        if (checkWord(index, w.mid(p)).accepted) {
+        v.leftPart = w.left(p - 1).toString();
+        if (partAccepted(index, w.mid(p))) {
             v.accepted = true;
             return v;
         }
         v.hyphen = LexiconVerdict::Hyphen::RightPartUnknown;
         return v;
     }
-
-    const QString form = lexiconForm(w);
-    if (prefixedWord(index, form)) {
-        v.accepted = true;
-    } else if (form.front().isUpper() && !hasUpper(QStringView(form).mid(1))) {
-        // "Rewrite" at the start of a sentence.
-        QString lower = form;
-        lower[0] = lower[0].toLower();
-        v.accepted = prefixedWord(index, lower);
-    }
+    v.accepted = prefixedForm(index, w);
     return v;
 }
 

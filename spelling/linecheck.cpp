@@ -52,9 +52,12 @@ bool LineChecker::isAcceptedByUser(const QString& word) const {
            (word.at(0).isUpper() && isSmallLetters(word.mid(1)));
 }
 
-bool LineChecker::verdict(const QString& word, CheckedWord& out, int& hyphenSkip) {
+bool LineChecker::verdict(QStringView view, CheckedWord& out, int& hyphenSkip) {
     using Hyphen = LexiconVerdict::Hyphen;
     hyphenSkip = 0;
+    // Most words are words as written: one lookup, no string made.
+    if (userWords_.isEmpty() && acceptingForm(index_, view) >= 0) return out.accepted = true;
+    const QString word = view.toString();
     out.word = word;
     if (isAcceptedByUser(word)) return out.accepted = true;
     const bool plain = !word.contains(QLatin1Char('-'));
@@ -102,14 +105,13 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
         CheckedWord w;
         w.start = stop.start;
         if (stop.exempt) {
-            w.word = text.mid(stop.start, stop.length);
             w.accepted = true;
             out.push_back(std::move(w));
             start = stop.start + stop.length + 1;
             continue;
         }
         int hyphenSkip = 0;
-        verdict(text.mid(stop.start, stop.length), w, hyphenSkip);
+        verdict(QStringView(text).mid(stop.start, stop.length), w, hyphenSkip);
         if (hyphenSkip > 0) {
             start = stop.start + hyphenSkip + 1;
             continue;

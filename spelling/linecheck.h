@@ -16,7 +16,9 @@ namespace spelling {
 // A word of a checked text as the scan cut it, with the lexicon's verdict.
 struct CheckedWord {
     int start = 0; // 0-based, in UTF-16 units of the text
-    QString word;  // the spelling looked up (or the unknown part of a hyphenated word)
+    // For a rejected word the spelling looked up (or the unknown part of a
+    // hyphenated word); empty for an accepted one, which needs no copy.
+    QString word;
     bool accepted = false;
 };
 
@@ -46,7 +48,7 @@ class LineChecker {
     bool isAcceptedByUser(const QString& word) const;
 
   private:
-    bool verdict(const QString& word, CheckedWord& out, int& hyphenSkip);
+    bool verdict(QStringView word, CheckedWord& out, int& hyphenSkip);
 
     const WordIndex& index_;
     QSet<QString> userWords_;

@@ -145,13 +145,13 @@ void skipMarkup(const MarkupMap& markup, const QString& text, QChar& ch, int& po
     ch = charAt(text, pos, std::min(limit, int(text.size())));
 }
 
-bool isWordExempt(const QString& word, int pos, const QString& text,
-                  const QSet<QString>& skipAll) {
-    if (word.contains(QLatin1String("xx")) || word.contains(QLatin1String("x-"))) return true;
+bool isWordExempt(QStringView word, int pos, const QString& text, const QSet<QString>& skipAll) {
+    for (qsizetype i = 0; i + 1 < word.size(); ++i)
+        if (word[i] == u'x' && (word[i + 1] == u'x' || word[i + 1] == u'-')) return true;
     for (qsizetype i = 1; i < word.size(); ++i)
         if (isUpper(word.at(i)) || isDigit(word.at(i))) return true;
     if (word.size() == 2) {
-        if (word == QLatin1String("'s") || word.endsWith(QLatin1Char('-'))) return true;
+        if (word == QLatin1String("'s") || word.back() == u'-') return true;
         const QChar c = charAt(text, pos - 3, int(text.size()));
         if (isDigit(c)) {
             // 1st, 22nd, 103rd, 4th; 11th, 12th and 113th (not 11st).
@@ -165,7 +165,7 @@ bool isWordExempt(const QString& word, int pos, const QString& text,
             if (word == ending) return true;
         }
     }
-    return skipAll.contains(word);
+    return !skipAll.isEmpty() && skipAll.contains(word.toString());
 }
 
 ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& skipAll,
@@ -232,7 +232,7 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
                 continue;
             break;
         }
-        const QString word = text.mid(wordStart - 1, pos - wordStart);
+        const QStringView word = QStringView(text).mid(wordStart - 1, pos - wordStart);
         if (isWordExempt(word, pos, text, skipAll)) {
             if (rules.reportExempt) return {Kind::Word, wordStart - 1, pos - wordStart, true};
             if (pos >= len) return {Kind::EndOfText};
@@ -243,7 +243,8 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
 
         if (isApostrophe(word.back())) --pos;
         if (isApostrophe(word.front())) ++wordStart;
-        if (pos <= wordStart || text.mid(wordStart - 1, pos - wordStart) == QLatin1String("com")) {
+        if (pos <= wordStart ||
+            QStringView(text).mid(wordStart - 1, pos - wordStart) == QLatin1String("com")) {
             if (rules.reportExempt && !rules.html && pos > wordStart)
                 return {Kind::Word, wordStart - 1, pos - wordStart, true};
             if (pos >= len - rules.shortestText) return {Kind::NoMoreWords};

@@ -83,6 +83,6 @@ void skipMarkup(const MarkupMap& markup, const QString& text, QChar& ch, int& po
 // is the right one for the number before it.
 //   "USA", "iPhone", "mp3", "xxx", "x-ray", "'s", "21st", "11th" -> true
 //   "21th" (the word "th" after 21), "Helo" -> false
-bool isWordExempt(const QString& word, int pos, const QString& text, const QSet<QString>& skipAll);
+bool isWordExempt(QStringView word, int pos, const QString& text, const QSet<QString>& skipAll);
 
 } // namespace spelling

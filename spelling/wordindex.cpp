@@ -30,6 +30,7 @@ quint32 hashFolded(QStringView s) {
     return h;
 }
 
+
 bool sameFolded(QStringView a, QStringView b) {
     if (a.size() != b.size()) return false;
     for (qsizetype i = 0; i < a.size(); ++i)
@@ -46,9 +47,19 @@ QString asciiFolded(QStringView s) {
 
 } // namespace
 
+// Spellings are short: a loop beats a call of memcmp.
+bool WordIndex::sameAs(QStringView b, const Slot& slot) const {
+    if (slot.length != b.size()) return false;
+    const char16_t* x = pool_.data() + slot.offset;
+    const char16_t* y = b.utf16();
+    for (qsizetype i = 0; i < b.size(); ++i)
+        if (x[i] != y[i]) return false;
+    return true;
+}
+
 WordIndex::WordIndex() {
-    exact_.assign(1 << 10, -1);
-    folded_.assign(1 << 10, -1);
+    exact_.assign(1 << 10, Slot{});
+    folded_.assign(1 << 10, FoldSlot{});
 }
 
 WordIndex::~WordIndex() = default;
@@ -59,48 +70,89 @@ QChar WordIndex::fold(QChar c) {
     return c.toLower();
 }
 
+// Twice the slots; every slot keeps its hash, so nothing is hashed or
+// compared again.
 void WordIndex::grow() {
-    const size_t cap = exact_.size() * 2;
-    exact_.assign(cap, -1);
-    folded_.assign(cap, -1);
-    const size_t mask = cap - 1;
-    for (int i = 0; i < int(entries_.size()); ++i) {
-        const Entry& e = entries_[size_t(i)];
-        // Only the first record of a spelling, and of a case-blind group, is in a table.
-        size_t s = hashExact(e.text) & mask;
-        while (exact_[s] >= 0 && entries_[size_t(exact_[s])].text != e.text)
+    const size_t cap = exact_.size() * 2, mask = cap - 1;
+    std::vector<Slot> exact(cap);
+    for (const Slot& slot : exact_) {
+        if (slot.entry < 0) continue;
+        size_t s = slot.hash & mask;
+        while (exact[s].entry >= 0)
             s = (s + 1) & mask;
-        if (exact_[s] < 0) exact_[s] = i;
-        s = hashFolded(e.text) & mask;
-        while (folded_[s] >= 0 && !sameFolded(entries_[size_t(folded_[s])].text, e.text))
-            s = (s + 1) & mask;
-        if (folded_[s] < 0) folded_[s] = i;
+        exact[s] = slot;
     }
+    exact_.swap(exact);
+    std::vector<FoldSlot> folded(cap);
+    for (const FoldSlot& slot : folded_) {
+        if (slot.entry < 0) continue;
+        size_t s = slot.hash & mask;
+        while (folded[s].entry >= 0)
+            s = (s + 1) & mask;
+        folded[s] = slot;
+    }
+    folded_.swap(folded);
 }
 
 int WordIndex::insertEntry(Entry e) {
     if ((entries_.size() + 1) * 2 > exact_.size()) grow();
     const int i = int(entries_.size());
     const size_t mask = exact_.size() - 1;
-    size_t s = hashExact(e.text) & mask;
-    while (exact_[s] >= 0 && entries_[size_t(exact_[s])].text != e.text)
+    const QStringView text(e.text);
+    const quint32 h = hashExact(text);
+    size_t s = h & mask;
+    while (exact_[s].entry >= 0 && !(exact_[s].hash == h && sameAs(text, exact_[s])))
         s = (s + 1) & mask;
-    if (exact_[s] < 0) exact_[s] = i;
-    size_t f = hashFolded(e.text) & mask;
-    while (folded_[f] >= 0 && !sameFolded(entries_[size_t(folded_[f])].text, e.text))
-        f = (f + 1) & mask;
-    if (folded_[f] < 0) {
-        folded_[f] = i;
+    if (exact_[s].entry < 0) {
+        Slot slot;
+        slot.hash = h;
+        slot.entry = i;
+        slot.offset = quint32(pool_.size());
+        slot.length = quint16(std::min<qsizetype>(text.size(), 0xFFFF));
+        slot.flags = e.flags;
+        pool_.insert(pool_.end(), text.utf16(), text.utf16() + slot.length);
+        exact_[s] = slot;
     } else {
-        int tail = folded_[f];
+        duplicates_.emplace_back(exact_[s].entry, i);
+    }
+    const quint32 fh = hashFolded(text);
+    size_t f = fh & mask;
+    while (folded_[f].entry >= 0 &&
+           !(folded_[f].hash == fh && sameFolded(entries_[size_t(folded_[f].entry)].text, text)))
+        f = (f + 1) & mask;
+    if (folded_[f].entry < 0) {
+        folded_[f] = {i, fh};
+    } else {
+        int tail = folded_[f].entry;
         while (entries_[size_t(tail)].nextVariant >= 0)
             tail = entries_[size_t(tail)].nextVariant;
         entries_[size_t(tail)].nextVariant = i;
     }
-    byId_.insert(e.id, i);
+    if (e.id >= 0 && e.id < (qint64(1) << 24)) {
+        if (byId_.size() <= size_t(e.id)) byId_.resize(size_t(e.id) + 1 + byId_.size() / 2, -1);
+        if (byId_[size_t(e.id)] < 0) byId_[size_t(e.id)] = i;
+    } else if (!byLargeId_.contains(e.id)) {
+        byLargeId_.insert(e.id, i);
+    }
     maxId_ = std::max(maxId_, e.id);
     entries_.push_back(std::move(e));
     return i;
+}
+
+int WordIndex::entryOfId(qint64 id) const {
+    if (id >= 0 && size_t(id) < byId_.size()) return byId_[size_t(id)];
+    return byLargeId_.value(id, -1);
+}
+
+void WordIndex::syncFlags(int entry) {
+    const Entry& e = entries_[size_t(entry)];
+    const size_t mask = exact_.size() - 1;
+    const quint32 h = hashExact(e.text);
+    for (size_t s = h & mask; exact_[s].entry >= 0; s = (s + 1) & mask)
+        if (exact_[s].entry == entry) {
+            exact_[s].flags = e.flags;
+            return;
+        }
 }
 
 void WordIndex::addWord(qint64 id, const QString& text, const QString& soundKey, int tag,
@@ -118,9 +170,8 @@ void WordIndex::addWord(qint64 id, const QString& text, const QString& soundKey,
 void WordIndex::addLink(qint64 entryId, qint64 wordId, qint64 linkId,
                         std::optional<qint64> startId) {
     entryWords_.emplace_back(entryId, wordId);
-    const auto it = byId_.constFind(wordId);
-    if (it == byId_.cend()) return;
-    const int i = *it;
+    const int i = entryOfId(wordId);
+    if (i < 0) return;
     Entry& e = entries_[size_t(i)];
     e.flags |= HasLinks;
     if (lexicon::isWordCategory(linkId)) e.flags |= Categorised;
@@ -147,9 +198,9 @@ void WordIndex::finish() {
                 entryWords_.begin(), entryWords_.end(), start,
                 [](const std::pair<qint64, qint64>& p, qint64 v) { return p.first < v; });
             if (it == entryWords_.end() || it->first != start) continue;
-            const auto right = byId_.constFind(it->second);
-            if (right == byId_.cend()) continue;
-            entries_[size_t(i)].correction = *right;
+            const int right = entryOfId(it->second);
+            if (right < 0) continue;
+            entries_[size_t(i)].correction = right;
             entries_[size_t(i)].flags |= Misspelling;
         }
     }
@@ -157,11 +208,11 @@ void WordIndex::finish() {
         if (e.has(Categorised) || !e.has(HasLinks) || e.has(UserWord)) e.flags |= Accepted;
     // A spelling stored twice is a word when any of its records is: a word
     // the user added wins over what the lexicon recorded for it.
-    for (int i = 0; i < int(entries_.size()); ++i) {
-        const int first = find(entries_[size_t(i)].text);
-        if (first != i && first >= 0)
-            entries_[size_t(first)].flags |= entries_[size_t(i)].flags & (Accepted | UserWord);
-    }
+    for (const auto& [first, later] : duplicates_)
+        entries_[size_t(first)].flags |= entries_[size_t(later)].flags & (Accepted | UserWord);
+    for (Slot& slot : exact_)
+        if (slot.entry >= 0) slot.flags = entries_[size_t(slot.entry)].flags;
+    duplicates_ = {};
     firstLinkSeen_ = {};
     pendingStarts_ = {};
     entryWords_ = {};
@@ -179,32 +230,46 @@ void WordIndex::addUserWord(qint64 id, const QString& text, const QString& sound
     e.tag = lexicon::kUserWordTag;
     e.flags = UserWord | Accepted;
     const int i = insertEntry(std::move(e));
+    duplicates_.clear();
     const int first = find(text);
-    if (first != i) entries_[size_t(first)].flags |= UserWord | Accepted;
-    if (soundKeys_) (*soundKeys_)[soundKey].push_back(i);
-    if (trie_ && findVariants(text) == i) {
-        QString folded = text;
-        for (QChar& c : folded)
-            c = fold(c);
-        trie_->insert(folded, i);
+    if (first != i) {
+        entries_[size_t(first)].flags |= UserWord | Accepted;
+        syncFlags(first);
     }
+    if (soundKeys_) (*soundKeys_)[soundKey].push_back(i);
+    // The trie is made again when next needed.
+    if (findVariants(text) == i) trie_.reset();
 }
 
 int WordIndex::find(QStringView spelling) const {
+    quint16 flags;
+    return find(spelling, &flags);
+}
+
+int WordIndex::find(QStringView spelling, quint16* flags) const {
     const size_t mask = exact_.size() - 1;
-    for (size_t s = hashExact(spelling) & mask;; s = (s + 1) & mask) {
-        const qint32 i = exact_[s];
-        if (i < 0) return -1;
-        if (entries_[size_t(i)].text == spelling) return i;
+    const quint32 h = hashExact(spelling);
+    for (size_t s = h & mask;; s = (s + 1) & mask) {
+        const Slot& slot = exact_[s];
+        if (slot.entry < 0) {
+            *flags = 0;
+            return -1;
+        }
+        if (slot.hash == h && sameAs(spelling, slot)) {
+            *flags = slot.flags;
+            return slot.entry;
+        }
     }
 }
 
 int WordIndex::findVariants(QStringView spelling) const {
     const size_t mask = folded_.size() - 1;
-    for (size_t s = hashFolded(spelling) & mask;; s = (s + 1) & mask) {
-        const qint32 i = folded_[s];
-        if (i < 0) return -1;
-        if (sameFolded(entries_[size_t(i)].text, spelling)) return i;
+    const quint32 h = hashFolded(spelling);
+    for (size_t s = h & mask;; s = (s + 1) & mask) {
+        const FoldSlot& slot = folded_[s];
+        if (slot.entry < 0) return -1;
+        if (slot.hash == h && sameFolded(entries_[size_t(slot.entry)].text, spelling))
+            return slot.entry;
     }
 }
 
@@ -229,13 +294,14 @@ const WordTrie& WordIndex::trie() const {
         trie_ = std::make_unique<WordTrie>();
         QString folded;
         for (size_t s = 0; s < folded_.size(); ++s) {
-            const qint32 i = folded_[s];
+            const qint32 i = folded_[s].entry;
             if (i < 0) continue;
             folded = entries_[size_t(i)].text;
             for (QChar& c : folded)
                 c = fold(c);
             trie_->insert(folded, i);
         }
+        trie_->finish();
     }
     return *trie_;
 }

@@ -68,6 +68,9 @@ class WordIndex {
 
     // The first record spelt exactly so; -1 when none.
     int find(QStringView spelling) const;
+    // The same, with its flags, which the word test reads without touching
+    // the record (0 when there is none).
+    int find(QStringView spelling, quint16* flags) const;
     // The first record (in stored order) spelt alike without regard to
     // case; the others follow through Entry::nextVariant. -1 when none.
     int findVariants(QStringView spelling) const;
@@ -96,10 +99,32 @@ class WordIndex {
   private:
     int insertEntry(Entry e);
     void grow();
+    int entryOfId(qint64 id) const;
+    void syncFlags(int entry);
 
     std::vector<Entry> entries_;
-    std::vector<qint32> exact_, folded_; // open addressing, -1 empty
-    QHash<qint64, int> byId_;
+    // The exact spellings, open addressing: each slot holds the hash, the
+    // first record, where its letters are in `pool_` and the record's
+    // flags, so that the word test reads the slot and the letters only.
+    struct Slot {
+        quint32 hash = 0;
+        qint32 entry = -1; // -1: empty
+        quint32 offset = 0;
+        quint16 length = 0;
+        quint16 flags = 0;
+    };
+    std::vector<Slot> exact_;
+    std::vector<char16_t> pool_;
+    bool sameAs(QStringView spelling, const Slot& slot) const;
+    // Spellings alike without regard to case: the first record and the hash.
+    struct FoldSlot {
+        qint32 entry = -1;
+        quint32 hash = 0;
+    };
+    std::vector<FoldSlot> folded_;
+    std::vector<std::pair<int, int>> duplicates_; // (first record, a later one of its spelling)
+    std::vector<qint32> byId_; // "id" -> record, for the ids of a lexicon (small numbers)
+    QHash<qint64, int> byLargeId_;
     qint64 maxId_ = 0;
     // Link bookkeeping while loading.
     std::vector<char> firstLinkSeen_;
