@@ -46,10 +46,11 @@ inline QString codespellList() {
 // The second list: codespell's pairs with one correction, both in small
 // ASCII letters (its misspellings of identifiers aside), leaving out every
 // pair whose misspelling is in `seen` (the misspellings of the lexicon's
-// table, loaded and held out alike), and then keeping one pair in `every`
-// (by hash).
+// table, loaded and held out alike), and then keeping one pair in `every`:
+// those whose misspelling's hash leaves `remainder`. suggest_quality
+// reports on remainder 0; suggest_tune may study remainder 6.
 inline std::vector<Case> readCodespellCases(const QString& path, const QSet<QString>& seen,
-                                            int every) {
+                                            int every, int remainder = 0) {
     std::vector<Case> cases;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return cases;
@@ -67,7 +68,7 @@ inline std::vector<Case> readCodespellCases(const QString& path, const QSet<QStr
         if (right.endsWith(QLatin1Char(','))) right.chop(1);
         if (right.contains(QLatin1Char(',')) || !plain(wrong) || !plain(right)) continue;
         if (seen.contains(wrong)) continue;
-        if (fnv1a(wrong) % quint32(every) != 0) continue;
+        if (fnv1a(wrong) % quint32(every) != quint32(remainder)) continue;
         cases.push_back({wrong, right});
     }
     return cases;

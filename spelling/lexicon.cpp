@@ -95,7 +95,6 @@ bool TarnwellFileViewer::OpenLexicon() {
             m.loadFailedFile + ql(": ") + m.loadFailure));
         return false;
     }
-    m.acceptedWords.clear();
     m.open = true;
 
     platform::TextEditor* editor = ui_.Text1[1];
@@ -108,11 +107,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     auto& m = basSpellingChecker;
     if (spelling::trimBlanks(word).size() < 2) return true;
     if (!m.isOpen()) return false;
-    // A document repeats most of its words: a plain spelling accepted once
-    // is not looked up again during the check.
-    if (m.acceptedWords.contains(word)) return true;
     const spelling::LexiconVerdict v = spelling::checkWord(*m.index, word);
-    if (v.accepted && !word.contains(QLatin1Char('-'))) m.acceptedWords.insert(word);
     platform::TextEditor* editor = ui_.Text1[1];
     if (v.hyphen == Hyphen::LeftPartUnknown && v.oneCharacterAfterHyphen) {
         // Only the unknown part before the hyphen is offered for correction.
@@ -143,7 +138,6 @@ bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     if (w.isEmpty()) return true;
     m.SuggestionWork.clear();
     if (ui_.lstSuggestions2) ui_.lstSuggestions2->clear();
-    m.acceptedWords.clear();
 
     // The word goes into the file at once; the kept index learns it, so
     // that the check, the typing check and the next checks accept it.
@@ -180,7 +174,6 @@ void TarnwellFileViewer::CloseLexicon() {
     auto& m = basSpellingChecker;
     // The index stays: the next check starts without reading the files again.
     m.open = false;
-    m.acceptedWords.clear();
 
     setSuggestionWord({});
     setSuggestionReplacement({});

@@ -137,12 +137,10 @@ WordStatus wordStatus(const WordIndex& index, QStringView word) {
 bool prefixedWord(const WordIndex& index, QStringView word) {
     static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
     QStringView rest;
-    qsizetype prefixLength = 0;
     for (const char* p : kPrefixes) {
         const QLatin1String prefix(p);
         if (word.startsWith(prefix)) {
             rest = word.mid(prefix.size());
-            prefixLength = prefix.size();
             break;
         }
     }
@@ -150,13 +148,13 @@ bool prefixedWord(const WordIndex& index, QStringView word) {
     if (rest.size() < kShortestRest || !index.ordinary(index.find(rest))) return false;
 
     // One letter off a word of the language: far more likely a slip of the
-    // hand than a new derivation. The slips looked for are in the rest of
-    // the word (a swap may take in the prefix's last letter).
+    // hand than a new derivation. The slips looked for are from the second
+    // letter on ("desplays" is "displays").
     Letters folded(word.begin(), word.end());
     for (QChar& c : folded)
         c = WordIndex::fold(c);
     bool near = false;
-    index.trie().searchOneEdit(QStringView(folded.constData(), folded.size()), prefixLength, [&](int head) {
+    index.trie().searchOneEdit(QStringView(folded.constData(), folded.size()), 1, [&](int head) {
         for (int i = head; !near && i >= 0; i = index.at(i).nextVariant)
             near = index.ordinary(i);
     });

@@ -54,9 +54,6 @@ struct SpellingCheckerState {
     }
     int SkipAllCount() const { return int(SkipAllWords.size()); }
 
-    // Spellings the lexicon accepted during this check, so that a word is
-    // looked up once; emptied when a check starts or ends and when a word is added.
-    QSet<QString> acceptedWords;
 
     bool isOpen() const { return open && index; }
 };

@@ -2,6 +2,7 @@
 // table of common misspellings and word splits, then one score for each.
 #include "spelling/suggest.h"
 
+#include "spelling/lexiconlookup.h"
 #include "spelling/soundex.h"
 #include "spelling/wordtrie.h"
 
@@ -70,24 +71,24 @@ bool likeSound(char16_t a, char16_t b) {
     return false;
 }
 
-double substitutionOf(char16_t a, char16_t b) {
-    if (a == b) return 0;
-    if (isVowel(a) && isVowel(b)) return 0.6;
-    if (touching(a, b) || likeSound(a, b)) return 0.7;
-    return 1.0;
-}
-
-double substitution(char16_t a, char16_t b) {
-    static const std::array<std::array<double, 26>, 26> table = [] {
-        std::array<std::array<double, 26>, 26> t{};
+// How alike two letters are: 0 the same, 1 vowels, 2 keys beside each
+// other or letters of like sound, 3 unlike.
+int likeness(char16_t a, char16_t b) {
+    static const std::array<std::array<quint8, 26>, 26> table = [] {
+        std::array<std::array<quint8, 26>, 26> t{};
         for (int x = 0; x < 26; ++x)
-            for (int y = 0; y < 26; ++y)
-                t[size_t(x)][size_t(y)] = substitutionOf(char16_t(u'a' + x), char16_t(u'a' + y));
+            for (int y = 0; y < 26; ++y) {
+                const char16_t p = char16_t(u'a' + x), q = char16_t(u'a' + y);
+                t[size_t(x)][size_t(y)] = p == q                               ? 0
+                                          : isVowel(p) && isVowel(q)           ? 1
+                                          : touching(p, q) || likeSound(p, q) ? 2
+                                                                               : 3;
+            }
         return t;
     }();
     if (a >= u'a' && a <= u'z' && b >= u'a' && b <= u'z')
         return table[size_t(a - u'a')][size_t(b - u'a')];
-    return a == b ? 0 : 1.0;
+    return a == b ? 0 : 3;
 }
 
 // Spellings of one sound, each way round.
@@ -133,9 +134,9 @@ QString folded(QStringView s) {
     return r;
 }
 
-double distanceFolded(const QString& w, const QString& e) {
+double distanceFolded(const QString& w, const QString& e, const TypingCosts& k) {
     const int n = int(w.size()), m = int(e.size());
-    constexpr double kRewrite = 0.5, kSwap = 0.6, kDouble = 0.4;
+    const double change[4] = {0, k.vowelForVowel, k.keyBeside, k.otherLetter};
     std::vector<double> d(size_t(n + 1) * size_t(m + 1));
     auto at = [&](int i, int j) -> double& { return d[size_t(i) * size_t(m + 1) + size_t(j)]; };
     auto wc = [&](int i) { return i >= 1 && i <= n ? w[i - 1].unicode() : char16_t(0); };
@@ -144,15 +145,15 @@ double distanceFolded(const QString& w, const QString& e) {
     // sits on a key beside one.
     auto extra = [&](int i) {
         const char16_t c = wc(i);
-        if (c == wc(i - 1) || c == wc(i + 1)) return kDouble;
-        if (adjacentKeys(c, wc(i - 1)) || adjacentKeys(c, wc(i + 1))) return 0.8;
-        return 1.0;
+        if (c == wc(i - 1) || c == wc(i + 1)) return k.doubled;
+        if (adjacentKeys(c, wc(i - 1)) || adjacentKeys(c, wc(i + 1))) return k.extraBesideKey;
+        return k.extraLetter;
     };
     // A letter of the entry missing from the word: cheap when it was one of a double.
     auto missing = [&](int j) {
         const char16_t c = ec(j);
-        if (c == ec(j - 1) || c == ec(j + 1)) return kDouble;
-        return isVowel(c) ? 0.8 : 1.0;
+        if (c == ec(j - 1) || c == ec(j + 1)) return k.doubled;
+        return isVowel(c) ? k.missingVowel : k.missingLetter;
     };
     at(0, 0) = 0;
     for (int i = 1; i <= n; ++i)
@@ -162,16 +163,16 @@ double distanceFolded(const QString& w, const QString& e) {
     for (int i = 1; i <= n; ++i) {
         const auto& rules = rewritesEndingIn(wc(i));
         for (int j = 1; j <= m; ++j) {
-            double v = at(i - 1, j - 1) + substitution(wc(i), ec(j));
+            double v = at(i - 1, j - 1) + change[likeness(wc(i), ec(j))];
             v = std::min(v, at(i - 1, j) + extra(i));
             v = std::min(v, at(i, j - 1) + missing(j));
             if (i >= 2 && j >= 2 && wc(i) == ec(j - 1) && wc(i - 1) == ec(j) && wc(i) != wc(i - 1))
-                v = std::min(v, at(i - 2, j - 2) + kSwap);
+                v = std::min(v, at(i - 2, j - 2) + k.swap);
             for (const Rewrite* r : rules) {
                 const int la = int(r->a.size()), lb = int(r->b.size());
                 if (la > i || lb > j || ec(j) != char16_t(r->b.back().unicode())) continue;
                 if (QStringView(w).mid(i - la, la) == r->a && QStringView(e).mid(j - lb, lb) == r->b)
-                    v = std::min(v, at(i - la, j - lb) + kRewrite);
+                    v = std::min(v, at(i - la, j - lb) + k.rewrite);
             }
             at(i, j) = v;
         }
@@ -232,6 +233,7 @@ class Generator {
     int recordedCorrection() const;
     void addEntry(int i, bool fromTable = false);
     void addSplits();
+    void addPrefixed();
     double score(Candidate& c) const;
 
     QString typed_, word_, folded_;
@@ -292,6 +294,31 @@ void Generator::addSplits() {
     }
 }
 
+// "reimplment" -> "reimplement": a word the prefix rule makes, its rest
+// corrected ("implment" -> "implement"), for derived words no list holds.
+void Generator::addPrefixed() {
+    static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
+    for (const char* p : kPrefixes) {
+        const QLatin1String prefix(p);
+        if (!folded_.startsWith(prefix) || folded_.size() - prefix.size() < 4) continue;
+        const QString rest = folded_.mid(prefix.size());
+        std::vector<int> found;
+        index_.trie().search(rest, 2, [&](int head, int) {
+            for (int i = head; i >= 0; i = index_.at(i).nextVariant)
+                if (index_.ordinary(i)) found.push_back(i);
+        });
+        for (int i : found) {
+            const QString whole = prefix + index_.at(i).text;
+            if (index_.find(whole) >= 0 || !prefixedWord(index_, whole)) continue;
+            Candidate c;
+            c.text = whole;
+            c.freq = frequencyOf(index_.at(i)) + w_.prefixedWord;
+            candidates_.push_back(std::move(c));
+        }
+        return;
+    }
+}
+
 double Generator::score(Candidate& c) const {
     double s;
     if (c.entry < 0 && c.text.contains(QLatin1Char(' '))) {
@@ -299,7 +326,7 @@ double Generator::score(Candidate& c) const {
         if (c.fromTable) s -= w_.commonMisspelling;
         return s;
     }
-    s = typingDistance(folded_, folded(c.text)) + w_.frequency * c.freq;
+    s = distanceFolded(folded_, folded(c.text), w_.typing) + w_.frequency * c.freq;
     if (!c.text.isEmpty() && c.text.front().isUpper() && !word_.isEmpty() &&
         !word_.front().isUpper())
         s += w_.properName;
@@ -325,7 +352,8 @@ SuggestionResult Generator::run() {
     }
 
     // Words a few edits away.
-    const int reach = folded_.size() <= 3 ? 1 : 2;
+    // Long words are often further off ("initiatiated").
+    const int reach = folded_.size() <= 3 ? 1 : folded_.size() >= w_.longWord ? 3 : 2;
     index_.trie().search(folded_, reach, [&](int head, int) {
         for (int i = head; i >= 0; i = index_.at(i).nextVariant)
             addEntry(i);
@@ -349,6 +377,7 @@ SuggestionResult Generator::run() {
         }
     }
     addSplits();
+    addPrefixed();
 
     for (Candidate& c : candidates_)
         c.score = score(c);
@@ -375,8 +404,8 @@ SuggestionResult Generator::run() {
 
 } // namespace
 
-double typingDistance(QStringView word, QStringView entry) {
-    return distanceFolded(folded(word), folded(entry));
+double typingDistance(QStringView word, QStringView entry, const TypingCosts& costs) {
+    return distanceFolded(folded(word), folded(entry), costs);
 }
 
 SuggestionResult suggestSpellings(const QString& word, const WordIndex& index,

@@ -171,31 +171,34 @@ void TestSuggest::nothingFound_emptyList() {
 }
 
 void TestSuggest::typingDistance_data() {
+    // Each row: a mistake people make costs less than a mistake they make
+    // less often, whatever the weights are tuned to.
     QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<double>("distance");
-    auto row = [](const char* w, const char* e, double d) {
-        QTest::newRow(qPrintable(qs(w) + qs(" / ") + qs(e))) << qs(w) << qs(e) << d;
+    QTest::addColumn<QString>("likely");   // the word meant, a likely mistake away
+    QTest::addColumn<QString>("unlikely"); // a word as many edits away, by unlikely ones
+    auto row = [](const char* name, const char* w, const char* likely, const char* unlikely) {
+        QTest::newRow(name) << qs(w) << qs(likely) << qs(unlikely);
     };
-    row("the", "the", 0);
-    row("The", "the", 0);       // case does not count
-    row("teh", "the", 0.6);     // a swap
-    row("recieve", "receive", 0.5); // "ie" for "ei"
-    row("adress", "address", 0.4); // a double written single
-    row("thhe", "the", 0.4);    // a letter doubled
-    row("fone", "phone", 0.5);  // one sound, two spellings
-    row("nashun", "nation", 0.5); // "shun" for "tion"
-    row("shott", "short", 0.7); // a key beside
-    row("definately", "definitely", 0.6); // a vowel for a vowel
-    row("cat", "dog", 2.0); // three letters, each beside or like the other
-    row("cat", "bus", 2.6);
+    row("swap before two changes", "teh", "the", "tom");
+    row("double written single", "adress", "address", "adrest");
+    row("vowel for a vowel", "definately", "definitely", "defiantly");
+    row("key beside", "shprt", "short", "shirt");
+    row("letter left out before letter too many", "allegedy", "allegedly", "alleged");
+    row("one spelling of a sound for another", "fone", "phone", "fine");
+    row("ie for ei", "recieve", "receive", "relieve");
+    row("shun for tion", "nashun", "nation", "nasher");
 }
 
 void TestSuggest::typingDistance() {
     QFETCH(QString, word);
-    QFETCH(QString, entry);
-    QFETCH(double, distance);
-    QCOMPARE(spelling::typingDistance(word, entry), distance);
+    QFETCH(QString, likely);
+    QFETCH(QString, unlikely);
+    const double near = spelling::typingDistance(word, likely);
+    const double far = spelling::typingDistance(word, unlikely);
+    QVERIFY2(near < far, qPrintable(QString::number(near) + qs(" / ") + QString::number(far)));
+    QVERIFY(near > 0);
+    QCOMPARE(spelling::typingDistance(word, word), 0.0);
+    QCOMPARE(spelling::typingDistance(word.toUpper(), word), 0.0); // case does not count
 }
 
 QTEST_GUILESS_MAIN(TestSuggest)
