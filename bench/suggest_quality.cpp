@@ -7,7 +7,8 @@
 //  - a second list the lexicon never saw: the misspellings of the Debian
 //    package codespell (one in 12 of its pairs in small letters with one
 //    correction, leaving out those the lexicon's table holds).
-//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER]]   (TFV_SHOW_MISSES=1 lists our misses)
+//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER [PROGRAM]]]   (TFV_SHOW_MISSES=1 lists our misses)
+// (PROGRAM: another build of tarnwell-spell, to compare with an earlier version)
 // Needs the Debian packages hunspell, hunspell-en-us, aspell, aspell-en and codespell:
 //   apt-get install hunspell hunspell-en-us aspell aspell-en codespell
 // All three checkers are asked through the same ispell pipe ("-a"): this
@@ -169,6 +170,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const QString tsv = args.size() > 1 ? args[1] : ql(TFV_BENCH_HELD_OUT);
     const QString folder = args.size() > 2 ? args[2] : ql(TFV_BENCH_DEFAULT_LEXICON);
+    const QString program = args.size() > 3 ? args[3] : ql(TFV_BENCH_SPELL_PROGRAM);
 
     const std::vector<Case> cases = bench::readCases(tsv);
     if (cases.empty()) {
@@ -182,10 +184,10 @@ int main(int argc, char** argv) {
     const std::vector<Case> codespell = bench::readCodespellCases(
         bench::codespellList(), bench::tableMisspellings(ql(TFV_BENCH_MISSPELLING_TABLE)), 12);
 
-    PipeChecker ourPipe(ql(TFV_BENCH_SPELL_PROGRAM), {ql("-a"), ql("-d"), folder});
+    PipeChecker ourPipe(program, {ql("-a"), ql("-d"), folder});
     if (!ourPipe.ok()) {
         std::fprintf(stderr, "%s -a -d %s did not start (is the lexicon there?)\n",
-                     TFV_BENCH_SPELL_PROGRAM, qPrintable(folder));
+                     qPrintable(program), qPrintable(folder));
         return 1;
     }
     PipeChecker hunspell(ql("hunspell"), {ql("-a"), ql("-d"), ql("en_US")});

@@ -135,26 +135,46 @@ WordStatus wordStatus(const WordIndex& index, QStringView word) {
 }
 
 bool prefixedWord(const WordIndex& index, QStringView word) {
-    static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
+    using W = WordIndex;
+    // Each prefix before the parts of speech it makes words of: "rewrite",
+    // "defrost" (verbs), "unhappy", "undo", "prewar", "nonbridge".
+    struct Prefix {
+        const char* text;
+        quint16 before;
+    };
+    static const Prefix kPrefixes[] = {{"re", W::Verb},
+                                       {"un", W::Verb | W::Adjective | W::Adverb},
+                                       {"de", W::Verb},
+                                       {"pre", W::Verb | W::Noun | W::Adjective},
+                                       {"non", W::Noun | W::Adjective}};
     QStringView rest;
-    for (const char* p : kPrefixes) {
-        const QLatin1String prefix(p);
+    quint16 before = 0;
+    for (const Prefix& p : kPrefixes) {
+        const QLatin1String prefix(p.text);
         if (word.startsWith(prefix)) {
             rest = word.mid(prefix.size());
+            before = p.before;
             break;
         }
     }
     constexpr int kShortestRest = 3;
-    if (rest.size() < kShortestRest || !index.ordinary(index.find(rest))) return false;
+    if (rest.size() < kShortestRest) return false;
+    const int r = index.find(rest);
+    if (!index.ordinary(r) || !(index.at(r).flags & before)) return false;
+    // "uncorrect": the word takes another negative prefix ("incorrect").
+    if (word.startsWith(u"un")) {
+        for (const char* other : {"in", "im", "il", "ir", "dis"})
+            if (index.ordinary(index.find(QLatin1String(other) + rest.toString()))) return false;
+    }
 
     // One letter off a word of the language: far more likely a slip of the
-    // hand than a new derivation. The slips looked for are from the second
-    // letter on ("desplays" is "displays").
+    // hand than a new derivation ("desplays" is "displays", "prepresented"
+    // "represented").
     Letters folded(word.begin(), word.end());
     for (QChar& c : folded)
         c = WordIndex::fold(c);
     bool near = false;
-    index.trie().searchOneEdit(QStringView(folded.constData(), folded.size()), 1, [&](int head) {
+    index.trie().searchOneEdit(QStringView(folded.constData(), folded.size()), 0, [&](int head) {
         for (int i = head; !near && i >= 0; i = index.at(i).nextVariant)
             near = index.ordinary(i);
     });

@@ -37,9 +37,13 @@ LexiconVerdict checkWord(const WordIndex& index, const QString& word);
 // The prefix rule: a word that is not stored is still a word when it is
 // "re", "un", "de", "pre" or "non" before an ordinary word of at least
 // three letters (categorised, in small letters, no name and no recorded
-// misspelling), unless a change of one letter (or a swap of two) makes
-// it an ordinary word: "rewrite" and "nonbridge" pass, "desing" (design),
-// "reson" (reason) and "untl" (until) do not.
+// misspelling) of a part of speech the prefix goes with ("re" and "de"
+// verbs; "un" verbs, adjectives and adverbs, unless "in", "im", "il",
+// "ir" or "dis" makes the word; "pre" verbs, nouns and adjectives; "non"
+// nouns and adjectives), unless one edit (a letter changed, left out,
+// added, or two swapped) makes it an ordinary word: "rewrite" and
+// "nonbridge" pass; "desing" (design), "reson" (reason), "untl" (until),
+// "rearrant" (an adjective) and "uncorrect" (incorrect) do not.
 bool prefixedWord(const WordIndex& index, QStringView word);
 
 // Appends `word` (already trimmed, not empty) to `Words` as a word added by

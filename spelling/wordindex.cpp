@@ -176,6 +176,10 @@ void WordIndex::addLink(qint64 entryId, qint64 wordId, qint64 linkId,
     e.flags |= HasLinks;
     if (lexicon::isWordCategory(linkId)) e.flags |= Categorised;
     if (linkId == lexicon::kProperNameCategory) e.flags |= ProperName;
+    if (linkId == lexicon::kNounCategory) e.flags |= Noun;
+    if (linkId == lexicon::kVerbCategory) e.flags |= Verb;
+    if (linkId == lexicon::kAdjectiveCategory) e.flags |= Adjective;
+    if (linkId == lexicon::kAdverbCategory) e.flags |= Adverb;
     // A part of a run-together word: an entry below 30130, or 30930 or 30940.
     if (linkId < 30130 || linkId == 30930 || linkId == 30940) e.flags |= SplitPart;
     if (firstLinkSeen_.size() < entries_.size()) firstLinkSeen_.resize(entries_.size(), 0);

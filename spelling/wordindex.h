@@ -30,6 +30,10 @@ class WordIndex {
         UserWord = 16,     // added by the user (Tag 999), this record or one of its spelling
         Accepted = 32,     // the spelling is a word: categorised, without entries, or added
         Misspelling = 64,  // recorded as a misspelling of `correction`
+        Noun = 128,        // the parts of speech its categories name
+        Verb = 256,
+        Adjective = 512,
+        Adverb = 1024,
     };
 
     struct Entry {

@@ -23,11 +23,15 @@ struct Lexicon {
     platform::sqlite::SqliteLexiconStore store;
     std::shared_ptr<spelling::WordIndex> index;
     Lexicon() {
-        for (const char* w : {"the", "well", "known", "write", "fix", "bridge", "green", "sing",
-                              "sure", "son", "grad", "tun", "design", "pressure", "unless",
-                              "return", "regard", "until", "reason", "naive", "fiancée", "isn't",
-                              "they've", "short"})
+        for (const char* w : {"the", "well", "known", "bridge", "green", "son", "grad", "tun",
+                              "design", "pressure", "unless", "return", "regard", "until", "reason",
+                              "naive", "fiancée", "isn't", "they've", "short"})
             lex.addWord(qs(w), {30010}, 1.0);
+        for (const char* w : {"write", "fix", "sing", "presented", "represented", "correct"})
+            lex.addWord(qs(w), {30020}, 1.0);
+        for (const char* w : {"sure", "happy", "arrant", "incorrect"})
+            lex.addWord(qs(w), {30030}, 1.0);
+        lex.addWord(qs("active"), {30010, 30030}, 1.0);
         for (const char* w : {"Paris", "Monday", "English", "Th", "ND", "Les", "Tl", "Green"})
             lex.addWord(qs(w), {30050}, 2.0);
         lex.addWord(qs("café"), {30010}, 2.0);
@@ -114,6 +118,12 @@ void TestLexiconLookup::verdict_data() {
     row("prefix_oneSwapFromAWord_regrad", "regrad", false);
     row("prefix_oneLetterFromAWord_reson", "reson", false);
     row("prefix_caseMatters", "reWrite", false);
+    row("prefix_unBeforeAdjective", "unhappy", true);
+    row("prefix_reBeforeAnAdjective_rearrant", "rearrant", false);
+    row("prefix_deBeforeNoVerb_deactive", "deactive", false);
+    row("prefix_reBeforeANoun", "rebridge", false);
+    row("prefix_unWhereInMakesTheWord_uncorrect", "uncorrect", false);
+    row("prefix_firstLetterTooMany_prepresented", "prepresented", false);
 
     row("leadingHyphen_goesToPrefixes", "-well", false);
     row("trailingHyphen_goesToPrefixes", "well-", false);
