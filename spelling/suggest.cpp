@@ -352,12 +352,15 @@ SuggestionResult Generator::run() {
     }
 
     // Words a few edits away.
-    // Long words are often further off ("initiatiated").
-    const int reach = folded_.size() <= 3 ? 1 : folded_.size() >= w_.longWord ? 3 : 2;
-    index_.trie().search(folded_, reach, [&](int head, int) {
+    const int reach = folded_.size() <= 3 ? 1 : 2;
+    auto add = [&](int head, int) {
         for (int i = head; i >= 0; i = index_.at(i).nextVariant)
             addEntry(i);
-    });
+    };
+    index_.trie().search(folded_, reach, add);
+    // Long words are often further off ("initiatiated"); their first letter
+    // is rarely wrong.
+    if (folded_.size() >= w_.longWord) index_.trie().search(folded_, 3, add, true);
     // Words of the same sound key, of about the same length.
     soundKey_ = MakeSoundex(word_);
     if (!soundKey_.isEmpty())

@@ -47,6 +47,7 @@ struct RankingWeights {
     double widest = 1.6;        // offered only within this score of the best
     int most = 10;              // at most this many suggestions
     int longWord = 10;          // from this length on, words three edits away are candidates
+                                // too, when they begin with the word's first letter
     TypingCosts typing;
 };
 

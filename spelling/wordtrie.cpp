@@ -113,7 +113,7 @@ void WordTrie::searchOneEdit(QStringView w, qsizetype from,
 }
 
 void WordTrie::search(QStringView folded, int maxDistance,
-                      const std::function<void(int, int)>& found) const {
+                      const std::function<void(int, int)>& found, bool sameFirstLetter) const {
     constexpr int kDeepest = 64;
     if (nodes_.empty() || folded.size() > kDeepest - maxDistance - 2) return;
     const int n = int(folded.size());
@@ -123,14 +123,24 @@ void WordTrie::search(QStringView folded, int maxDistance,
     std::vector<int> rows(size_t(kDeepest + 1) * size_t(n + 1));
     auto row = [&](int depth) { return rows.data() + size_t(depth) * size_t(n + 1); };
     std::vector<char16_t> path(kDeepest + 1);
+    // Only the cells within maxDistance of the diagonal can stay within
+    // reach: the others count as out of reach (kFar), and the cells just
+    // outside each row's band are set so, for the rows that read them.
+    constexpr int kFar = 1 << 20;
     for (int j = 0; j <= n; ++j)
-        row(0)[j] = j;
+        row(0)[j] = j <= maxDistance ? j : kFar;
 
     // Depth first, with an explicit stack of (node, depth): a node's whole
     // subtree is walked before its next sibling, so the rows above it stay.
     std::vector<std::pair<qint32, int>> stack;
-    for (qint32 c = nodes_[0].first + nodes_[0].count - 1; c >= nodes_[0].first; --c)
-        stack.emplace_back(c, 1);
+    if (sameFirstLetter) {
+        if (n == 0) return;
+        const qint32 first = child(0, folded[0].unicode());
+        if (first >= 0) stack.emplace_back(first, 1);
+    } else {
+        for (qint32 c = nodes_[0].first + nodes_[0].count - 1; c >= nodes_[0].first; --c)
+            stack.emplace_back(c, 1);
+    }
     while (!stack.empty()) {
         const auto [node, depth] = stack.back();
         stack.pop_back();
@@ -140,9 +150,12 @@ void WordTrie::search(QStringView folded, int maxDistance,
         int* cur = row(depth);
         const int* prev = row(depth - 1);
         const int* prev2 = depth >= 2 ? row(depth - 2) : nullptr;
+        const int lo = std::max(1, depth - maxDistance), hi = std::min(n, depth + maxDistance);
+        if (lo > hi) continue; // the prefix is longer than any spelling within reach
         cur[0] = depth;
         int least = cur[0];
-        for (int j = 1; j <= n; ++j) {
+        if (lo - 1 >= 1) cur[lo - 1] = kFar;
+        for (int j = lo; j <= hi; ++j) {
             const char16_t wj = folded[j - 1].unicode();
             int v = std::min(prev[j] + 1, cur[j - 1] + 1);
             v = std::min(v, prev[j - 1] + (wj == c ? 0 : 1));
@@ -151,7 +164,8 @@ void WordTrie::search(QStringView folded, int maxDistance,
             cur[j] = v;
             least = std::min(least, v);
         }
-        if (nd.word >= 0 && cur[n] <= maxDistance) found(nd.word, cur[n]);
+        if (hi + 1 <= n) cur[hi + 1] = kFar;
+        if (nd.word >= 0 && hi == n && cur[n] <= maxDistance) found(nd.word, cur[n]);
         if (least <= maxDistance && depth < kDeepest)
             for (qint32 ch = nd.first + nd.count - 1; ch >= nd.first; --ch)
                 stack.emplace_back(ch, depth + 1);

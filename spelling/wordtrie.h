@@ -21,8 +21,10 @@ class WordTrie {
     // letter deleted, inserted or changed, or two neighbours swapped),
     // with its distance. A spelling is reported once.
     //   "teh", 1 -> the (1), tea (1), ten (1), eh (1), ...
+    // With `sameFirstLetter`, only spellings that begin as `folded` does.
     void search(QStringView folded, int maxDistance,
-                const std::function<void(int word, int distance)>& found) const;
+                const std::function<void(int word, int distance)>& found,
+                bool sameFirstLetter = false) const;
 
     // The spellings exactly one edit from `folded` (the spelling itself
     // not among them), each as often as an edit reaches it, the edit made
