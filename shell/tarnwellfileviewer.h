@@ -2,6 +2,7 @@
 
 #include "shell/monitorlayout.h"
 #include "shell/multimonitor.h"
+#include "shell/panelslide.h"
 #include "shell/paths.h"
 #include "shell/recentfiles.h"
 #include "shell/viewerui.h"
@@ -215,6 +216,8 @@ public:
     void ChangePageColor(QString& colorCode, int slot);
     // The BODY attribute names of the page colours, 1 to 5.
     QString ColorAttributeNames[6];
+    // Where the "Page Colors" panel's slide has put it.
+    PanelSlide colorsSlide_;
     void mTableOfContents_Click();
     void mTableSpecsWindow_Click();
     // The table designer, created when first opened; it keeps its colours
@@ -299,6 +302,8 @@ public:
     // commands wait for it: they do nothing.
     int suggestionSlides_ = 0;
     int slidesRunning_ = 0;
+    // Where the box's slides have put it.
+    PanelSlide suggestionSlide_;
     // Single-word mode: a Ctrl+W check, whose close shows no completion message.
     bool singleWordCheck() const { return basSpellingChecker.NoCompletionMessage; }
 

@@ -186,6 +186,9 @@ void FrameTest::pageColors_slideOutAndBack() {
     auto& panel = s.h.colorsPanel;
     s.h.text1[1].setLeft(9000);
     s.h.text1[1].setTop(600);
+    // The panel stands on whole pixels of 15 twips; each place the slide
+    // gives it is rounded once.
+    auto onPixel = [](int twips) { return qRound(twips / 15.0) * 15; };
     // Where the panel stands at each pause tells the pause pattern.
     std::set<int> pausedAt;
     s.h.events.onPump = [&] { pausedAt.insert(panel.left()); };
@@ -193,10 +196,12 @@ void FrameTest::pageColors_slideOutAndBack() {
     const int step = 22; // 2250 twips wide: 22.5 rounds to the even 22
     QVERIFY(panel.visible());
     QCOMPARE(panel.top(), 600);
+    // All of 105 steps of 22 twips (1.47 pixels), clear of the editor:
+    // not 105 single pixels.
     QCOMPARE(panel.left(), 9000 - 105 * step);
     std::set<int> expected;
     for (int m = 10; m <= 105; m += 10)
-        expected.insert(9000 - m * step);
+        expected.insert(onPixel(9000 - m * step));
     QCOMPARE(pausedAt, expected);
     QVERIFY(s.v->ColorAttributeNames[3] == qs("LINK"));
 
@@ -207,11 +212,17 @@ void FrameTest::pageColors_slideOutAndBack() {
     QVERIFY(!panel.visible());
     expected.clear();
     for (int m = 5; m <= 105; m += 5)
-        expected.insert(9000 - 105 * step + m * step);
+        expected.insert(onPixel(9000 - 105 * step + m * step));
     QCOMPARE(pausedAt, expected);
     // Each pause lasts at least 0.02 s of the pump's clock (10 ms a pump).
     QVERIFY(s.h.events.pumps - pumps >= 21 * 2);
     QVERIFY(!s.v->ResizeBusy);
+
+    // Out again from an editor that moved meanwhile: the slide starts from
+    // the editor, not from where the panel was left.
+    s.h.text1[1].setLeft(4500);
+    QVERIFY(s.h.menu.choose(qs("mColors"), 0));
+    QCOMPARE(panel.left(), 4500 - 105 * step);
 }
 
 void FrameTest::pageColor_changesBodyAndSaves_cancelKeepsAll() {
