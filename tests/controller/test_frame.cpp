@@ -61,6 +61,7 @@ class FrameTest : public QObject {
     void tableOfContents_writesAndSaves_orTellsMissingH1();
     void tableSpecs_loadWriteOk();
     void tableSpecs_cancel_andMissingTemplate();
+    void tableSpecs_numbersHeldToTheirMaxima_toldOncePerEntry();
 };
 
 void FrameTest::newFile_createsFrameAndEdits() {
@@ -292,21 +293,39 @@ void FrameTest::tableSpecs_loadWriteOk() {
     QVERIFY(d.form.visible());
     const QString preview = s.h.data + qs("/Temp.htm");
     QCOMPARE(d.preview.lastNavigation(), preview);
-    QCOMPARE(s.h.readFile(preview), s.h.readFile(s.h.data + qs("/TableSpecs.htm")));
     auto* dialog = s.v->TableSpecsDialog.get();
     QCOMPARE(dialog->TableColors[0], qs("#FFFFFF"));
     QCOMPARE(dialog->TableColors[3], qs("#404040"));
     QVERIFY(d.percent.value() && d.lightDark.value() && d.backgroundColor.checked());
 
-    // The Part's example: 2 by 3, border 1, width 90 %, white background.
-    d.rows.setText(qs("2"));
-    d.columns.setText(qs("3"));
-    d.border.setText(qs("1"));
+    // From the start the preview shows the table the fields describe (2 by
+    // 3, border 1, width 90 %, the template's colours), not the template.
+    const QString opening = QString::fromUtf8(s.h.readFile(preview));
+    QVERIFY(opening.contains(qs("<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
+                                "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>")));
+    QCOMPARE(opening.count(qs("<TR>")), 2);
+    QCOMPARE(opening.count(qs("<TD>&nbsp;</TD>")), 6);
+    QCOMPARE(d.preview.navigations.size(), qsizetype(1));
+
+    // Typing is previewed when the dialog's timer runs out, once for all
+    // the keys typed meanwhile; a width below 10 is not previewed.
     const int refreshes = d.preview.refreshes;
-    d.width.setText(qs("5")); // too small to be meant: no new preview
+    d.width.setText(qs("5"));
+    QVERIFY(!d.previewTimer.active());
+    d.width.setText(qs("50"));
+    QVERIFY(d.previewTimer.active());
+    QCOMPARE(d.previewTimer.interval, 250);
+    d.border.setText(qs(""));
+    d.border.setText(qs("2"));
+    QCOMPARE(d.previewTimer.starts, 1);
     QCOMPARE(d.preview.refreshes, refreshes);
-    d.width.setText(qs("90"));
+    d.previewTimer.fire();
     QCOMPARE(d.preview.refreshes, refreshes + 1);
+    QVERIFY(s.h.readFile(preview).contains("<Table Border=\"2\"\r\n Width=\"50%\"\r\n"));
+    d.border.setText(qs("1"));
+    d.width.setText(qs("90"));
+    d.previewTimer.fire();
+    QCOMPARE(d.preview.refreshes, refreshes + 2);
     QVERIFY(s.h.readFile(preview).contains(
         "<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
         "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>"));
@@ -350,11 +369,18 @@ void FrameTest::tableSpecs_cancel_andMissingTemplate() {
     QCOMPARE(s.h.dialogs.messageTexts(), QStringList{templ + qs(" not found.")});
     QVERIFY(d.form.visible());
     QVERIFY(s.v->TableSpecsDialog->TableColors[0].isEmpty());
-    // Rows of 0 write no preview; a change then writes the first one.
+    // The preview shows the fields' table all the same, without colours.
+    const QString preview = s.h.data + qs("/Temp.htm");
+    QCOMPARE(d.preview.lastNavigation(), preview);
+    const QByteArray first = s.h.readFile(preview);
+    QVERIFY(first.contains("<Table Border=\"1\"\r\n Width=\"90%\"\r\n>"));
+    // Rows of 0 leave the preview as it was.
     d.rows.setText(qs("0"));
-    QVERIFY(!QFileInfo::exists(s.h.data + qs("/Temp.htm")));
+    d.previewTimer.fire();
+    QCOMPARE(s.h.readFile(preview), first);
     d.rows.setText(qs("1"));
-    QCOMPARE(d.preview.lastNavigation(), s.h.data + qs("/Temp.htm"));
+    d.previewTimer.fire();
+    QCOMPARE(QString::fromUtf8(s.h.readFile(preview)).count(qs("<TR>")), 1);
     // An empty colour slot can still be given a colour.
     s.h.dialogs.colors.push_back(0xFFFFFF);
     QVERIFY(d.colors[0].click());
@@ -362,6 +388,86 @@ void FrameTest::tableSpecs_cancel_andMissingTemplate() {
     QVERIFY(d.cancel.click());
     QVERIFY(!d.form.visible());
     QCOMPARE(s.ed().text(), before);
+}
+
+void FrameTest::tableSpecs_numbersHeldToTheirMaxima_toldOncePerEntry() {
+    Started s;
+    s.edit();
+    auto& d = s.h.tableSpecs;
+    QVERIFY(s.h.menu.choose(qs("mTableSpecsWindow")));
+    s.h.dialogs.messages.clear(); // the template's absence
+    const QString preview = s.h.data + qs("/Temp.htm");
+    const auto typeInto = [](fakes::FakeTextBox& box, const char* digits) {
+        box.setText(QString());
+        for (const char* c = digits; *c; ++c)
+            box.setText(box.text() + QLatin1Char(*c));
+    };
+
+    // One zero too many: the rows go back to 500, and the user hears of it
+    // once however many more keys go past the limit.
+    typeInto(d.rows, "50000");
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("A table can have at most 500 rows.")});
+    d.rows.setText(qs("5009"));
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(1));
+    d.previewTimer.fire();
+    const QByteArray page = s.h.readFile(preview);
+    QCOMPARE(QString::fromUtf8(page).count(qs("<TR>")), 500);
+    QVERIFY(page.size() < 100000);
+    // Back below the limit and past it again: a new entry, told again.
+    d.rows.setText(qs("50"));
+    d.rows.setText(qs("501"));
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
+
+    // Every number of the dialog has its limit, a number too large for any
+    // integer among them.
+    s.h.dialogs.messages.clear();
+    d.columns.setText(qs("99999999999999999999"));
+    d.border.setText(qs("51"));
+    d.spacing.setText(qs("1000"));
+    d.padding.setText(qs("101 px"));
+    d.width.setText(qs("250"));
+    QCOMPARE(d.columns.text(), qs("50"));
+    QCOMPARE(d.border.text(), qs("50"));
+    QCOMPARE(d.spacing.text(), qs("100"));
+    QCOMPARE(d.padding.text(), qs("100"));
+    QCOMPARE(d.width.text(), qs("100"));
+    QCOMPARE(s.h.dialogs.messageTexts(),
+             (QStringList{qs("A table can have at most 50 columns."),
+                          qs("The table frame can be at most 50 pixels wide."),
+                          qs("The cell frame can be at most 100 pixels wide."),
+                          qs("The cell margins can be at most 100 pixels wide."),
+                          qs("The table width can be at most 100 % of the window.")}));
+    // In pixels the width goes further; back to "% of window" it is held.
+    d.pixels.setValue(true);
+    d.width.setText(qs("800"));
+    QCOMPARE(d.width.text(), qs("800"));
+    d.width.setText(qs("8000"));
+    QCOMPARE(d.width.text(), qs("3000"));
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("The table width can be at most 3000 pixels."));
+    d.width.setText(qs("800"));
+    d.percent.setValue(true);
+    QCOMPARE(d.width.text(), qs("100"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(7));
+    QVERIFY(s.h.readFile(preview).contains("Width=\"100%\""));
+
+    // OK takes the keys typed last, before the timer ran out.
+    typeInto(d.rows, "1");
+    typeInto(d.columns, "4");
+    QVERIFY(d.previewTimer.active());
+    QVERIFY(d.ok.click());
+    QVERIFY(!d.previewTimer.active());
+    QCOMPARE(s.ed().text().count(qs("<TR>")), 1);
+    QCOMPARE(s.ed().text().count(qs("<TD>&nbsp;</TD>")), 4);
+
+    // Opened again, the dialog tells the limits anew.
+    s.h.dialogs.messages.clear();
+    QVERIFY(s.h.menu.choose(qs("mTableSpecsWindow")));
+    s.h.dialogs.messages.clear();
+    d.rows.setText(qs("600"));
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("A table can have at most 500 rows.")});
 }
 
 QTEST_GUILESS_MAIN(FrameTest)
