@@ -239,6 +239,14 @@ public:
     // entries): the text they keep belongs to the file the editor held, and
     // must never be restored into another.
     void ClearBridgeUndo();
+    // When each bridge undo took its text, in the order of the commands
+    // (0: none pending). An undo that puts back a text withdraws the other
+    // undo when that one's text was taken later: restoring it would bring
+    // back what the first undo took away.
+    int bridgeUndoClock_ = 0;
+    int symbolsUndoTakenAt_ = 0;
+    int bidFontUndoTakenAt_ = 0;
+    void WithdrawLaterBridgeUndo(int restoredTakenAt);
     // Copies each named suit image that the edited document's folder lacks
     // into it, telling the user the first time in a run.
     void ProvideSuitImages(const QStringList& imageNames);
