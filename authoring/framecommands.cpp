@@ -78,6 +78,7 @@ void TarnwellFileViewer::mNewFile_Click() {
     AddToRecentFiles(0);
     ActivePane = 1;
     ClearBridgeUndo();
+    LinkNameCounter = 0;
 
     // As Edit HTML does when it opens the editor: the window's place, and
     // its one-pane width to go back to.

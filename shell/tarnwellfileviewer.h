@@ -114,6 +114,11 @@ public:
     // ---- edit session (opening the source editor, unsaved changes) -------
     void mEditHTML_Click();
     void OpenSourceInEditor();
+    // Lets go of what belonged to the file the editor held, once another
+    // file has come in: the bridge undos, a pending internal link and the
+    // anchor names handed out, a spelling check, the find dialog's snapshot
+    // and mark.
+    void ForgetEditedDocument();
     // Asks about the unsaved edits of every open editor; true when the user
     // chose Cancel or an edit could not be saved (nothing may be closed).
     bool QuerySaveChanges();

@@ -52,6 +52,7 @@ class FrameTest : public QObject {
     void newFile_existingFileOpenedUnchanged();
     void newFile_cancelOrSameFile_nothingHappens();
     void newFile_declinedChanges_notAskedTwice();
+    void newFile_forgetsWhatBelongedToTheOldDocument();
     void startEnd_wrapsText_andRenamesTxt();
     void startEnd_lowerCaseHeaders_onlyMessage();
     void startEnd_txtRename_neverOverwritesAnHtm();
@@ -136,6 +137,39 @@ void FrameTest::newFile_declinedChanges_notAskedTwice() {
     QVERIFY(s.h.dialogs.unexpected.isEmpty());
     QVERIFY(s.ed().text().contains(qs("<TITLE>next</TITLE>")));
     QVERIFY(!s.h.readFile(s.page).contains("unsaved"));
+}
+
+void FrameTest::newFile_forgetsWhatBelongedToTheOldDocument() {
+    Started s("<HTML>\r\n<P>The first article has three internal links already, and a fourth "
+              "one begun; its spelling is being checked.</P>\r\n</HTML>");
+    s.edit();
+    s.v->LinkNameCounter = 3; // A, B and C handed out
+    s.ed().setSelStart(12);
+    s.ed().setSelLength(5);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    QVERIFY(s.h.linkMsgBox.visible());
+    QCOMPARE(s.v->LinkNameCounter, 4);
+    QVERIFY(s.h.menu.choose(qs("mSpellCheckDocument")));
+    QVERIFY(s.h.box.frame.visible());
+
+    s.chooseFile(s.h.home + qs("second.htm"));
+    QVERIFY(s.h.menu.choose(qs("mNewFile")));
+    QVERIFY(s.ed().text().contains(qs("<TITLE>second</TITLE>")));
+    QCOMPARE(s.v->LinkNameCounter, 0);
+    QVERIFY(!s.h.linkMsgBox.visible());
+    QVERIFY(!s.h.box.frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(s.h.dialogs.messages.empty()); // the check ends without its message
+
+    // The new article's first internal link is named A.
+    const int heading = int(s.ed().text().indexOf(qs("<H1>second")));
+    s.ed().setSelStart(heading + 4);
+    s.ed().setSelLength(6);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    s.ed().setSelStart(int(s.ed().text().indexOf(qs("<H2></H2>"))) + 4);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    QVERIFY(s.ed().text().contains(qs("<H1><A HREF=#A>second</A></H1>")));
+    QVERIFY(s.ed().text().contains(qs("<H2><A NAME=\"A\"></A></H2>")));
 }
 
 void FrameTest::startEnd_wrapsText_andRenamesTxt() {
