@@ -18,6 +18,9 @@ packages=(
   # headless desktop for the end-to-end tests
   xvfb xauth xdotool imagemagick openbox x11-utils
   fonts-dejavu-core libgl1-mesa-dri
+  # the bidding font: fontconfig answers "Courier New" with Liberation Mono,
+  # of the same widths, rather than falling back to a serif face
+  fonts-liberation2
   # word data of the default lexicon (tools/lexicon), and npm for its data packages
   wamerican wordnet-base scowl nodejs
 )
