@@ -78,6 +78,7 @@ void TarnwellFileViewer::mNewFile_Click() {
     AddToRecentFiles(0);
     ActivePane = 1;
     ClearBridgeUndo();
+    LinkNameCounter = 0;
 
     // As Edit HTML does when it opens the editor: the window's place, and
     // its one-pane width to go back to.
@@ -152,7 +153,8 @@ void TarnwellFileViewer::mColors_Click(int index) {
         if (!panel) return;
         // The panel starts over the source editor's top-left corner and
         // slides out to the left, pausing after every tenth step.
-        panel->setLeft(ui_.Text1[1]->left());
+        const int from = ui_.Text1[1]->left();
+        colorsSlide_.moveTo(*panel, from);
         panel->setTop(ui_.Text1[1]->top());
         panel->setVisible(true);
         panel->raise();
@@ -160,7 +162,7 @@ void TarnwellFileViewer::mColors_Click(int index) {
         const bool busy = ResizeBusy;
         ResizeBusy = true;
         for (int move = 1; move <= kSlideMoves; ++move) {
-            panel->setLeft(panel->left() - step);
+            colorsSlide_.moveTo(*panel, from - move * step);
             if (move % 10 == 0) SlowItDown();
         }
         ResizeBusy = busy;
@@ -190,11 +192,12 @@ void TarnwellFileViewer::cmdGetColor_Click(int index) {
     // Close: back to where it started, pausing after every fifth step,
     // then out of the editor's way.
     auto* panel = ui_.frmColors;
+    const int from = colorsSlide_.left(*panel);
     const int step = util::roundHalfEven(panel->width() / 100.0);
     const bool busy = ResizeBusy;
     ResizeBusy = true;
     for (int move = 1; move <= kSlideMoves; ++move) {
-        panel->setLeft(panel->left() + step);
+        colorsSlide_.moveTo(*panel, from + move * step);
         if (move % 5 == 0) SlowItDown();
     }
     ResizeBusy = busy;

@@ -1,6 +1,7 @@
 #include "authoring/tablespecs.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace authoring {
 namespace {
@@ -42,9 +43,54 @@ double leadingNumber(const QString& text) {
     return ok ? value : 0;
 }
 
+int tableFieldMaximum(TableField field, bool widthInPercent) {
+    switch (field) {
+    case TableField::Rows: return 500;
+    case TableField::Columns: return 50;
+    case TableField::Border: return 50;
+    case TableField::Spacing: return 100;
+    case TableField::Padding: return 100;
+    case TableField::Width: return widthInPercent ? 100 : 3000;
+    }
+    return 0;
+}
+
+QString tableFieldLimitMessage(TableField field, bool widthInPercent) {
+    const QString most = QString::number(tableFieldMaximum(field, widthInPercent));
+    switch (field) {
+    case TableField::Rows: return QStringLiteral("A table can have at most ") + most + QStringLiteral(" rows.");
+    case TableField::Columns:
+        return QStringLiteral("A table can have at most ") + most + QStringLiteral(" columns.");
+    case TableField::Border:
+        return QStringLiteral("The table frame can be at most ") + most + QStringLiteral(" pixels wide.");
+    case TableField::Spacing:
+        return QStringLiteral("The cell frame can be at most ") + most + QStringLiteral(" pixels wide.");
+    case TableField::Padding:
+        return QStringLiteral("The cell margins can be at most ") + most + QStringLiteral(" pixels wide.");
+    case TableField::Width:
+        return QStringLiteral("The table width can be at most ") + most +
+               (widthInPercent ? QStringLiteral(" % of the window.") : QStringLiteral(" pixels."));
+    }
+    return {};
+}
+
+std::optional<QString> heldToMaximum(const QString& text, int maximum) {
+    if (leadingNumber(text) <= maximum) return std::nullopt;
+    return QString::number(maximum);
+}
+
+namespace {
+// A count as the preview takes it: never past `maximum` (nor a number too
+// large for an int). A negative count writes no rows or cells, as a loop up
+// to it would.
+int boundedCount(const QString& text, int maximum) {
+    return static_cast<int>(std::clamp(leadingNumber(text), -1.0, double(maximum)));
+}
+} // namespace
+
 std::optional<QString> tablePreview(const TableSpec& table) {
-    const int rows = static_cast<int>(leadingNumber(table.rows));
-    const int columns = static_cast<int>(leadingNumber(table.columns));
+    const int rows = boundedCount(table.rows, tableFieldMaximum(TableField::Rows, true));
+    const int columns = boundedCount(table.columns, tableFieldMaximum(TableField::Columns, true));
     if (rows == 0 || columns == 0) return std::nullopt;
     QString out;
     out += QLatin1String("<html><head><title>Table</title></head>") + kCrLf;
@@ -67,7 +113,6 @@ std::optional<QString> tablePreview(const TableSpec& table) {
     if (table.useBackgroundPicture && !table.picture.isEmpty())
         out += attribute("background", table.picture);
     out += QLatin1String(">") + kCrLf;
-    // A negative count writes no rows or cells, as a loop up to it would.
     QString row = QLatin1String("<TR>") + kCrLf;
     for (int c = 0; c < columns; ++c)
         row += QLatin1String("<TD>&nbsp;</TD>") + kCrLf;

@@ -23,9 +23,23 @@ struct TableSpec {
 // spaces are skipped: "12 rows" -> 12, " 5" -> 5, "x" -> 0, "-3" -> -3.
 double leadingNumber(const QString& text);
 
+// The designer's number fields. Each has a largest value: a slip of the
+// finger (one zero too many in the rows) would otherwise write a preview of
+// many megabytes that the preview's browser cannot show.
+enum class TableField { Rows, Columns, Border, Spacing, Padding, Width };
+// 500 rows, 50 columns, a table frame of 50 pixels, cell frames and cell
+// margins of 100, a width of 100 % of the window or 3000 pixels.
+int tableFieldMaximum(TableField field, bool widthInPercent);
+// What the user is told when a field went past its largest value.
+QString tableFieldLimitMessage(TableField field, bool widthInPercent);
+// The text a field is set back to when its number goes past `maximum`
+// (the maximum itself); nullopt when it does not.
+std::optional<QString> heldToMaximum(const QString& text, int maximum);
+
 // The preview page, every line ended by CR LF except "<Table", which the
 // first attribute follows directly. nullopt when the rows or the columns
-// come to 0 (the preview is then left as it is).
+// come to 0 (the preview is then left as it is). Rows and columns past
+// their largest values count as those values.
 //   rows 1, columns 1, border 1, nothing else ->
 //   <html><head>...<Table Border="1"\r\n>\r\n<TR>\r\n<TD>&nbsp;</TD>\r\n</TR>\r\n</TABLE>...
 std::optional<QString> tablePreview(const TableSpec& table);

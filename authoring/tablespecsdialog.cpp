@@ -12,17 +12,22 @@ using util::qs;
 
 TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view)
     : viewer_(viewer), view_(view) {
+    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border, TableField::Padding,
+                             TableField::Spacing}) {
+        fieldBox(field)->onChange = [this, field] {
+            if (!loading_ && !holding_) NumberField_Change(field);
+        };
+    }
+    view_.txtTableWidth->onChange = [this] {
+        if (!loading_ && !holding_) txtTableWidth_Change();
+    };
     auto write = [this] {
         if (!loading_) WritePreview();
     };
-    for (platform::TextBox* box : {view_.txtNumRows, view_.txtNumColumns, view_.txtBorderSize,
-                                   view_.txtCellPadding, view_.txtCellSpacing})
-        box->onChange = write;
-    view_.txtTableWidth->onChange = [this] {
-        if (!loading_) txtTableWidth_Change();
-    };
     for (int i = 0; i < 2; ++i) {
-        view_.optTableWidth[i]->onClick = write;
+        view_.optTableWidth[i]->onClick = [this] {
+            if (!loading_) optTableWidth_Click();
+        };
         view_.optFrameColor[i]->onClick = write;
         view_.ck_Background[i]->onClick = write;
     }
@@ -31,6 +36,19 @@ TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableS
     view_.cmdBackgroundPic->onClick = [this] { cmdBackgroundPic_Click(); };
     view_.OKButton->onClick = [this] { OKButton_Click(); };
     view_.CancelButton->onClick = [this] { CancelButton_Click(); };
+    if (view_.tmrPreview) view_.tmrPreview->onTimeout = [this] { WritePreview(); };
+}
+
+platform::TextBox* TableSpecs::fieldBox(TableField field) const {
+    switch (field) {
+    case TableField::Rows: return view_.txtNumRows;
+    case TableField::Columns: return view_.txtNumColumns;
+    case TableField::Border: return view_.txtBorderSize;
+    case TableField::Spacing: return view_.txtCellSpacing;
+    case TableField::Padding: return view_.txtCellPadding;
+    case TableField::Width: return view_.txtTableWidth;
+    }
+    return view_.txtNumRows;
 }
 
 QString TableSpecs::previewPath() const {
@@ -62,21 +80,21 @@ void TableSpecs::Form_Load() {
     view_.optFrameColor[1]->setValue(true);
     loading_ = false;
     previewShown_ = false;
+    for (bool& told : limitTold_)
+        told = false;
+    if (view_.tmrPreview) view_.tmrPreview->stop();
 
-    auto& files = *viewer_.services().files;
-    if (!files.copy(templatePath(), previewPath())) {
+    // The template gives the colours the first time; the preview then shows
+    // the table the controls describe, not the template's own.
+    const auto templ = viewer_.services().files->read(templatePath());
+    if (!templ) {
         viewer_.ui().dialogs->message(templatePath() + qs(" not found."), platform::Buttons::Ok);
-        return;
+    } else if (TableColors[0].isEmpty()) {
+        const auto colors = templateColors(util::decodeText(*templ).text);
+        for (int i = 0; i < 4; ++i)
+            TableColors[i] = colors[static_cast<size_t>(i)];
     }
-    view_.WebBrowser1->navigate(previewPath());
-    previewShown_ = true;
-    if (TableColors[0].isEmpty()) {
-        if (const auto bytes = files.read(previewPath())) {
-            const auto colors = templateColors(util::decodeText(*bytes).text);
-            for (int i = 0; i < 4; ++i)
-                TableColors[i] = colors[static_cast<size_t>(i)];
-        }
-    }
+    WritePreview();
 }
 
 TableSpec TableSpecs::table() const {
@@ -98,6 +116,8 @@ TableSpec TableSpecs::table() const {
 }
 
 void TableSpecs::WritePreview() {
+    // Whatever change was waiting is written now.
+    if (view_.tmrPreview) view_.tmrPreview->stop();
     const auto page = tablePreview(table());
     if (!page) return;
     QString error;
@@ -107,7 +127,7 @@ void TableSpecs::WritePreview() {
                                       platform::Buttons::Ok);
         return;
     }
-    // The first preview written after a failed load has not been shown yet.
+    // The first preview of an opening is shown; later ones are refreshed.
     if (previewShown_) {
         view_.WebBrowser1->refresh();
     } else {
@@ -116,10 +136,50 @@ void TableSpecs::WritePreview() {
     }
 }
 
+void TableSpecs::SchedulePreview() {
+    if (!view_.tmrPreview) {
+        WritePreview();
+        return;
+    }
+    // Not restarted by later changes: a preview follows the first change
+    // of a burst of typing within the delay, taking in the ones after it.
+    if (!view_.tmrPreview->active()) view_.tmrPreview->start(kPreviewDelayMs);
+}
+
+void TableSpecs::holdToMaximum(TableField field) {
+    platform::TextBox* box = fieldBox(field);
+    const bool percent = view_.optTableWidth[0]->value();
+    const int maximum = tableFieldMaximum(field, percent);
+    bool& told = limitTold_[static_cast<int>(field)];
+    const auto held = heldToMaximum(box->text(), maximum);
+    if (!held) {
+        if (leadingNumber(box->text()) < maximum) told = false;
+        return;
+    }
+    holding_ = true;
+    box->setText(*held);
+    holding_ = false;
+    if (told) return;
+    told = true;
+    viewer_.ui().dialogs->message(tableFieldLimitMessage(field, percent), platform::Buttons::Ok);
+}
+
+void TableSpecs::NumberField_Change(TableField field) {
+    holdToMaximum(field);
+    SchedulePreview();
+}
+
 void TableSpecs::txtTableWidth_Change() {
+    holdToMaximum(TableField::Width);
     // A width is typed a digit at a time: "5" on the way to "50" would
     // squeeze the preview for nothing.
-    if (leadingNumber(view_.txtTableWidth->text()) > 9) WritePreview();
+    if (leadingNumber(view_.txtTableWidth->text()) > 9) SchedulePreview();
+}
+
+void TableSpecs::optTableWidth_Click() {
+    // 800 pixels become too wide once they are meant as a share of the window.
+    holdToMaximum(TableField::Width);
+    WritePreview();
 }
 
 void TableSpecs::cmbTableColors_Click(int index) {
@@ -142,6 +202,8 @@ void TableSpecs::cmdBackgroundPic_Click() {
 }
 
 void TableSpecs::OKButton_Click() {
+    // The last keys typed may still be waiting for the timer.
+    if (view_.tmrPreview && view_.tmrPreview->active()) WritePreview();
     const auto bytes = viewer_.services().files->read(previewPath());
     const auto table =
         bytes ? tableFromPreview(crLfLines(util::decodeText(*bytes).text)) : std::nullopt;
@@ -156,6 +218,7 @@ void TableSpecs::OKButton_Click() {
 }
 
 void TableSpecs::CancelButton_Click() {
+    if (view_.tmrPreview) view_.tmrPreview->stop();
     view_.form->close();
 }
 

@@ -27,7 +27,15 @@ class TableSpecs {
     void show();
     void Form_Load();
     void WritePreview();
+    // A change the preview has to show: written when the dialog's timer
+    // runs out, so that typing writes it a few times a second at most.
+    void SchedulePreview();
+    // How long a change waits for the next ones before the preview shows it.
+    static constexpr int kPreviewDelayMs = 250;
+    // A number field changed: held to its largest value, then previewed.
+    void NumberField_Change(TableField field);
     void txtTableWidth_Change();
+    void optTableWidth_Click();
     void cmbTableColors_Click(int index);
     void cmdBackgroundPic_Click();
     void OKButton_Click();
@@ -38,6 +46,14 @@ class TableSpecs {
     TableSpec table() const;
 
   private:
+    platform::TextBox* fieldBox(TableField field) const;
+    // Sets a field past its largest value back to it; the user is told the
+    // first time in an entry (a field once brought back below the largest
+    // value, or the dialog opened again, starts a new one).
+    void holdToMaximum(TableField field);
+    bool limitTold_[6] = {};
+    bool holding_ = false; // while a field is set back to its maximum
+
     shell::TarnwellFileViewer& viewer_;
     platform::TableSpecsView view_;
     // While the controls take their starting values, nothing is written.

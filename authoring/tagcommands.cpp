@@ -59,6 +59,13 @@ void TarnwellFileViewer::mFont_Click() {
     // Flags 259: screen and printer fonts, with the effects.
     const auto chosen = ui_.dialogs->chooseFont(259);
     if (!chosen) return;
+    // The font dialog here has no colours: the colour dialog follows it,
+    // opening on the font's colour (black unless the font dialog chose one;
+    // flags 3: start from it, custom colours shown). Its Cancel cancels the
+    // command as the font dialog's does: nothing is written or saved, and
+    // black is an OK away.
+    const auto color = ui_.dialogs->chooseColor(chosen->color, 3);
+    if (!color) return;
     authoring::FontStyle font;
     font.name = chosen->name;
     font.points = chosen->points;
@@ -66,7 +73,7 @@ void TarnwellFileViewer::mFont_Click() {
     font.italic = chosen->italic;
     font.underline = chosen->underline;
     font.strikethrough = chosen->strikethrough;
-    font.color = chosen->color;
+    font.color = *color;
     auto& editor = *ui_.Text1[ActivePane];
     editor.setSelText(authoring::fontMarkup(font, editor.selText()));
     int index = 0;

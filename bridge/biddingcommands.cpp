@@ -39,7 +39,10 @@ void TarnwellFileViewer::mInsertBidFont_Click() {
         message(qs("No auctions were found that are not\ralready in the bidding font."));
         return;
     }
-    if (BidFontOriginalText.isEmpty()) BidFontOriginalText = text;
+    if (BidFontOriginalText.isEmpty()) {
+        BidFontOriginalText = text;
+        bidFontUndoTakenAt_ = ++bridgeUndoClock_;
+    }
     menu("mUndoBidFont").setEnabled(true);
     // The caret stays where it was (within the longer text).
     const int caret = editor.selStart();
@@ -60,6 +63,7 @@ void TarnwellFileViewer::mUndoBidFont_Click() {
         return;
     }
     editor.setText(BidFontOriginalText);
+    WithdrawLaterBridgeUndo(bidFontUndoTakenAt_);
     if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Bidding Font")) == Answer::Cancel)
         return;
     ActivePane = 1;
@@ -67,6 +71,7 @@ void TarnwellFileViewer::mUndoBidFont_Click() {
     mSave_Click(index);
     if (editor.text() != SavedText[1]) return; // not saved: the undo stays pending
     BidFontOriginalText.clear();
+    bidFontUndoTakenAt_ = 0;
     menu("mUndoBidFont").setEnabled(false);
 }
 

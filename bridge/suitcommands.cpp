@@ -26,7 +26,10 @@ void TarnwellFileViewer::mSuits2Symbols_Click() {
         editor.setSelLength(static_cast<int>(editor.text().size()));
     }
     const QString selected = editor.selText();
-    if (SymbolsOriginalText.isEmpty()) SymbolsOriginalText = editor.text();
+    if (SymbolsOriginalText.isEmpty()) {
+        SymbolsOriginalText = editor.text();
+        symbolsUndoTakenAt_ = ++bridgeUndoClock_;
+    }
     const bridge::Conversion converted = bridge::suitsToSymbols(selected);
     if (converted.text.size() > 100) menu("mUndoSuits2Symbols").setEnabled(true);
     editor.setSelText(converted.text);
@@ -49,6 +52,7 @@ void TarnwellFileViewer::mUndoSuits2Symbols_Click() {
         return;
     }
     editor.setText(SymbolsOriginalText);
+    WithdrawLaterBridgeUndo(symbolsUndoTakenAt_);
     if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Suits-To-Symbols")) ==
         Answer::Cancel)
         return;
@@ -57,6 +61,7 @@ void TarnwellFileViewer::mUndoSuits2Symbols_Click() {
     mSave_Click(index);
     if (editor.text() != SavedText[1]) return; // not saved: the undo stays pending
     SymbolsOriginalText.clear();
+    symbolsUndoTakenAt_ = 0;
     menu("mUndoSuits2Symbols").setEnabled(false);
 }
 
@@ -87,8 +92,26 @@ void TarnwellFileViewer::mSymbolsForHands_Click() {
 void TarnwellFileViewer::ClearBridgeUndo() {
     SymbolsOriginalText.clear();
     BidFontOriginalText.clear();
+    symbolsUndoTakenAt_ = 0;
+    bidFontUndoTakenAt_ = 0;
     menu("mUndoSuits2Symbols").setEnabled(false);
     menu("mUndoBidFont").setEnabled(false);
+}
+
+void TarnwellFileViewer::WithdrawLaterBridgeUndo(int restoredTakenAt) {
+    // The editor now holds the text from before the command whose undo ran;
+    // a text another undo took after that command holds that command's
+    // work, so restoring it would undo the undo.
+    if (symbolsUndoTakenAt_ > restoredTakenAt) {
+        SymbolsOriginalText.clear();
+        symbolsUndoTakenAt_ = 0;
+        menu("mUndoSuits2Symbols").setEnabled(false);
+    }
+    if (bidFontUndoTakenAt_ > restoredTakenAt) {
+        BidFontOriginalText.clear();
+        bidFontUndoTakenAt_ = 0;
+        menu("mUndoBidFont").setEnabled(false);
+    }
 }
 
 } // namespace shell

@@ -2,6 +2,7 @@
 // prompt that protects unsaved changes, and the window width for editing.
 #include "shell/tarnwellfileviewer.h"
 
+#include "editor/findreplace.h"
 #include "editor/sourcefile.h"
 
 #include <QCryptographicHash>
@@ -160,8 +161,7 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             editorFolder_ = PaneFolder[1];
             editorFile_ = PaneFileName[1];
             OpenTypingLexicon(true);
-            // Undo texts kept for the previous file must not reach this one.
-            ClearBridgeUndo();
+            ForgetEditedDocument();
             return;
         }
         const auto answer = ui_.dialogs->input(
@@ -175,6 +175,26 @@ void TarnwellFileViewer::OpenSourceInEditor() {
         if (sep < 0) return;
         PaneFolder[1] = corrected.left(sep + 1);
         PaneFileName[1] = corrected.mid(sep + 1);
+    }
+}
+
+void TarnwellFileViewer::ForgetEditedDocument() {
+    // Undo texts kept for the previous file must not reach this one.
+    ClearBridgeUndo();
+    // Anchor names are handed out afresh in every document; a link begun
+    // in the file before cannot be finished in this one.
+    LinkNameCounter = 0;
+    LinkStart = 0;
+    LinkLength = 0;
+    if (ui_.LinkMsgBox && ui_.LinkMsgBox->visible()) ui_.LinkMsgBox->setVisible(false);
+    if (FindReplace) FindReplace->SourceReplaced();
+    // A check of the file before ends without a word: its place is not in
+    // this text.
+    if (basSpellingChecker.isOpen() || suggestionBoxVisible()) {
+        basSpellingChecker.CheckSelStart = 0;
+        basSpellingChecker.CheckSelLength = 0;
+        basSpellingChecker.NoCompletionMessage = true;
+        CloseLexicon();
     }
 }
 

@@ -139,6 +139,16 @@ void frmFindReplace::Form_Unload(bool& cancel) {
     TextBeforeReplace.clear();
 }
 
+void frmFindReplace::SourceReplaced() {
+    MarkStart = 0;
+    MarkLength = 0;
+    view_.cmdReplace[0]->setEnabled(false);
+    MatchCount = 0;
+    ChangeCount = 0;
+    SearchPos = 0;
+    if (!TextBeforeReplace.isEmpty()) TextBeforeReplace = viewer_.ui().Text1[1]->text();
+}
+
 void frmFindReplace::MarkMatch(int start, int length) {
     MarkStart = start;
     MarkLength = length;

@@ -38,6 +38,12 @@ public:
     void cmdReplace_Click(int index);
     void cmdCancel_Click();
 
+    // Another file came into the editor while the dialog is open: the
+    // replacements of the file before were saved or declined when it was
+    // left, so the snapshot a close may restore is now the new file's text,
+    // and a match marked in the old text is forgotten.
+    void SourceReplaced();
+
     void FindNextMatch();
     void MarkMatch(int start, int length);
     void UnmarkMatch();

@@ -3,6 +3,7 @@
 #include "platform/browserpane.h"
 #include "platform/findreplaceview.h"
 #include "platform/simplecontrols.h"
+#include "platform/system.h"
 
 #include <functional>
 
@@ -36,6 +37,9 @@ struct TableSpecsView {
     Button* OKButton = nullptr;
     Button* CancelButton = nullptr;
     BrowserPane* WebBrowser1 = nullptr; // the preview
+    // The dialog's own timer: typing writes the preview when it runs out,
+    // a few times a second at most.
+    Timer* tmrPreview = nullptr;
 };
 
 } // namespace platform

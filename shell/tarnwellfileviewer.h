@@ -2,6 +2,7 @@
 
 #include "shell/monitorlayout.h"
 #include "shell/multimonitor.h"
+#include "shell/panelslide.h"
 #include "shell/paths.h"
 #include "shell/recentfiles.h"
 #include "shell/viewerui.h"
@@ -114,6 +115,11 @@ public:
     // ---- edit session (opening the source editor, unsaved changes) -------
     void mEditHTML_Click();
     void OpenSourceInEditor();
+    // Lets go of what belonged to the file the editor held, once another
+    // file has come in: the bridge undos, a pending internal link and the
+    // anchor names handed out, a spelling check, the find dialog's snapshot
+    // and mark.
+    void ForgetEditedDocument();
     // Asks about the unsaved edits of every open editor; true when the user
     // chose Cancel or an edit could not be saved (nothing may be closed).
     bool QuerySaveChanges();
@@ -213,6 +219,8 @@ public:
     void ChangePageColor(QString& colorCode, int slot);
     // The BODY attribute names of the page colours, 1 to 5.
     QString ColorAttributeNames[6];
+    // Where the "Page Colors" panel's slide has put it.
+    PanelSlide colorsSlide_;
     void mTableOfContents_Click();
     void mTableSpecsWindow_Click();
     // The table designer, created when first opened; it keeps its colours
@@ -234,6 +242,14 @@ public:
     // entries): the text they keep belongs to the file the editor held, and
     // must never be restored into another.
     void ClearBridgeUndo();
+    // When each bridge undo took its text, in the order of the commands
+    // (0: none pending). An undo that puts back a text withdraws the other
+    // undo when that one's text was taken later: restoring it would bring
+    // back what the first undo took away.
+    int bridgeUndoClock_ = 0;
+    int symbolsUndoTakenAt_ = 0;
+    int bidFontUndoTakenAt_ = 0;
+    void WithdrawLaterBridgeUndo(int restoredTakenAt);
     // Copies each named suit image that the edited document's folder lacks
     // into it, telling the user the first time in a run.
     void ProvideSuitImages(const QStringList& imageNames);
@@ -307,6 +323,8 @@ public:
     // commands wait for it: they do nothing.
     int suggestionSlides_ = 0;
     int slidesRunning_ = 0;
+    // Where the box's slides have put it.
+    PanelSlide suggestionSlide_;
     // Single-word mode: a Ctrl+W check, whose close shows no completion message.
     bool singleWordCheck() const { return basSpellingChecker.NoCompletionMessage; }
 

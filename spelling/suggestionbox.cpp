@@ -54,18 +54,19 @@ void TarnwellFileViewer::BringOutSuggestionBox() {
     platform::Panel* frame = ui_.frmSuggestions;
     if (!frame) return;
     if (platform::TextEditor* editor = ui_.Text1[1]) {
-        frame->setLeft(editor->left());
+        suggestionSlide_.moveTo(*frame, editor->left());
         frame->setTop(editor->top());
     }
     frame->setVisible(true);
     frame->raise();
     const int slide = ++suggestionSlides_;
+    const int from = suggestionSlide_.left(*frame);
     const int step = util::roundHalfEven(frame->width() / 100.0);
     ++slidesRunning_;
     for (int i = 1; i <= kSlideMoves; ++i) {
         // A newer slide (the box closed meanwhile) takes the frame over.
         if (slide != suggestionSlides_) break;
-        frame->setLeft(frame->left() - step);
+        suggestionSlide_.moveTo(*frame, from - i * step);
         if (i % kMovesPerPause == 0) SlowItDown(1);
     }
     --slidesRunning_;
@@ -75,11 +76,12 @@ void TarnwellFileViewer::HideSuggestionBox() {
     platform::Panel* frame = ui_.frmSuggestions;
     if (!frame || !frame->visible()) return;
     const int slide = ++suggestionSlides_;
+    const int from = suggestionSlide_.left(*frame);
     const int step = util::roundHalfEven(frame->width() / 100.0);
     ++slidesRunning_;
     for (int i = 1; i <= kSlideMoves; ++i) {
         if (slide != suggestionSlides_) break;
-        frame->setLeft(frame->left() + step);
+        suggestionSlide_.moveTo(*frame, from + i * step);
         if (i % kMovesPerPause == 0) SlowItDown(1);
     }
     --slidesRunning_;

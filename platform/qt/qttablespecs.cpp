@@ -158,6 +158,7 @@ TableSpecsView QtTableSpecsDialog::view() {
     v.OKButton = ok_.get();
     v.CancelButton = cancel_.get();
     v.WebBrowser1 = preview_.get();
+    v.tmrPreview = &previewTimer_;
     return v;
 }
 

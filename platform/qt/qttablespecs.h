@@ -3,6 +3,7 @@
 #include "platform/qt/qtbrowser.h"
 #include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtfindreplace.h"
+#include "platform/qt/qtsystem.h"
 #include "platform/tablespecsview.h"
 
 #include <QDialog>
@@ -31,6 +32,7 @@ class QtTableSpecsDialog : public ModalDialog {
     std::unique_ptr<QtButton> colors_[4];
     std::unique_ptr<QtButton> picture_, ok_, cancel_;
     std::unique_ptr<QtBrowserPane> preview_;
+    QtTimer previewTimer_;
 };
 
 } // namespace platform::qt

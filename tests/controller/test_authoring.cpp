@@ -131,20 +131,42 @@ void AuthoringTest::font_writesTagAndSaves() {
     f.bold = true;
     f.italic = true;
     e.h.dialogs.fonts.push_back(f);
+    e.h.dialogs.colors.push_back(0x0000C0); // a dark red, chosen after the font
     e.h.menu.choose(qs("mFont"));
+    QCOMPARE(e.h.dialogs.colorDialogs.size(), size_t(1));
+    QCOMPARE(e.h.dialogs.colorDialogs.back(), std::make_pair(0, 3)); // opens on black
     const QString expected =
-        qs("<HTML>\r\nSome <FONT FACE=\"Georgia\" SIZE=\"2\" COLOR=\"#000000\"><B><I>word</I></B></FONT> here.\r\n</HTML>");
+        qs("<HTML>\r\nSome <FONT FACE=\"Georgia\" SIZE=\"2\" COLOR=\"#C00000\"><B><I>word</I></B></FONT> here.\r\n</HTML>");
     QCOMPARE(e.ed().text(), expected);
     QCOMPARE(e.h.readFile(e.a), expected.toUtf8());
     QCOMPARE(e.v->SavedText[1], expected);
     QVERIFY(e.h.browser[0].refreshes > 0);
+
+    // Black is the colour dialog's OK.
+    e.selectText("here");
+    f.bold = f.italic = false;
+    f.points = 48;
+    e.h.dialogs.fonts.push_back(f);
+    e.h.dialogs.colors.push_back(0);
+    e.h.menu.choose(qs("mFont"));
+    QVERIFY(e.ed().text().contains(qs("<FONT FACE=\"Georgia\" SIZE=\"8\" COLOR=\"#000000\">here</FONT>")));
 }
 
 void AuthoringTest::font_cancelled_nothingSaved() {
     Editing e;
     e.selectText("word");
+    // Cancel in the font dialog: no colour is asked for.
     e.h.menu.choose(qs("mFont"));
+    QVERIFY(e.h.dialogs.colorDialogs.empty());
+    // A font, then Cancel in the colour dialog: the command is cancelled.
+    FontChoice f;
+    f.name = qs("Georgia");
+    f.points = 12;
+    e.h.dialogs.fonts.push_back(f);
+    e.h.menu.choose(qs("mFont"));
+    QCOMPARE(e.h.dialogs.colorDialogs.size(), size_t(1));
     QCOMPARE(e.ed().text(), qs("<HTML>\r\nSome word here.\r\n</HTML>"));
+    QCOMPARE(e.h.readFile(e.a), QByteArray("<HTML>\r\nSome word here.\r\n</HTML>"));
     QCOMPARE(e.h.browser[0].refreshes, 0);
     QVERIFY(e.h.dialogs.messages.empty());
 }

@@ -61,6 +61,7 @@ private slots:
     void symbolsForHands_ctrlM();
     void biddingFont_emptySelection();
     void insertBiddingFont_noYesAndUndo();
+    void bridgeUndo_withdrawsTheUndoOfALaterText();
 };
 
 void BridgeTest::suitsToSymbols_convertsSavesAndSaysDone() {
@@ -274,6 +275,70 @@ void BridgeTest::insertBiddingFont_noYesAndUndo() {
     QCOMPARE(e.onDisk(), converted.toUtf8());
     QVERIFY(e.v->BidFontOriginalText.isEmpty());
     QVERIFY(!e.h.menu.get(qs("mUndoBidFont")).enabled());
+}
+
+void BridgeTest::bridgeUndo_withdrawsTheUndoOfALaterText() {
+    const auto bidFontUndo = [](Editing& e) { return e.h.menu.get(qs("mUndoBidFont")).enabled(); };
+    {
+        // Symbols, then the bidding font, then Undo Suits to Symbols: the
+        // text from before the symbols is back, and the bidding font's undo
+        // (a text with symbols) is withdrawn, saved or not.
+        Editing e;
+        const QString original = e.text();
+        e.h.menu.choose(qs("mSuits2Symbols"));
+        e.h.dialogs.answers = {Answer::Yes};
+        e.h.menu.choose(qs("mInsertBidFont"));
+        QVERIFY(bidFontUndo(e));
+        e.h.dialogs.answers = {Answer::Cancel};
+        QVERIFY(e.h.menu.choose(qs("mUndoSuits2Symbols")));
+        QCOMPARE(e.text(), original);
+        QVERIFY(!bidFontUndo(e));
+        QVERIFY(e.v->BidFontOriginalText.isEmpty());
+        QVERIFY(e.undoAvailable()); // Cancel keeps its own undo
+        e.h.dialogs.answers = {Answer::Ok};
+        QVERIFY(e.h.menu.choose(qs("mUndoSuits2Symbols")));
+        QCOMPARE(e.onDisk(), original.toUtf8());
+        QVERIFY(!e.h.menu.choose(qs("mUndoBidFont")));
+        QCOMPARE(e.text(), original);
+    }
+    {
+        // Undo Bidding Font goes back to the symbols; Undo Suits to Symbols,
+        // whose text is older, stays and goes back to the start.
+        Editing e;
+        const QString original = e.text();
+        e.h.menu.choose(qs("mSuits2Symbols"));
+        const QString converted = e.text();
+        e.h.dialogs.answers = {Answer::Yes};
+        e.h.menu.choose(qs("mInsertBidFont"));
+        e.h.dialogs.answers = {Answer::Ok};
+        QVERIFY(e.h.menu.choose(qs("mUndoBidFont")));
+        QCOMPARE(e.text(), converted);
+        QVERIFY(e.undoAvailable());
+        e.h.dialogs.answers = {Answer::Ok};
+        QVERIFY(e.h.menu.choose(qs("mUndoSuits2Symbols")));
+        QCOMPARE(e.onDisk(), original.toUtf8());
+    }
+    {
+        // The other way round: an article with converted auctions gets the
+        // bidding font first, then the symbols of its other bids. Undo
+        // Bidding Font goes back to before both; the symbols' undo, a text
+        // with the font, is withdrawn.
+        const QByteArray article = "<HTML><BODY>\r\n<H1>Openings</H1>\r\n<P>After 1<IMG SRC=\"C.gif\">-(1"
+                                   "<IMG SRC=\"D.gif\">), a bid of 2H by responder is natural and forcing.</P>\r\n"
+                                   "</BODY></HTML>";
+        Editing e(article);
+        e.h.dialogs.answers = {Answer::Yes};
+        e.h.menu.choose(qs("mInsertBidFont"));
+        QVERIFY(e.text().contains(qs("<FONT FACE=\"Courier New\">")));
+        e.h.menu.choose(qs("mSuits2Symbols"));
+        QVERIFY(e.text().contains(qs("2") + tag("H.gif")));
+        QVERIFY(e.undoAvailable());
+        e.h.dialogs.answers = {Answer::Ok};
+        QVERIFY(e.h.menu.choose(qs("mUndoBidFont")));
+        QCOMPARE(e.onDisk(), article);
+        QVERIFY(!e.undoAvailable());
+        QVERIFY(e.v->SymbolsOriginalText.isEmpty());
+    }
 }
 
 QTEST_APPLESS_MAIN(BridgeTest)

@@ -43,6 +43,7 @@ private slots:
     void close_no_restoresTextTypedMeanwhile();
     void close_cancel_keepsDialog_yesSaves();
     void cancelButton_keepsReplacementsUnsaved();
+    void anotherFileLoaded_neverGetsTheOldText();
 };
 
 void FindReplaceTest::open_takesSelectionAndSnapshot() {
@@ -222,6 +223,43 @@ void FindReplaceTest::cancelButton_keepsReplacementsUnsaved() {
     QCOMPARE(e.h.dialogs.messages.size(), asked);
     QCOMPARE(e.text(), qs("one 2"));
     QCOMPARE(e.h.readFile(e.page), QByteArray("one two"));
+}
+
+void FindReplaceTest::anotherFileLoaded_neverGetsTheOldText() {
+    // Replacements in one file, declined when another file comes into the
+    // editor with the dialog still open: closing the dialog then has
+    // nothing to ask about, and above all never puts the first file's text
+    // into the second.
+    Editing e("one two");
+    const QString other = e.h.writeFile(qs("home/other.htm"), "three four");
+    e.open(0, qs("two"));
+    e.h.find.txtReplace.setText(qs("2"));
+    e.h.find.replaceAll.click();
+    QCOMPARE(e.text(), qs("one 2"));
+    e.h.dialogs.messages.clear(); // what Replace All found
+    e.h.dialogs.answers = {Answer::No}; // "Save changes to deal.htm?"
+    e.v->OpenFile(e.h.home, qs("other.htm"));
+    QCOMPARE(e.text(), qs("three four"));
+    QCOMPARE(e.h.dialogs.messages.size(), size_t(1));
+    e.h.find.form.unload();
+    QVERIFY(!e.h.find.form.visible());
+    QCOMPARE(e.h.dialogs.messages.size(), size_t(1));
+    QCOMPARE(e.text(), qs("three four"));
+    QCOMPARE(e.h.readFile(other), QByteArray("three four"));
+    QCOMPARE(e.h.readFile(e.page), QByteArray("one two"));
+
+    // A match marked in the first file is not the second's to replace.
+    e.open(0, qs("thr"));
+    e.h.find.findNext.click();
+    QCOMPARE(e.dialog().MarkLength, 3);
+    e.v->OpenFile(e.h.home, qs("deal.htm"));
+    QCOMPARE(e.text(), qs("one two"));
+    QCOMPARE(e.dialog().MarkLength, 0);
+    e.h.find.txtReplace.setText(qs("1"));
+    e.h.text1[1].setSelStart(0);
+    e.h.text1[1].setSelLength(3);
+    e.h.find.replace.click(); // looks for the next match first
+    QCOMPARE(e.text(), qs("one two"));
 }
 
 QTEST_GUILESS_MAIN(FindReplaceTest)

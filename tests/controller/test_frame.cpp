@@ -52,6 +52,7 @@ class FrameTest : public QObject {
     void newFile_existingFileOpenedUnchanged();
     void newFile_cancelOrSameFile_nothingHappens();
     void newFile_declinedChanges_notAskedTwice();
+    void newFile_forgetsWhatBelongedToTheOldDocument();
     void startEnd_wrapsText_andRenamesTxt();
     void startEnd_lowerCaseHeaders_onlyMessage();
     void startEnd_txtRename_neverOverwritesAnHtm();
@@ -61,6 +62,7 @@ class FrameTest : public QObject {
     void tableOfContents_writesAndSaves_orTellsMissingH1();
     void tableSpecs_loadWriteOk();
     void tableSpecs_cancel_andMissingTemplate();
+    void tableSpecs_numbersHeldToTheirMaxima_toldOncePerEntry();
 };
 
 void FrameTest::newFile_createsFrameAndEdits() {
@@ -137,6 +139,39 @@ void FrameTest::newFile_declinedChanges_notAskedTwice() {
     QVERIFY(!s.h.readFile(s.page).contains("unsaved"));
 }
 
+void FrameTest::newFile_forgetsWhatBelongedToTheOldDocument() {
+    Started s("<HTML>\r\n<P>The first article has three internal links already, and a fourth "
+              "one begun; its spelling is being checked.</P>\r\n</HTML>");
+    s.edit();
+    s.v->LinkNameCounter = 3; // A, B and C handed out
+    s.ed().setSelStart(12);
+    s.ed().setSelLength(5);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    QVERIFY(s.h.linkMsgBox.visible());
+    QCOMPARE(s.v->LinkNameCounter, 4);
+    QVERIFY(s.h.menu.choose(qs("mSpellCheckDocument")));
+    QVERIFY(s.h.box.frame.visible());
+
+    s.chooseFile(s.h.home + qs("second.htm"));
+    QVERIFY(s.h.menu.choose(qs("mNewFile")));
+    QVERIFY(s.ed().text().contains(qs("<TITLE>second</TITLE>")));
+    QCOMPARE(s.v->LinkNameCounter, 0);
+    QVERIFY(!s.h.linkMsgBox.visible());
+    QVERIFY(!s.h.box.frame.visible());
+    QVERIFY(!s.v->basSpellingChecker.isOpen());
+    QVERIFY(s.h.dialogs.messages.empty()); // the check ends without its message
+
+    // The new article's first internal link is named A.
+    const int heading = int(s.ed().text().indexOf(qs("<H1>second")));
+    s.ed().setSelStart(heading + 4);
+    s.ed().setSelLength(6);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    s.ed().setSelStart(int(s.ed().text().indexOf(qs("<H2></H2>"))) + 4);
+    QVERIFY(s.h.menu.choose(qs("mLinkIn")));
+    QVERIFY(s.ed().text().contains(qs("<H1><A HREF=#A>second</A></H1>")));
+    QVERIFY(s.ed().text().contains(qs("<H2><A NAME=\"A\"></A></H2>")));
+}
+
 void FrameTest::startEnd_wrapsText_andRenamesTxt() {
     Started s("Some notes.", "notes.txt");
     s.edit();
@@ -186,6 +221,9 @@ void FrameTest::pageColors_slideOutAndBack() {
     auto& panel = s.h.colorsPanel;
     s.h.text1[1].setLeft(9000);
     s.h.text1[1].setTop(600);
+    // The panel stands on whole pixels of 15 twips; each place the slide
+    // gives it is rounded once.
+    auto onPixel = [](int twips) { return qRound(twips / 15.0) * 15; };
     // Where the panel stands at each pause tells the pause pattern.
     std::set<int> pausedAt;
     s.h.events.onPump = [&] { pausedAt.insert(panel.left()); };
@@ -193,10 +231,12 @@ void FrameTest::pageColors_slideOutAndBack() {
     const int step = 22; // 2250 twips wide: 22.5 rounds to the even 22
     QVERIFY(panel.visible());
     QCOMPARE(panel.top(), 600);
+    // All of 105 steps of 22 twips (1.47 pixels), clear of the editor:
+    // not 105 single pixels.
     QCOMPARE(panel.left(), 9000 - 105 * step);
     std::set<int> expected;
     for (int m = 10; m <= 105; m += 10)
-        expected.insert(9000 - m * step);
+        expected.insert(onPixel(9000 - m * step));
     QCOMPARE(pausedAt, expected);
     QVERIFY(s.v->ColorAttributeNames[3] == qs("LINK"));
 
@@ -207,11 +247,17 @@ void FrameTest::pageColors_slideOutAndBack() {
     QVERIFY(!panel.visible());
     expected.clear();
     for (int m = 5; m <= 105; m += 5)
-        expected.insert(9000 - 105 * step + m * step);
+        expected.insert(onPixel(9000 - 105 * step + m * step));
     QCOMPARE(pausedAt, expected);
     // Each pause lasts at least 0.02 s of the pump's clock (10 ms a pump).
     QVERIFY(s.h.events.pumps - pumps >= 21 * 2);
     QVERIFY(!s.v->ResizeBusy);
+
+    // Out again from an editor that moved meanwhile: the slide starts from
+    // the editor, not from where the panel was left.
+    s.h.text1[1].setLeft(4500);
+    QVERIFY(s.h.menu.choose(qs("mColors"), 0));
+    QCOMPARE(panel.left(), 4500 - 105 * step);
 }
 
 void FrameTest::pageColor_changesBodyAndSaves_cancelKeepsAll() {
@@ -281,21 +327,39 @@ void FrameTest::tableSpecs_loadWriteOk() {
     QVERIFY(d.form.visible());
     const QString preview = s.h.data + qs("/Temp.htm");
     QCOMPARE(d.preview.lastNavigation(), preview);
-    QCOMPARE(s.h.readFile(preview), s.h.readFile(s.h.data + qs("/TableSpecs.htm")));
     auto* dialog = s.v->TableSpecsDialog.get();
     QCOMPARE(dialog->TableColors[0], qs("#FFFFFF"));
     QCOMPARE(dialog->TableColors[3], qs("#404040"));
     QVERIFY(d.percent.value() && d.lightDark.value() && d.backgroundColor.checked());
 
-    // The Part's example: 2 by 3, border 1, width 90 %, white background.
-    d.rows.setText(qs("2"));
-    d.columns.setText(qs("3"));
-    d.border.setText(qs("1"));
+    // From the start the preview shows the table the fields describe (2 by
+    // 3, border 1, width 90 %, the template's colours), not the template.
+    const QString opening = QString::fromUtf8(s.h.readFile(preview));
+    QVERIFY(opening.contains(qs("<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
+                                "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>")));
+    QCOMPARE(opening.count(qs("<TR>")), 2);
+    QCOMPARE(opening.count(qs("<TD>&nbsp;</TD>")), 6);
+    QCOMPARE(d.preview.navigations.size(), qsizetype(1));
+
+    // Typing is previewed when the dialog's timer runs out, once for all
+    // the keys typed meanwhile; a width below 10 is not previewed.
     const int refreshes = d.preview.refreshes;
-    d.width.setText(qs("5")); // too small to be meant: no new preview
+    d.width.setText(qs("5"));
+    QVERIFY(!d.previewTimer.active());
+    d.width.setText(qs("50"));
+    QVERIFY(d.previewTimer.active());
+    QCOMPARE(d.previewTimer.interval, 250);
+    d.border.setText(qs(""));
+    d.border.setText(qs("2"));
+    QCOMPARE(d.previewTimer.starts, 1);
     QCOMPARE(d.preview.refreshes, refreshes);
-    d.width.setText(qs("90"));
+    d.previewTimer.fire();
     QCOMPARE(d.preview.refreshes, refreshes + 1);
+    QVERIFY(s.h.readFile(preview).contains("<Table Border=\"2\"\r\n Width=\"50%\"\r\n"));
+    d.border.setText(qs("1"));
+    d.width.setText(qs("90"));
+    d.previewTimer.fire();
+    QCOMPARE(d.preview.refreshes, refreshes + 2);
     QVERIFY(s.h.readFile(preview).contains(
         "<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
         "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>"));
@@ -339,11 +403,18 @@ void FrameTest::tableSpecs_cancel_andMissingTemplate() {
     QCOMPARE(s.h.dialogs.messageTexts(), QStringList{templ + qs(" not found.")});
     QVERIFY(d.form.visible());
     QVERIFY(s.v->TableSpecsDialog->TableColors[0].isEmpty());
-    // Rows of 0 write no preview; a change then writes the first one.
+    // The preview shows the fields' table all the same, without colours.
+    const QString preview = s.h.data + qs("/Temp.htm");
+    QCOMPARE(d.preview.lastNavigation(), preview);
+    const QByteArray first = s.h.readFile(preview);
+    QVERIFY(first.contains("<Table Border=\"1\"\r\n Width=\"90%\"\r\n>"));
+    // Rows of 0 leave the preview as it was.
     d.rows.setText(qs("0"));
-    QVERIFY(!QFileInfo::exists(s.h.data + qs("/Temp.htm")));
+    d.previewTimer.fire();
+    QCOMPARE(s.h.readFile(preview), first);
     d.rows.setText(qs("1"));
-    QCOMPARE(d.preview.lastNavigation(), s.h.data + qs("/Temp.htm"));
+    d.previewTimer.fire();
+    QCOMPARE(QString::fromUtf8(s.h.readFile(preview)).count(qs("<TR>")), 1);
     // An empty colour slot can still be given a colour.
     s.h.dialogs.colors.push_back(0xFFFFFF);
     QVERIFY(d.colors[0].click());
@@ -351,6 +422,86 @@ void FrameTest::tableSpecs_cancel_andMissingTemplate() {
     QVERIFY(d.cancel.click());
     QVERIFY(!d.form.visible());
     QCOMPARE(s.ed().text(), before);
+}
+
+void FrameTest::tableSpecs_numbersHeldToTheirMaxima_toldOncePerEntry() {
+    Started s;
+    s.edit();
+    auto& d = s.h.tableSpecs;
+    QVERIFY(s.h.menu.choose(qs("mTableSpecsWindow")));
+    s.h.dialogs.messages.clear(); // the template's absence
+    const QString preview = s.h.data + qs("/Temp.htm");
+    const auto typeInto = [](fakes::FakeTextBox& box, const char* digits) {
+        box.setText(QString());
+        for (const char* c = digits; *c; ++c)
+            box.setText(box.text() + QLatin1Char(*c));
+    };
+
+    // One zero too many: the rows go back to 500, and the user hears of it
+    // once however many more keys go past the limit.
+    typeInto(d.rows, "50000");
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("A table can have at most 500 rows.")});
+    d.rows.setText(qs("5009"));
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(1));
+    d.previewTimer.fire();
+    const QByteArray page = s.h.readFile(preview);
+    QCOMPARE(QString::fromUtf8(page).count(qs("<TR>")), 500);
+    QVERIFY(page.size() < 100000);
+    // Back below the limit and past it again: a new entry, told again.
+    d.rows.setText(qs("50"));
+    d.rows.setText(qs("501"));
+    QCOMPARE(d.rows.text(), qs("500"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
+
+    // Every number of the dialog has its limit, a number too large for any
+    // integer among them.
+    s.h.dialogs.messages.clear();
+    d.columns.setText(qs("99999999999999999999"));
+    d.border.setText(qs("51"));
+    d.spacing.setText(qs("1000"));
+    d.padding.setText(qs("101 px"));
+    d.width.setText(qs("250"));
+    QCOMPARE(d.columns.text(), qs("50"));
+    QCOMPARE(d.border.text(), qs("50"));
+    QCOMPARE(d.spacing.text(), qs("100"));
+    QCOMPARE(d.padding.text(), qs("100"));
+    QCOMPARE(d.width.text(), qs("100"));
+    QCOMPARE(s.h.dialogs.messageTexts(),
+             (QStringList{qs("A table can have at most 50 columns."),
+                          qs("The table frame can be at most 50 pixels wide."),
+                          qs("The cell frame can be at most 100 pixels wide."),
+                          qs("The cell margins can be at most 100 pixels wide."),
+                          qs("The table width can be at most 100 % of the window.")}));
+    // In pixels the width goes further; back to "% of window" it is held.
+    d.pixels.setValue(true);
+    d.width.setText(qs("800"));
+    QCOMPARE(d.width.text(), qs("800"));
+    d.width.setText(qs("8000"));
+    QCOMPARE(d.width.text(), qs("3000"));
+    QCOMPARE(s.h.dialogs.messageTexts().last(), qs("The table width can be at most 3000 pixels."));
+    d.width.setText(qs("800"));
+    d.percent.setValue(true);
+    QCOMPARE(d.width.text(), qs("100"));
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(7));
+    QVERIFY(s.h.readFile(preview).contains("Width=\"100%\""));
+
+    // OK takes the keys typed last, before the timer ran out.
+    typeInto(d.rows, "1");
+    typeInto(d.columns, "4");
+    QVERIFY(d.previewTimer.active());
+    QVERIFY(d.ok.click());
+    QVERIFY(!d.previewTimer.active());
+    QCOMPARE(s.ed().text().count(qs("<TR>")), 1);
+    QCOMPARE(s.ed().text().count(qs("<TD>&nbsp;</TD>")), 4);
+
+    // Opened again, the dialog tells the limits anew.
+    s.h.dialogs.messages.clear();
+    QVERIFY(s.h.menu.choose(qs("mTableSpecsWindow")));
+    s.h.dialogs.messages.clear();
+    d.rows.setText(qs("600"));
+    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("A table can have at most 500 rows.")});
 }
 
 QTEST_GUILESS_MAIN(FrameTest)

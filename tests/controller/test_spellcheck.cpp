@@ -338,11 +338,13 @@ void SpellCheckTest::slide_movesOneAndAHalfWidths_andToleratesClicks() {
     s.h.events.onPump = [&] { lefts << s.box().frame.left(); };
     const double before = s.h.events.now;
     QVERIFY(s.f12());
-    // 105 moves of a hundredth of the width, a pause after every fifth.
-    QCOMPARE(s.box().frame.left(), editorLeft - 105 * 30);
-    QCOMPARE(s.box().frame.top(), s.editor().top());
+    // 105 moves of a hundredth of the width, a pause after every fifth; the
+    // box stands on whole pixels of 15 twips.
+    auto onPixel = [](int twips) { return qRound(twips / 15.0) * 15; };
+    QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 105 * 30));
+    QCOMPARE(s.box().frame.top(), onPixel(s.editor().top()));
     QVERIFY(s.h.events.now - before >= 21 * 0.02 - 1e-9);
-    QCOMPARE(lefts.first(), editorLeft - 5 * 30);
+    QCOMPARE(lefts.first(), onPixel(editorLeft - 5 * 30));
 
     // Clicks while the box slides back: the buttons wait, Close is taken.
     bool clicked = false;
@@ -371,6 +373,15 @@ void SpellCheckTest::slide_movesOneAndAHalfWidths_andToleratesClicks() {
     QVERIFY(!s.v->basSpellingChecker.isOpen());
     QVERIFY(s.h.dialogs.messages.empty());
     QCOMPARE(s.word(), qs(""));
+
+    // A width whose hundredth is no whole number of pixels: 3270 twips
+    // (218 pixels) moves 33 twips (2.2 pixels) a step. The box stands on
+    // whole pixels, yet goes all of its 105 steps out and all of them back.
+    s.box().frame.setWidth(3270);
+    QVERIFY(s.f12());
+    QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 105 * 33));
+    QVERIFY(s.box().close.click());
+    QCOMPARE(s.box().frame.left(), onPixel(editorLeft));
 }
 
 void SpellCheckTest::service_oneParagraph_noTrailingBreak() {

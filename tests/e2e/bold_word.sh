@@ -23,7 +23,7 @@ e2e_wait_pixel $((X + 200)) $((Y + 300)) "#FFFFFF"
 green_in_left_pane() {
   eval "$(xdotool getwindowgeometry --shell "$win")"
   import -window root -crop "$((WIDTH / 2))x$((HEIGHT - 100))+$X+$((Y + 80))" +repage "$work/left.png" 2>/dev/null
-  convert "$work/left.png" -format %c histogram:info:- | grep -qi '#00FF00'
+  grep -qi '#00FF00' <<<"$(convert "$work/left.png" -format %c histogram:info:-)"
 }
 if green_in_left_pane; then echo "the page shows bold text before the edit"; exit 1; fi
 

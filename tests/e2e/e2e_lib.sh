@@ -165,6 +165,26 @@ e2e_menu() {
   menu="$(e2e_windows menu | tail -1)"
 }
 
+e2e_menus_closed() {
+  [ "$(e2e_windows menu | wc -l)" -eq 0 ]
+}
+
+# e2e_html_menu: opens the HTML menu. "&HTML" and "&Help" share their
+# access key, and Qt gives Alt+H to each in turn: when the small Help menu
+# opens, it is closed and the key pressed again.
+e2e_html_menu() {
+  local tries=0 h
+  while :; do
+    e2e_menu alt+h || return 1
+    h="$(xdotool getwindowgeometry --shell "$menu" | sed -n 's/^HEIGHT=//p')"
+    [ "${h:-0}" -gt 150 ] && return 0
+    tries=$((tries + 1))
+    [ "$tries" -lt 3 ] || { echo "Alt+H never opened the HTML menu"; return 1; }
+    xdotool key Escape
+    e2e_until e2e_menus_closed || { echo "the Help menu did not close"; return 1; }
+  done
+}
+
 e2e_width_is_not() {
   eval "$(xdotool getwindowgeometry --shell "$win")"
   [ "$WIDTH" -ne "$1" ]

@@ -52,7 +52,7 @@ specs="$dialog"
 preview_shown() {
   eval "$(xdotool getwindowgeometry --shell "$specs")"
   import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$work/specs.png" 2>/dev/null
-  convert "$work/specs.png" -format %c histogram:info:- | grep -qi '#00A000'
+  grep -qi '#00A000' <<<"$(convert "$work/specs.png" -format %c histogram:info:-)"
 }
 shown=""
 e2e_until preview_shown && shown=yes

@@ -10,13 +10,16 @@
 
 #include <QHash>
 #include <QStringList>
+#include <cmath>
 #include <memory>
 #include <vector>
 
 namespace fakes {
 
 // Geometry and visibility held as plain fields; a negative size is ignored,
-// as the real widgets do.
+// as the real widgets do. With `twipsPerPixel` set, the control stands on
+// whole pixels as a real widget does: every measure given is rounded to the
+// nearest pixel and read back in twips.
 template <class Base>
 class FakeControl : public Base {
 public:
@@ -26,16 +29,21 @@ public:
     int top() const override { return top_; }
     int width() const override { return width_; }
     int height() const override { return height_; }
-    void setLeft(int t) override { left_ = t; }
-    void setTop(int t) override { top_ = t; }
+    void setLeft(int t) override { left_ = onPixels(t); }
+    void setTop(int t) override { top_ = onPixels(t); }
     void setWidth(int t) override {
-        if (t >= 0) width_ = t;
+        if (t >= 0) width_ = onPixels(t);
     }
     void setHeight(int t) override {
-        if (t >= 0) height_ = t;
+        if (t >= 0) height_ = onPixels(t);
     }
+    int twipsPerPixel = 0; // 0: measures are kept exactly
 
 private:
+    int onPixels(int t) const {
+        if (twipsPerPixel <= 0) return t;
+        return static_cast<int>(std::lround(double(t) / twipsPerPixel)) * twipsPerPixel;
+    }
     bool visible_ = true;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };

@@ -30,6 +30,7 @@ platform::TableSpecsView FakeTableSpecs::view() {
     v.OKButton = &ok;
     v.CancelButton = &cancel;
     v.WebBrowser1 = &preview;
+    v.tmrPreview = &previewTimer;
     return v;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/tablespecsview.h"
 #include "tests/fakes/fakecontrols.h"
 #include "tests/fakes/fakefindreplace.h"
+#include "tests/fakes/fakeservices.h"
 
 namespace fakes {
 
@@ -32,6 +33,7 @@ struct FakeTableSpecs {
     FakeOptionButton solid, lightDark;
     FakeButton picture, ok, cancel;
     FakeBrowserPane preview;
+    FakeTimer previewTimer; // the test fires it
 };
 
 } // namespace fakes

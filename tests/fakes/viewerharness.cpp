@@ -18,6 +18,10 @@ ViewerHarness::ViewerHarness() {
     paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
     paths.searchEngine = QStringLiteral("duckduckgo");
     linkMsgBox.setVisible(false);
+    // The sliding panels stand on whole pixels (15 twips each), as the
+    // real ones do: their slides must not lose a fraction at every move.
+    colorsPanel.twipsPerPixel = 15;
+    box.frame.twipsPerPixel = 15;
     colorsPanel.setVisible(false);
     colorsPanel.setWidth(2250);
     colorsPanel.setHeight(3900);

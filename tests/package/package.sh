@@ -29,7 +29,7 @@ depends="$(printf '%s\n' "$info" | sed -n 's/^ Depends: //p')"
 echo "Depends: $depends"
 for dep in libqt6webenginewidgets6 libqt6widgets6 libsqlite3-0 libhunspell-1.7-0 \
            libqt6webenginecore6-bin 'fonts-liberation2 | fonts-liberation' hunspell-en-us; do
-  printf ', %s,' "$depends" | grep -qF "$dep" || { echo "the package does not depend on $dep"; exit 1; }
+  grep -qF "$dep" <<<", $depends," || { echo "the package does not depend on $dep"; exit 1; }
 done
 version="$(dpkg-deb -f "$deb" Version)"
 contents="$(dpkg-deb --contents "$deb")"
@@ -47,7 +47,7 @@ for f in ./usr/bin/tarnwell-file-viewer \
          ./usr/share/doc/tarnwell-file-viewer/changelog.gz \
          ./usr/share/man/man1/tarnwell-file-viewer.1.gz \
          ./usr/share/man/man1/tarnwell-spell.1.gz; do
-  printf '%s\n' "$contents" | grep -qF "$f" || { echo "the package lacks $f"; exit 1; }
+  grep -qF "$f" <<<"$contents" || { echo "the package lacks $f"; exit 1; }
 done
 
 # Lint: errors and warnings fail the test.
@@ -62,12 +62,12 @@ dpkg-deb -x "$deb" "$root"
 [ "$("$root/usr/bin/tarnwell-spell" --version)" = "tarnwell-spell $version" ] ||
   { echo "tarnwell-spell --version does not say $version"; exit 1; }
 for page in tarnwell-file-viewer tarnwell-spell; do
-  zcat "$root/usr/share/man/man1/$page.1.gz" | head -1 | grep -qF "\"$version\"" ||
+  grep -qF "\"$version\"" <<<"$(zcat "$root/usr/share/man/man1/$page.1.gz" | sed -n 1p)" ||
     { echo "the manual page of $page does not say $version"; exit 1; }
 done
 grep -qF "<release version=\"$version\"" "$root/usr/share/metainfo/org.tarnwell.FileViewer.metainfo.xml" ||
   { echo "the metainfo does not name release $version"; exit 1; }
-zcat "$root/usr/share/doc/tarnwell-file-viewer/changelog.gz" | head -1 | grep -qF "($version)" ||
+grep -qF "($version)" <<<"$(zcat "$root/usr/share/doc/tarnwell-file-viewer/changelog.gz" | sed -n 1p)" ||
   { echo "the changelog does not start with $version"; exit 1; }
 
 # The shipped lexicon knows the bridge vocabulary and rejects a misspelling.

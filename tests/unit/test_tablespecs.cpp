@@ -30,6 +30,7 @@ class TestTableSpecs : public QObject {
     void preview_twoByThreeExample();
     void preview_attributeRules();
     void preview_zeroRowsOrColumns_none();
+    void preview_countsHeldToTheirMaxima();
     void leadingNumber_data();
     void leadingNumber();
     void templateColors_linesSixToTwelve();
@@ -83,6 +84,29 @@ void TestTableSpecs::preview_zeroRowsOrColumns_none() {
     t.rows = s("1");
     t.columns = s("");
     QVERIFY(!authoring::tablePreview(t));
+}
+
+void TestTableSpecs::preview_countsHeldToTheirMaxima() {
+    // Whatever reaches the preview, it never holds more than 500 rows of 50
+    // cells: a count too large for an int among them.
+    authoring::TableSpec t = example();
+    t.rows = s("99999999999999999999");
+    t.columns = s("1e9 columns");
+    auto page = authoring::tablePreview(t);
+    QVERIFY(page);
+    QCOMPARE(page->count(s("<TR>")), 500);
+    QCOMPARE(page->count(s("<TD>")), 500);
+    t.columns = s("70000");
+    page = authoring::tablePreview(t);
+    QCOMPARE(page->count(s("<TD>")), 500 * 50);
+
+    QCOMPARE(authoring::heldToMaximum(s("501"), 500), std::optional<QString>(s("500")));
+    QCOMPARE(authoring::heldToMaximum(s(" 600 rows"), 500), std::optional<QString>(s("500")));
+    QCOMPARE(authoring::heldToMaximum(s("500"), 500), std::nullopt);
+    QCOMPARE(authoring::heldToMaximum(s("-7000"), 500), std::nullopt);
+    QCOMPARE(authoring::heldToMaximum(s("x9999"), 500), std::nullopt);
+    QCOMPARE(authoring::tableFieldMaximum(authoring::TableField::Width, true), 100);
+    QCOMPARE(authoring::tableFieldMaximum(authoring::TableField::Width, false), 3000);
 }
 
 void TestTableSpecs::leadingNumber_data() {
