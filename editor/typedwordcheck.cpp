@@ -55,28 +55,43 @@ void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key
     w.end += lineStart;
     if (!w.check || TypingCheckOff) return;
 
-    if (!OpenTypingLexicon(false)) return;
+    if (!OpenTypingLexicon(false)) {
+        // The lexicon is still being read (it starts with the program):
+        // the words typed meanwhile are checked when it is in.
+        if (basSpellingChecker.loading && TypedWhileLoading.size() < 256)
+            TypedWhileLoading.push_back({index, w.start, w.end, w.word});
+        return;
+    }
+    MarkTypedWord(index, w.start, w.end, w.word);
+    editor.setSelStart(w.end);
+    // What is typed next is plain, whatever the mark before it.
+    editor.setSelColor(0);
+    editor.setSelBold(false);
+}
+
+void TarnwellFileViewer::MarkTypedWord(int index, int start, int end, const QString& word) {
+    auto& editor = *ui_.Text1[index];
     const spelling::WordIndex& lexicon = *basSpellingChecker.index;
 
     // The word as written; a possessive "'s" dropped; a hyphenated word by
     // its parts, the outcome being the last part looked up.
     using spelling::WordStatus;
-    auto status = [&](const QString& word) { return spelling::wordStatus(lexicon, word); };
-    WordStatus found = status(w.word);
-    if (found != WordStatus::Accepted && w.word.size() > 2 &&
-        (w.word.endsWith(QLatin1String("'s")) || w.word.endsWith(QStringLiteral("\u2019s"))))
-        found = status(w.word.chopped(2));
-    if (found == WordStatus::NotInWords && w.word.contains(QLatin1Char('-'))) {
-        const qsizetype dash = w.word.indexOf(QLatin1Char('-'));
-        found = status(w.word.left(dash));
-        if (found != WordStatus::NotInWords) found = status(w.word.mid(dash + 1));
+    auto status = [&](const QString& w) { return spelling::wordStatus(lexicon, w); };
+    WordStatus found = status(word);
+    if (found != WordStatus::Accepted && word.size() > 2 &&
+        (word.endsWith(QLatin1String("'s")) || word.endsWith(QStringLiteral("\u2019s"))))
+        found = status(word.chopped(2));
+    if (found == WordStatus::NotInWords && word.contains(QLatin1Char('-'))) {
+        const qsizetype dash = word.indexOf(QLatin1Char('-'));
+        found = status(word.left(dash));
+        if (found != WordStatus::NotInWords) found = status(word.mid(dash + 1));
     }
     // A derived word the checker accepts ("rewrite") is no mistake either.
-    if (found != WordStatus::Accepted && spelling::checkWord(lexicon, w.word).accepted)
+    if (found != WordStatus::Accepted && spelling::checkWord(lexicon, word).accepted)
         found = WordStatus::Accepted;
 
-    editor.setSelStart(w.start);
-    editor.setSelLength(w.end - w.start);
+    editor.setSelStart(start);
+    editor.setSelLength(end - start);
     int mark = 0;
     if (found == WordStatus::NotInWords)
         mark = kRed;
@@ -87,15 +102,31 @@ void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key
         editor.setSelBold(true);
         // Only the character after the word is made plain again, so that
         // what is typed next does not take the mark.
-        editor.setSelStart(w.end);
+        editor.setSelStart(end);
         editor.setSelLength(1);
     }
     editor.setSelColor(0);
     editor.setSelBold(false);
-    editor.setSelStart(w.end);
-    // What is typed next is plain, whatever the mark before it.
-    editor.setSelColor(0);
-    editor.setSelBold(false);
+}
+
+void TarnwellFileViewer::CheckWordsTypedWhileLoading() {
+    std::vector<TypedWordAt> words;
+    words.swap(TypedWhileLoading);
+    if (!basSpellingChecker.index || TypingCheckOff) return;
+    for (const TypedWordAt& w : words) {
+        platform::TextEditor* editor = ui_.Text1[w.index];
+        if (!editor || !editor->visible()) continue;
+        // Only a word still where it was typed: edits since may have moved
+        // or changed it, and then its own key checked it again.
+        int lineStart = 0;
+        const QString line = editor->lineText(w.start, &lineStart);
+        if (line.mid(w.start - lineStart, w.end - w.start) != w.word) continue;
+        const int selStart = editor->selStart();
+        const int selLength = editor->selLength();
+        MarkTypedWord(w.index, w.start, w.end, w.word);
+        editor->setSelStart(selStart);
+        editor->setSelLength(selLength);
+    }
 }
 
 } // namespace shell

@@ -163,6 +163,15 @@ public:
     // Checks the word just before the caret of editor `index` as the key
     // `key` is about to end it; marks it red or blue, or plain.
     void CheckTypedWord(int index, const platform::KeyEvent& key);
+    void MarkTypedWord(int index, int start, int end, const QString& word);
+    void CheckWordsTypedWhileLoading();
+    struct TypedWordAt {
+        int index;
+        int start;
+        int end;
+        QString word;
+    };
+    std::vector<TypedWordAt> TypedWhileLoading; // words typed before the lexicon was in
     // Typing reads the checker's word index (basSpellingChecker.index).
     bool TypingCheckOff = false; // the lexicon could not be read
     bool TypingCheckToldOff = false;

@@ -69,6 +69,7 @@ void TarnwellFileViewer::LexiconLoaded(const spelling::LoadedLexicon& loaded, qi
     // Typing goes unchecked while the lexicon cannot be read.
     TypingCheckOff = !m.index;
     if (!loaded.index) TypingCheckOffReason = loaded.failedFile + ql(": ") + loaded.reason;
+    CheckWordsTypedWhileLoading();
     if (TypingWantsTelling) {
         TypingWantsTelling = false;
         OpenTypingLexicon(true);
