@@ -146,6 +146,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.recoveryTimer = &recoveryTimer_;
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
+    services.background = &background_;
     // Debian's dictionaries; words the user adds go to a list in the data folder.
     speller_ = std::make_unique<platform::qt::QtSpellingService>(
         widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"), QStringLiteral("en_US"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/qtbackground.h"
 #include "platform/qt/qtspellingservice.h"
 #include "platform/qt/qtsystem.h"
 #include "platform/qt/qtviewerwindow.h"
@@ -35,10 +36,13 @@ private:
     platform::qt::QtTransfer transfer_;
     platform::qt::QtTimer recoveryTimer_;
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
-    // Lookups of a check are answered from memory, the file read once per check.
-    platform::sqlite::SqliteLexiconStore lexicon_{platform::sqlite::SqliteLexiconStore::Options{true}};
+    // The lexicon files; the checker reads them once into its word index.
+    platform::sqlite::SqliteLexiconStore lexicon_;
     // The document check without a lexicon: Hunspell and its own dialog.
     std::unique_ptr<platform::qt::QtSpellingService> speller_;
+    // Reads the lexicon; declared after what its work uses, so that work
+    // still running at the end is waited for before that goes.
+    platform::qt::QtBackgroundWork background_;
     std::unique_ptr<shell::TarnwellFileViewer> viewer_;
 };
 

@@ -48,6 +48,9 @@ int main(int argc, char* argv[]) {
     t.start();
     app::ViewerProgram program({page, page}); // the same file twice: its source in the editor
     program.viewer().Form_Load();
+    // The lexicon is read in the background; typing is checked once it is in.
+    while (!program.viewer().basSpellingChecker.index && t.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double startMs = t.nsecsElapsed() / 1e6;
 
     auto& editor = *program.widgets().editor[1];

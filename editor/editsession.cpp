@@ -184,6 +184,7 @@ void TarnwellFileViewer::ForgetEditedDocument() {
     // Anchor names are handed out afresh in every document; a link begun
     // in the file before cannot be finished in this one.
     LinkNameCounter = 0;
+    TypedWhileLoading.clear();
     LinkStart = 0;
     LinkLength = 0;
     if (ui_.LinkMsgBox && ui_.LinkMsgBox->visible()) ui_.LinkMsgBox->setVisible(false);

@@ -17,40 +17,18 @@ constexpr int kBlue = 16711680;
 } // namespace
 
 bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
-    if (TypingWords && TypingVelmora) return true;
+    auto& m = basSpellingChecker;
+    if (m.index && !TypingCheckOff) {
+        // Words another program added since are read in the background;
+        // meanwhile typing goes on with the index as it is.
+        if (!m.loading && !lexiconReady()) LoadLexicon();
+        return true;
+    }
     if (!TypingCheckOff) {
-        namespace lex = spelling::lexicon;
-        QString reason;
-        // The first failure is the one reported, with its file's name.
-        auto failed = [&](const QString& file, const QString& why) {
-            if (reason.isEmpty()) reason = file + qs(": ") + why;
-        };
-        const QString folder = paths_.lexiconFolder;
-        QString why;
-        if (services_.lexicon) {
-            TypingLinksDatabase = services_.lexicon->open(folder + lex::linksFile(), &why);
-            if (!TypingLinksDatabase) failed(lex::linksFile(), why);
-            TypingWordsDatabase = services_.lexicon->open(folder + lex::wordsFile(), &why);
-            if (!TypingWordsDatabase) failed(lex::wordsFile(), why);
-        }
-        if (TypingLinksDatabase) {
-            TypingVelmora = TypingLinksDatabase->openTable(lex::linksTable(), &why);
-            if (!TypingVelmora) failed(lex::linksFile(), why);
-        }
-        if (TypingWordsDatabase) {
-            TypingWords = TypingWordsDatabase->openTable(lex::wordsTable(), &why);
-            if (!TypingWords) failed(lex::wordsFile(), why);
-        }
-        if (TypingWords && TypingVelmora) {
-            // The first lookup loads the lexicon's index: let it happen now,
-            // as the file opens, rather than in the middle of a word.
-            spelling::hasWordCategory(*TypingVelmora, spelling::findWordId(*TypingWords, qs("the")).value_or(0));
-            return true;
-        }
-        TypingCheckOff = true;
-        TypingCheckOffReason = reason;
-        TypingWords.reset();
-        TypingVelmora.reset();
+        // The reading tells the user, if need be, when it is done.
+        if (tell) TypingWantsTelling = true;
+        LoadLexicon();
+        return basSpellingChecker.index != nullptr;
     }
     // Said when a file opens for editing, never in the middle of typing,
     // where a message box would swallow the keys that follow.
@@ -77,47 +55,78 @@ void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key
     w.end += lineStart;
     if (!w.check || TypingCheckOff) return;
 
-    // A check in progress holds the lexicon open; otherwise typing keeps
-    // its own cursors, opened once.
-    platform::TableCursor* words = basSpellingChecker.Words.get();
-    platform::TableCursor* velmora = basSpellingChecker.Velmora.get();
-    if (!words || !velmora) {
-        if (!OpenTypingLexicon(false)) return;
-        words = TypingWords.get();
-        velmora = TypingVelmora.get();
+    if (!OpenTypingLexicon(false)) {
+        // The lexicon is still being read (it starts with the program):
+        // the words typed meanwhile are checked when it is in.
+        if (basSpellingChecker.loading && TypedWhileLoading.size() < 256)
+            TypedWhileLoading.push_back({index, w.start, w.end, w.word});
+        return;
     }
+    MarkTypedWord(index, w.start, w.end, w.word);
+    editor.setSelStart(w.end);
+    // What is typed next is plain, whatever the mark before it.
+    editor.setSelColor(0);
+    editor.setSelBold(false);
+}
+
+void TarnwellFileViewer::MarkTypedWord(int index, int start, int end, const QString& word) {
+    auto& editor = *ui_.Text1[index];
+    const spelling::WordIndex& lexicon = *basSpellingChecker.index;
 
     // The word as written; a possessive "'s" dropped; a hyphenated word by
     // its parts, the outcome being the last part looked up.
-    std::optional<qint64> id = spelling::findWordId(*words, w.word);
-    if (!id && w.word.endsWith(QLatin1String("'s"))) id = spelling::findWordId(*words, w.word.chopped(2));
-    if (!id && w.word.contains(QLatin1Char('-'))) {
-        const qsizetype dash = w.word.indexOf(QLatin1Char('-'));
-        id = spelling::findWordId(*words, w.word.left(dash));
-        if (id) id = spelling::findWordId(*words, w.word.mid(dash + 1));
+    using spelling::WordStatus;
+    auto status = [&](const QString& w) { return spelling::wordStatus(lexicon, w); };
+    WordStatus found = status(word);
+    if (found != WordStatus::Accepted && word.size() > 2 &&
+        (word.endsWith(QLatin1String("'s")) || word.endsWith(QStringLiteral("\u2019s"))))
+        found = status(word.chopped(2));
+    if (found == WordStatus::NotInWords && word.contains(QLatin1Char('-'))) {
+        const qsizetype dash = word.indexOf(QLatin1Char('-'));
+        found = status(word.left(dash));
+        if (found != WordStatus::NotInWords) found = status(word.mid(dash + 1));
     }
+    // A derived word the checker accepts ("rewrite") is no mistake either.
+    if (found != WordStatus::Accepted && spelling::checkWord(lexicon, word).accepted)
+        found = WordStatus::Accepted;
 
-    editor.setSelStart(w.start);
-    editor.setSelLength(w.end - w.start);
+    editor.setSelStart(start);
+    editor.setSelLength(end - start);
     int mark = 0;
-    if (!id)
+    if (found == WordStatus::NotInWords)
         mark = kRed;
-    else if (!spelling::hasWordCategory(*velmora, *id))
+    else if (found == WordStatus::NoCategory)
         mark = kBlue;
     if (mark != 0) {
         editor.setSelColor(mark);
         editor.setSelBold(true);
         // Only the character after the word is made plain again, so that
         // what is typed next does not take the mark.
-        editor.setSelStart(w.end);
+        editor.setSelStart(end);
         editor.setSelLength(1);
     }
     editor.setSelColor(0);
     editor.setSelBold(false);
-    editor.setSelStart(w.end);
-    // What is typed next is plain, whatever the mark before it.
-    editor.setSelColor(0);
-    editor.setSelBold(false);
+}
+
+void TarnwellFileViewer::CheckWordsTypedWhileLoading() {
+    std::vector<TypedWordAt> words;
+    words.swap(TypedWhileLoading);
+    if (!basSpellingChecker.index || TypingCheckOff) return;
+    for (const TypedWordAt& w : words) {
+        platform::TextEditor* editor = ui_.Text1[w.index];
+        if (!editor || !editor->visible()) continue;
+        // Only a word still where it was typed: edits since may have moved
+        // or changed it, and then its own key checked it again.
+        int lineStart = 0;
+        const QString line = editor->lineText(w.start, &lineStart);
+        if (line.mid(w.start - lineStart, w.end - w.start) != w.word) continue;
+        const int selStart = editor->selStart();
+        const int selLength = editor->selLength();
+        MarkTypedWord(w.index, w.start, w.end, w.word);
+        editor->setSelStart(selStart);
+        editor->setSelLength(selLength);
+    }
 }
 
 } // namespace shell

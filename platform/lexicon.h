@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,10 +37,28 @@ public:
     virtual int addNew(const QVariantMap& fields, QString* error = nullptr) = 0;
 };
 
+// One record of a table read whole, its fields in the order they were
+// asked for. Valid only during the call it is handed to.
+class RecordView {
+public:
+    virtual ~RecordView() = default;
+    virtual bool isNull(int field) const = 0;
+    virtual qint64 integer(int field) const = 0;
+    virtual double number(int field) const = 0;
+    virtual QString text(int field) const = 0;
+};
+
 class LexiconDatabase {
 public:
     virtual ~LexiconDatabase() = default;
     virtual std::unique_ptr<TableCursor> openTable(const QString& table, QString* error = nullptr) = 0;
+    // Reads every record of `table` in the order the records were stored,
+    // handing the named fields of each to `record`; false (with the reason)
+    // when the table or a field is missing. This is how the checker loads
+    // the lexicon once, instead of seeking record by record.
+    virtual bool readTable(const QString& table, const QStringList& fields,
+                           const std::function<void(const RecordView&)>& record,
+                           QString* error = nullptr) = 0;
 };
 
 class LexiconStore {

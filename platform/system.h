@@ -39,6 +39,17 @@ public:
     std::function<void()> onTimeout;
 };
 
+// Work done off the user-interface thread, such as reading the lexicon, so
+// that the window never waits for it.
+class BackgroundWork {
+public:
+    virtual ~BackgroundWork() = default;
+    // Runs `work` on another thread, then `done` on the user-interface
+    // thread from its event loop. `work` must touch nothing that the
+    // user-interface thread uses meanwhile.
+    virtual void run(std::function<void()> work, std::function<void()> done) = 0;
+};
+
 // Starts another program with a list of arguments (never through a shell).
 class ProcessLauncher {
 public:

@@ -47,6 +47,9 @@ void TarnwellFileViewer::Form_Load() {
         ActivePane = 0;
     }
     OfferRecovery();
+    // The lexicon is read in the background from the start, so that the
+    // first check and the typing check find it ready.
+    if (lexiconPresent()) LoadLexicon();
 }
 
 void TarnwellFileViewer::ReadCommandLine() {

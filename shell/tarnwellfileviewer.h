@@ -163,17 +163,23 @@ public:
     // Checks the word just before the caret of editor `index` as the key
     // `key` is about to end it; marks it red or blue, or plain.
     void CheckTypedWord(int index, const platform::KeyEvent& key);
-    // The lexicon as typing reads it, opened at the first word typed and
-    // kept open; reopened after a word is added.
-    std::unique_ptr<platform::LexiconDatabase> TypingWordsDatabase;
-    std::unique_ptr<platform::LexiconDatabase> TypingLinksDatabase;
-    std::unique_ptr<platform::TableCursor> TypingWords;
-    std::unique_ptr<platform::TableCursor> TypingVelmora;
-    bool TypingCheckOff = false; // the lexicon could not be opened
+    void MarkTypedWord(int index, int start, int end, const QString& word);
+    void CheckWordsTypedWhileLoading();
+    struct TypedWordAt {
+        int index;
+        int start;
+        int end;
+        QString word;
+    };
+    std::vector<TypedWordAt> TypedWhileLoading; // words typed before the lexicon was in
+    // Typing reads the checker's word index (basSpellingChecker.index).
+    bool TypingCheckOff = false; // the lexicon could not be read
     bool TypingCheckToldOff = false;
+    bool TypingWantsTelling = false; // a file opened while the lexicon was being read
     QString TypingCheckOffReason; // "<file>: <why>", for the message
-    // Opens typing's lexicon unless it is open; when it cannot be opened,
-    // typing goes unchecked and, if `tell`, the user hears of it once.
+    // True when typing can be checked; otherwise it has the lexicon read
+    // (off the user-interface thread) and, when it cannot be read and
+    // `tell` is set, the user hears of it once.
     bool OpenTypingLexicon(bool tell);
 
     // ---- HTML authoring ----------------------------------------------------
@@ -264,6 +270,15 @@ public:
     // Opens the lexicon for a check; false (after telling the user, naming
     // the lexicon folder) when it is missing or cannot be opened.
     bool OpenLexicon();
+    // The lexicon is read once, off the user-interface thread, into the
+    // word index that every check and the typing check then use; it is
+    // read again only when another program changed the words file.
+    // LoadLexicon starts the reading (unless it runs); LexiconLoaded takes
+    // its outcome and starts the command that waited for it.
+    void LoadLexicon();
+    void LexiconLoaded(const spelling::LoadedLexicon& loaded, qint64 stamp);
+    // The index is there and holds what the words file holds.
+    bool lexiconReady() const;
     bool IsWordInLexicon(const QString& word);
     // False when the word could not be stored (the user was told).
     bool AddWordToLexicon(const QString& word);
@@ -284,7 +299,7 @@ public:
     void ShowWordToCheck(const QString& word);
     // Fills the suggestion list for a word the lexicon rejected (and the
     // replacement field when the lexicon records the word as a misspelling).
-    void SuggestSpellings(const QString& word, const QString& key);
+    void SuggestSpellings(const QString& word);
     // The check's commands: F12 checks the document (through the lexicon,
     // or the spelling service when no lexicon is installed), Ctrl+W the
     // highlighted word.

@@ -58,6 +58,7 @@ struct ViewerServices {
     platform::LexiconStore* lexicon = nullptr;
     platform::SpellingService* speller = nullptr;
     platform::Timer* recoveryTimer = nullptr; // writes the recovery copy of unsaved edits
+    platform::BackgroundWork* background = nullptr; // reads the lexicon
 };
 
 } // namespace shell

@@ -56,6 +56,9 @@ const char* const kUsage =
     "  -H         the input is HTML: tags and entities are not checked (the\n"
     "             default for files ending in .htm or .html)\n"
     "  -d FOLDER  the lexicon folder (default: ~/.local/share/Quarn/)\n"
+    "  -i ENCODING, -B, -C, -m, -S\n"
+    "             accepted for the editors that pass them, and ignored: the\n"
+    "             input is read as UTF-8\n"
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n"
     "\n"
@@ -63,6 +66,8 @@ const char* const kUsage =
     "(no * lines), % normal mode, *WORD accept and add to the lexicon at the\n"
     "next #, &WORD the same in small letters, @WORD accept for this session,\n"
     "# add the accepted words to the lexicon; +, - and ~ lines are ignored.\n"
+    "A word for *, & and @ is letters with inner apostrophes and hyphens, at\n"
+    "most 64 characters; anything else is refused with a message.\n"
     "\n"
     "Exit status: 0 done, 1 the lexicon or a file cannot be read, 2 wrong usage.\n";
 
@@ -73,25 +78,24 @@ int usageError(const QString& message) {
 }
 
 struct Lexicon {
-    std::unique_ptr<platform::LexiconDatabase> wordsDb, linksDb;
-    std::unique_ptr<platform::TableCursor> words, velmora, misspellings;
+    std::shared_ptr<spelling::WordIndex> index;
+    // "Words", for the words "#" adds; opened only in pipe mode.
+    std::unique_ptr<platform::LexiconDatabase> wordsDb;
+    std::unique_ptr<platform::TableCursor> words;
 };
 
-bool openLexicon(const QString& folder, Lexicon& lex, QString* error) {
-    namespace names = spelling::lexicon;
-    platform::sqlite::SqliteLexiconStore store({true});
-    QString reason;
-    QString file = names::wordsFile();
-    lex.wordsDb = store.open(folder + file, &reason);
-    if (lex.wordsDb) lex.words = lex.wordsDb->openTable(names::wordsTable(), &reason);
-    if (lex.words) {
-        file = names::linksFile();
-        lex.linksDb = store.open(folder + file, &reason);
-        if (lex.linksDb) lex.velmora = lex.linksDb->openTable(names::linksTable(), &reason);
-        if (lex.velmora)
-            lex.misspellings = lex.linksDb->openTable(names::misspellingsTable(), &reason);
+bool openLexicon(const QString& folder, Lexicon& lex, bool forWriting, QString* error) {
+    platform::sqlite::SqliteLexiconStore store;
+    spelling::LoadedLexicon loaded = spelling::loadLexicon(store, folder);
+    QString file = loaded.failedFile, reason = loaded.reason;
+    lex.index = loaded.index;
+    if (lex.index && forWriting) {
+        file = spelling::lexicon::wordsFile();
+        lex.wordsDb = store.open(folder + file, &reason);
+        if (lex.wordsDb) lex.words = lex.wordsDb->openTable(spelling::lexicon::wordsTable(), &reason);
+        if (!lex.words) lex.index.reset();
     }
-    if (lex.words && lex.velmora && lex.misspellings) return true;
+    if (lex.index) return true;
     *error = ql("no usable lexicon in ") + QDir::toNativeSeparators(folder) + ql(" (") + file +
              ql(": ") + (reason.isEmpty() ? ql("cannot be opened") : reason) + ql(")");
     return false;
@@ -110,8 +114,7 @@ bool readLine(std::FILE* in, QString& line, char*& buffer, size_t& capacity) {
 }
 
 int runPipe(Lexicon& lex, bool html) {
-    spelling::IspellPipe pipe({*lex.words, *lex.velmora, lex.misspellings.get()},
-                              ql("Tarnwell Spell"), ql(kVersion));
+    spelling::IspellPipe pipe(*lex.index, lex.words.get(), ql("Tarnwell Spell"), ql(kVersion));
     pipe.setHtml(html);
     put(pipe.banner() + QLatin1Char('\n'));
     std::fflush(stdout);
@@ -164,7 +167,7 @@ int runExport(Lexicon& lex, const QString& dir) {
         return 1;
     }
     const spelling::HunspellDictionary d =
-        spelling::makeHunspellDictionary(spelling::acceptedWords(*lex.words, *lex.velmora));
+        spelling::makeHunspellDictionary(spelling::acceptedWords(*lex.index));
     const QString base = QDir(dir).filePath(spelling::hunspellDictionaryName());
     if (!writeFile(base + ql(".aff"), d.aff) || !writeFile(base + ql(".dic"), d.dic)) return 1;
     for (const QString& w : d.left)
@@ -176,7 +179,7 @@ int runExport(Lexicon& lex, const QString& dir) {
 int runList(Lexicon& lex, bool html, const QStringList& files) {
     int status = 0;
     if (files.isEmpty()) {
-        spelling::LineChecker checker(*lex.words, *lex.velmora);
+        spelling::LineChecker checker(*lex.index);
         checker.html = html;
         listMisspelled(checker, stdin);
     }
@@ -187,7 +190,7 @@ int runList(Lexicon& lex, bool html, const QStringList& files) {
             status = 1;
             continue;
         }
-        spelling::LineChecker checker(*lex.words, *lex.velmora);
+        spelling::LineChecker checker(*lex.index);
         checker.html = html || isHtmlFile(path);
         listMisspelled(checker, f);
         std::fclose(f);
@@ -238,6 +241,15 @@ int main(int argc, char** argv) {
                 return usageError(ql("option --export-hunspell needs a folder to write to"));
         } else if (a == QLatin1String("-H")) {
             html = true;
+        } else if (a == QLatin1String("-B") || a == QLatin1String("-C") ||
+                   a == QLatin1String("-m") || a == QLatin1String("-S")) {
+            // Run-together words, suggestions of affixes, sorting: what
+            // ispell clients pass to ispell; this checker has its own ways.
+        } else if (a.startsWith(QLatin1String("-i"))) {
+            // The input's encoding: this checker reads UTF-8 (and answers a
+            // line of any other bytes, with replacement characters).
+            if (a.size() == 2 && ++i >= args.size())
+                return usageError(ql("option -i needs an encoding"));
         } else if (a == QLatin1String("-d") || a.startsWith(QLatin1String("-d"))) {
             if (a.size() > 2) {
                 folder = a.mid(2);
@@ -265,7 +277,7 @@ int main(int argc, char** argv) {
 
     Lexicon lex;
     QString error;
-    if (!openLexicon(folder, lex, &error)) {
+    if (!openLexicon(folder, lex, mode == Mode::Pipe, &error)) {
         complain(error);
         return 1;
     }

@@ -1,6 +1,6 @@
 #include "spelling/hunspellexport.h"
 
-#include "spelling/lexiconlookup.h"
+#include "spelling/lexiconschema.h"
 
 #include <QHash>
 #include <algorithm>
@@ -36,15 +36,14 @@ QString tryCharacters(const QStringList& words) {
 
 } // namespace
 
-QStringList acceptedWords(platform::TableCursor& words, platform::TableCursor& velmora) {
+QStringList acceptedWords(const WordIndex& index) {
     QStringList out;
-    words.setIndex(ql("ID"));
-    for (words.seek(ql(">="), 0); !words.eof(); words.moveNext()) {
-        if (words.field(ql("Tag")).toInt() == kRecordedMisspellingTag) continue;
-        const QString text = words.field(ql("Text")).toString();
-        if (text.isEmpty() || !hasWordCategory(velmora, words.field(ql("id")).toLongLong()))
-            continue;
-        out << text;
+    for (int i = 0; i < index.size(); ++i) {
+        const WordIndex::Entry& e = index.at(i);
+        if (e.tag == kRecordedMisspellingTag || e.text.isEmpty()) continue;
+        if (e.has(WordIndex::Categorised) || !e.has(WordIndex::HasLinks) ||
+            e.tag == lexicon::kUserWordTag)
+            out << e.text;
     }
     return out;
 }

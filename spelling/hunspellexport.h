@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/lexicon.h"
+#include "spelling/wordindex.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,10 +18,10 @@ inline QString hunspellDictionaryName() {
 }
 
 // The spellings of `Words` the checker accepts: those with a word category
-// in `Velmora` or without any entry (words added by the user), in the order
-// of their ids. Recorded misspellings (Tag 3, a misspelling link only) are
-// never among them.
-QStringList acceptedWords(platform::TableCursor& words, platform::TableCursor& velmora);
+// in `Velmora` or without any entry (words added by the user), in stored
+// order. Recorded misspellings (Tag 3, a misspelling link only) are never
+// among them.
+QStringList acceptedWords(const WordIndex& index);
 
 struct HunspellDictionary {
     QByteArray dic; // UTF-8: the number of words, then one word a line

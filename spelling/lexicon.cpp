@@ -2,6 +2,7 @@
 #include "shell/tarnwellfileviewer.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/lexiconschema.h"
+#include "spelling/soundex.h"
 #include "util/numbers.h"
 
 namespace shell {
@@ -18,48 +19,84 @@ bool TarnwellFileViewer::lexiconPresent() const {
            services_.files->exists(folder + spelling::lexicon::applicationPage());
 }
 
-bool TarnwellFileViewer::OpenLexicon() {
-    namespace lex = spelling::lexicon;
-    auto& m = basSpellingChecker;
-    const QString folder = paths_.lexiconFolder;
-    QString failedFile, reason;
-    auto openDb = [&](const QString& file) -> std::unique_ptr<platform::LexiconDatabase> {
-        if (!failedFile.isEmpty()) return nullptr;
-        std::unique_ptr<platform::LexiconDatabase> db;
-        if (services_.lexicon)
-            db = services_.lexicon->open(folder + file, &reason);
-        else
-            reason = ql("no lexicon store");
-        if (!db) failedFile = file;
-        return db;
-    };
-    auto openTable = [&](platform::LexiconDatabase* db, const QString& file,
-                         const QString& table) -> std::unique_ptr<platform::TableCursor> {
-        if (!db || !failedFile.isEmpty()) return nullptr;
-        auto cursor = db->openTable(table, &reason);
-        if (!cursor) failedFile = file;
-        return cursor;
-    };
+bool TarnwellFileViewer::lexiconReady() const {
+    const auto& m = basSpellingChecker;
+    if (!m.index) return false;
+    // Another program (tarnwell-spell's "#") may have added words since.
+    const qint64 now =
+        services_.files->lastModified(paths_.lexiconFolder + spelling::lexicon::wordsFile());
+    return now == m.indexStamp;
+}
 
-    auto links = openDb(lex::linksFile());
-    auto velmora = openTable(links.get(), lex::linksFile(), lex::linksTable());
-    auto misspellings = openTable(links.get(), lex::linksFile(), lex::misspellingsTable());
-    auto wordsDb = openDb(lex::wordsFile());
-    auto words = openTable(wordsDb.get(), lex::wordsFile(), lex::wordsTable());
-    if (!failedFile.isEmpty()) {
+void TarnwellFileViewer::LoadLexicon() {
+    auto& m = basSpellingChecker;
+    if (m.loading || lexiconReady()) return;
+    if (!services_.lexicon || !services_.background) {
+        m.loadFailedFile = spelling::lexicon::wordsFile();
+        m.loadFailure = ql("no lexicon store");
+        return;
+    }
+    m.loading = true;
+    const QString folder = paths_.lexiconFolder;
+    // Read before the files, so that a change while they are read makes the
+    // next check read them again.
+    const qint64 stamp = services_.files->lastModified(folder + spelling::lexicon::wordsFile());
+    auto loaded = std::make_shared<spelling::LoadedLexicon>();
+    platform::LexiconStore* store = services_.lexicon;
+    services_.background->run(
+        [loaded, store, folder] {
+            *loaded = spelling::loadLexicon(*store, folder);
+            if (loaded->index) loaded->index->prepareSuggestions();
+        },
+                              [this, loaded, stamp] { LexiconLoaded(*loaded, stamp); });
+}
+
+void TarnwellFileViewer::LexiconLoaded(const spelling::LoadedLexicon& loaded, qint64 stamp) {
+    auto& m = basSpellingChecker;
+    m.loading = false;
+    if (loaded.index) {
+        // A check in progress keeps the index it started with until it ends.
+        if (!m.isOpen()) {
+            m.index = loaded.index;
+            m.indexStamp = stamp;
+        }
+        m.loadFailedFile.clear();
+        m.loadFailure.clear();
+    } else {
+        m.loadFailedFile = loaded.failedFile;
+        m.loadFailure = loaded.reason;
+    }
+    // Typing goes unchecked while the lexicon cannot be read.
+    TypingCheckOff = !m.index;
+    if (!loaded.index) TypingCheckOffReason = loaded.failedFile + ql(": ") + loaded.reason;
+    CheckWordsTypedWhileLoading();
+    if (TypingWantsTelling) {
+        TypingWantsTelling = false;
+        OpenTypingLexicon(true);
+    }
+    // The command that waited goes on with what the load brought: the new
+    // index, or the reason it failed.
+    const auto waiting = m.waiting;
+    m.waiting = spelling::SpellingCheckerState::Waiting::Nothing;
+    m.justLoaded = true;
+    if (waiting == spelling::SpellingCheckerState::Waiting::DocumentCheck)
+        mSpellCheckDocument_Click();
+    else if (waiting == spelling::SpellingCheckerState::Waiting::WordCheck)
+        mSpellCheckWord_Click();
+    m.justLoaded = false;
+}
+
+bool TarnwellFileViewer::OpenLexicon() {
+    auto& m = basSpellingChecker;
+    if (!m.index) {
         message(crJoin(
             crJoin(ql("The spelling lexicon is missing or cannot be opened, so the spell-check "
                       "does not start."),
-                   ql("Lexicon folder: ") + folder),
-            failedFile + ql(": ") + reason));
+                   ql("Lexicon folder: ") + paths_.lexiconFolder),
+            m.loadFailedFile + ql(": ") + m.loadFailure));
         return false;
     }
-    m.acceptedWords.clear();
-    m.Velmora = std::move(velmora);
-    m.MisspellingWikipedia = std::move(misspellings);
-    m.Words = std::move(words);
-    m.linksDatabase = std::move(links);
-    m.wordsDatabase = std::move(wordsDb);
+    m.open = true;
 
     platform::TextEditor* editor = ui_.Text1[1];
     if (editor && !editor->text().trimmed().isEmpty()) BringOutSuggestionBox();
@@ -71,8 +108,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     auto& m = basSpellingChecker;
     if (spelling::trimBlanks(word).size() < 2) return true;
     if (!m.isOpen()) return false;
-    const spelling::LexiconVerdict v =
-        spelling::checkWordRemembered(*m.Words, *m.Velmora, word, m.acceptedWords);
+    const spelling::LexiconVerdict v = spelling::checkWord(*m.index, word);
     platform::TextEditor* editor = ui_.Text1[1];
     if (v.hyphen == Hyphen::LeftPartUnknown && v.oneCharacterAfterHyphen) {
         // Only the unknown part before the hyphen is offered for correction.
@@ -97,27 +133,39 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
 }
 
 bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
+    namespace lex = spelling::lexicon;
     auto& m = basSpellingChecker;
-    // Typing's own cursors are reopened, so that they see the new word.
-    TypingWords.reset();
-    TypingVelmora.reset();
-    TypingWordsDatabase.reset();
-    TypingLinksDatabase.reset();
     const QString w = spelling::trimBlanks(word);
     if (w.isEmpty()) return true;
     m.SuggestionWork.clear();
     if (ui_.lstSuggestions2) ui_.lstSuggestions2->clear();
-    m.acceptedWords.clear();
 
+    // The word goes into the file at once; the kept index learns it, so
+    // that the check, the typing check and the next checks accept it.
     int error = 0;
     QString detail;
-    if (!m.Words) {
-        error = 1; // SQLITE_ERROR: no lexicon open
+    const QString file = paths_.lexiconFolder + lex::wordsFile();
+    std::unique_ptr<platform::LexiconDatabase> db;
+    std::unique_ptr<platform::TableCursor> words;
+    if (services_.lexicon) db = services_.lexicon->open(file, &detail);
+    if (db) words = db->openTable(lex::wordsTable(), &detail);
+    // Whether the index holds everything in the file, as it will after this word.
+    const bool current = lexiconReady();
+    if (!m.index || !words) {
+        error = 1; // SQLITE_ERROR: the lexicon cannot be written
     } else {
-        platform::TableCursor& words = *m.Words;
-        error = spelling::appendUserWord(words, w, &detail);
+        const QString stored = spelling::lexiconForm(w);
+        qint64 id = 0;
+        error = spelling::appendUserWord(*words, stored, &detail, &id);
         // The cursor still stands where it stood before the append.
-        if (error == 0) m.LastWordID = std::int32_t(words.field(ql("id")).toLongLong());
+        if (error == 0) {
+            m.LastWordID = std::int32_t(words->field(ql("id")).toLongLong());
+            m.index->addUserWord(id, stored, spelling::MakeSoundex(stored));
+            // This program's own change: the index already holds it.
+            words.reset();
+            db.reset();
+            if (current) m.indexStamp = services_.files->lastModified(file);
+        }
     }
     if (error != 0) message(ql("Error #") + util::numberText(error) + ql(" while saving ") + w);
     return error == 0;
@@ -125,12 +173,8 @@ bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
 
 void TarnwellFileViewer::CloseLexicon() {
     auto& m = basSpellingChecker;
-    m.Words.reset();
-    m.acceptedWords.clear();
-    m.MisspellingWikipedia.reset();
-    m.Velmora.reset();
-    m.linksDatabase.reset();
-    m.wordsDatabase.reset();
+    // The index stays: the next check starts without reading the files again.
+    m.open = false;
 
     setSuggestionWord({});
     setSuggestionReplacement({});

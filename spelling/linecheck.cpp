@@ -23,7 +23,20 @@ bool isSmallLetters(const QString& w) {
     return true;
 }
 
+constexpr int kLongestUserWord = 64;
+
 } // namespace
+
+bool isPlausibleWord(const QString& word) {
+    if (word.isEmpty() || word.size() > kLongestUserWord || !word.front().isLetter()) return false;
+    for (QChar c : word) {
+        const char16_t u = c.unicode();
+        const bool ok = c.isLetter() || (u >= 0x300 && c.isMark()) || u == u'-' || u == u'\'' ||
+                        u == 0x2019;
+        if (!ok) return false; // U+FFFD (bytes that were not UTF-8) is no letter either
+    }
+    return true;
+}
 
 void LineChecker::accept(const QString& word) {
     if (!word.isEmpty()) userWords_.insert(word);
@@ -39,14 +52,17 @@ bool LineChecker::isAcceptedByUser(const QString& word) const {
            (word.at(0).isUpper() && isSmallLetters(word.mid(1)));
 }
 
-bool LineChecker::verdict(const QString& word, CheckedWord& out, int& hyphenSkip) {
+bool LineChecker::verdict(QStringView view, CheckedWord& out, int& hyphenSkip) {
     using Hyphen = LexiconVerdict::Hyphen;
     hyphenSkip = 0;
+    // Most words are words as written: one lookup, no string made.
+    if (userWords_.isEmpty() && acceptingForm(index_, view) >= 0) return out.accepted = true;
+    const QString word = view.toString();
     out.word = word;
     if (isAcceptedByUser(word)) return out.accepted = true;
     const bool plain = !word.contains(QLatin1Char('-'));
     if (plain && rejectedMemory_.contains(word)) return out.accepted = false;
-    const LexiconVerdict v = checkWordRemembered(words_, velmora_, word, acceptedMemory_);
+    const LexiconVerdict v = checkWord(index_, word);
     if (v.accepted) return out.accepted = true;
     if (plain) rejectedMemory_.insert(word);
     if (v.hyphen == Hyphen::RightPartUnknown) {
@@ -79,6 +95,7 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
     ScanRules rules;
     rules.shortestText = 0;
     rules.html = html;
+    rules.reportExempt = everyWord;
     static const QSet<QString> noSkips;
     const MarkupMap markup = html ? MarkupMap(text) : MarkupMap();
     int start = 1;
@@ -87,8 +104,14 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
         if (stop.kind != ScanStop::Kind::Word) break;
         CheckedWord w;
         w.start = stop.start;
+        if (stop.exempt) {
+            w.accepted = true;
+            out.push_back(std::move(w));
+            start = stop.start + stop.length + 1;
+            continue;
+        }
         int hyphenSkip = 0;
-        verdict(text.mid(stop.start, stop.length), w, hyphenSkip);
+        verdict(QStringView(text).mid(stop.start, stop.length), w, hyphenSkip);
         if (hyphenSkip > 0) {
             start = stop.start + hyphenSkip + 1;
             continue;
@@ -99,11 +122,15 @@ std::vector<CheckedWord> LineChecker::check(const QString& input) {
     return out;
 }
 
-IspellPipe::IspellPipe(const Tables& tables, const QString& program, const QString& version)
-    : tables_(tables),
+IspellPipe::IspellPipe(WordIndex& index, platform::TableCursor* words, const QString& program,
+                       const QString& version)
+    : index_(index), words_(words),
       banner_(QStringLiteral("@(#) International Ispell Version 3.2.06 (but really ") + program +
               QLatin1Char(' ') + version + QLatin1Char(')')),
-      checker_(tables.words, tables.velmora) {}
+      checker_(index) {
+    // A client that sends one word a line gets its line back whatever the word.
+    checker_.everyWord = true;
+}
 
 QString IspellPipe::banner() const {
     return banner_;
@@ -122,13 +149,13 @@ QString IspellPipe::answer(const QString& line) {
         terse_ = false;
         return {};
     case u'*':
-        addPersonal(rest);
+        if (acceptable(rest, line.at(0))) addPersonal(rest);
         return {};
     case u'&':
-        addPersonal(rest.toLower());
+        if (acceptable(rest, line.at(0))) addPersonal(rest.toLower());
         return {};
     case u'@':
-        checker_.accept(rest);
+        if (acceptable(rest, line.at(0))) checker_.accept(rest);
         return {};
     case u'#':
         save();
@@ -159,10 +186,7 @@ QString IspellPipe::answerText(const QString& text, int offsetBase) {
         }
         const QString offset = QString::number(offsetBase + counted);
         QStringList list;
-        if (w.word.size() <= kLongestSuggestedWord)
-            list = suggestSpellings(w.word, MakeSoundex(w.word),
-                                    {tables_.words, tables_.velmora, tables_.misspellings})
-                       .list;
+        if (w.word.size() <= kLongestSuggestedWord) list = suggestSpellings(w.word, index_).list;
         if (list.isEmpty()) {
             out += QStringLiteral("# ") + w.word + QLatin1Char(' ') + offset + QLatin1Char('\n');
         } else {
@@ -175,6 +199,19 @@ QString IspellPipe::answerText(const QString& text, int offsetBase) {
     return out;
 }
 
+bool IspellPipe::acceptable(const QString& word, QChar command) {
+    if (isPlausibleWord(word)) return true;
+    QString shown = word.left(kLongestUserWord);
+    for (QChar& c : shown)
+        if (!c.isPrint()) c = QChar(0xFFFD);
+    errors << QStringLiteral("%1%2: not taken: a word is letters with inner apostrophes and "
+                             "hyphens, at most %3 characters")
+                  .arg(command)
+                  .arg(shown)
+                  .arg(kLongestUserWord);
+    return false;
+}
+
 void IspellPipe::addPersonal(const QString& word) {
     if (word.isEmpty()) return;
     checker_.accept(word);
@@ -182,13 +219,20 @@ void IspellPipe::addPersonal(const QString& word) {
 }
 
 void IspellPipe::save() {
-    for (const QString& w : std::as_const(unsaved_)) {
-        if (wordStatus(tables_.words, tables_.velmora, w) == WordStatus::Accepted) continue;
+    for (const QString& word : std::as_const(unsaved_)) {
+        const QString w = lexiconForm(word);
+        // Already a word as written: nothing to add. A spelling the lexicon
+        // records as a misspelling is added all the same: the user's word wins.
+        if (acceptingForm(index_, w) >= 0) continue;
+        if (!words_ || !isPlausibleWord(w)) continue;
         QString detail;
-        if (const int error = appendUserWord(tables_.words, w, &detail))
+        qint64 id = 0;
+        if (const int error = appendUserWord(*words_, w, &detail, &id))
             errors << QStringLiteral("cannot add \"%1\" to the lexicon: error %2 %3")
                           .arg(w, QString::number(error), detail)
                           .trimmed();
+        else
+            index_.addUserWord(id, w, MakeSoundex(w));
     }
     unsaved_.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/lexicon.h"
+#include "spelling/wordindex.h"
 
 #include <QSet>
 #include <QString>
@@ -15,7 +16,9 @@ namespace spelling {
 // A word of a checked text as the scan cut it, with the lexicon's verdict.
 struct CheckedWord {
     int start = 0; // 0-based, in UTF-16 units of the text
-    QString word;  // the spelling looked up (or the unknown part of a hyphenated word)
+    // For a rejected word the spelling looked up (or the unknown part of a
+    // hyphenated word); empty for an accepted one, which needs no copy.
+    QString word;
     bool accepted = false;
 };
 
@@ -27,10 +30,12 @@ struct CheckedWord {
 //   "<b>teh</b>" (HTML) -> teh rejected at 3; (plain) b, teh, b
 class LineChecker {
   public:
-    LineChecker(platform::TableCursor& words, platform::TableCursor& velmora)
-        : words_(words), velmora_(velmora) {}
+    explicit LineChecker(const WordIndex& index) : index_(index) {}
 
     bool html = false;
+    // Words the scan passes over (inner capitals, ordinals, numbers,
+    // addresses) come back too, accepted, so that a pipe answers every word.
+    bool everyWord = false;
 
     // The words of `text` in order. In HTML, a tag left open at the end of
     // a text goes on into the next texts up to its ">", as it would in one
@@ -43,15 +48,21 @@ class LineChecker {
     bool isAcceptedByUser(const QString& word) const;
 
   private:
-    bool verdict(const QString& word, CheckedWord& out, int& hyphenSkip);
+    bool verdict(QStringView word, CheckedWord& out, int& hyphenSkip);
 
-    platform::TableCursor& words_;
-    platform::TableCursor& velmora_;
+    const WordIndex& index_;
     QSet<QString> userWords_;
-    QSet<QString> acceptedMemory_; // spellings the lexicon accepted
-    QSet<QString> rejectedMemory_; // plain spellings it rejected
+    QSet<QString> rejectedMemory_; // plain spellings the lexicon rejected
     bool insideTag_ = false;
 };
+
+// Whether a word given to the pipe's "*", "&" and "@" commands may become a
+// word of the lexicon: letters (accented ones too), with apostrophes and
+// hyphens after the first letter, at most 64 characters, nothing that was
+// not UTF-8 in the input.
+//   "bridge", "Tarnwell", "o'clock", "café", "re-deal" -> true
+//   "", "-x", "ab cd", "a1", "x<y>", 65 letters, "\uFFFD" -> false
+bool isPlausibleWord(const QString& word);
 
 // One ispell pipe session: a banner, then an answer for every input line.
 //   "teh cat"   -> "& teh 3 0: the, tea, ten\n*\n\n"
@@ -59,13 +70,10 @@ class LineChecker {
 //   "*wordd"    -> "" (accepted from now on, added to the lexicon at "#")
 class IspellPipe {
   public:
-    struct Tables {
-        platform::TableCursor& words;
-        platform::TableCursor& velmora;
-        platform::TableCursor* misspellings = nullptr;
-    };
-    // `program` and `version` go into the banner.
-    IspellPipe(const Tables& tables, const QString& program, const QString& version);
+    // `words` is the lexicon's `Words` table, which "#" appends to; the
+    // index learns the words added. `program` and `version` go into the banner.
+    IspellPipe(WordIndex& index, platform::TableCursor* words, const QString& program,
+               const QString& version);
 
     void setHtml(bool html) { checker_.html = html; }
     // "@(#) International Ispell Version 3.2.06 (but really <program> <version>)"
@@ -79,15 +87,17 @@ class IspellPipe {
 
     // Words added with "*" or "&" and not yet saved with "#".
     const QStringList& unsavedWords() const { return unsaved_; }
-    // Messages of failed saves, for standard error; emptied by the caller.
+    // Messages for standard error (failed saves, refused words); emptied by the caller.
     QStringList errors;
 
   private:
     QString answerText(const QString& text, int offsetBase);
+    bool acceptable(const QString& word, QChar command);
     void addPersonal(const QString& word);
     void save();
 
-    Tables tables_;
+    WordIndex& index_;
+    platform::TableCursor* words_;
     QString banner_;
     LineChecker checker_;
     bool terse_ = false;

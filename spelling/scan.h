@@ -27,6 +27,10 @@ struct ScanStop {
     Kind kind = Kind::EndOfText;
     int start = 0;
     int length = 0;
+    // A word passed over without a lookup (inner capitals or digits, an
+    // ordinal, an address or file name, a number): only with
+    // ScanRules::reportExempt, so that a pipe can answer it as correct.
+    bool exempt = false;
 };
 
 // How a scan reads its text. The document check uses the defaults; the
@@ -40,6 +44,8 @@ struct ScanRules {
     // the next ">". Off (plain text): "<" and "&" are ordinary non-letters
     // and "com" is passed over like any exempt word.
     bool html = true;
+    // Words passed over are returned too, marked exempt.
+    bool reportExempt = false;
 };
 
 // What of a text the scan steps over: tags, comments, declarations,
@@ -57,7 +63,10 @@ private:
     std::vector<std::pair<qsizetype, qsizetype>> ranges_;
 };
 
-// The next word to look up from position `start` on. Trailing blanks of the
+// The next word to look up from position `start` on. A word is letters
+// (accented ones included) with inner digits, hyphens and apostrophes
+// (' or the typographic one); addresses, e-mail addresses and file names
+// ("http://x.org", "ann@x.org", "page.htm") are no words. Trailing blanks of the
 // text are ignored; words in `skipAll` (exact case) are passed over. A
 // caller that scans one text many times passes its markup map; without one
 // the scan reads the text's markup itself.
@@ -70,9 +79,10 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
 void skipMarkup(const MarkupMap& markup, const QString& text, QChar& ch, int& pos, int limit);
 
 // Whether a scanned word is passed over without a lookup; `pos` is the
-// position just after the word in `text`.
-//   "USA", "iPhone", "mp3", "xxx", "x-ray", "'s", "21st" (with 2 before it) -> true
-//   "11th" (the word "th" with 1 before it), "Helo" -> false
-bool isWordExempt(const QString& word, int pos, const QString& text, const QSet<QString>& skipAll);
+// position just after the word in `text`. An ordinal ending passes when it
+// is the right one for the number before it.
+//   "USA", "iPhone", "mp3", "xxx", "x-ray", "'s", "21st", "11th" -> true
+//   "21th" (the word "th" after 21), "Helo" -> false
+bool isWordExempt(QStringView word, int pos, const QString& text, const QSet<QString>& skipAll);
 
 } // namespace spelling

@@ -30,6 +30,13 @@ void TarnwellFileViewer::mSpellCheckDocument_Click() {
         WordProcessorSpellCheck();
         return;
     }
+    if (!basSpellingChecker.justLoaded && !lexiconReady()) {
+        // The lexicon is read off the user-interface thread; the check
+        // starts when it is in.
+        basSpellingChecker.waiting = spelling::SpellingCheckerState::Waiting::DocumentCheck;
+        LoadLexicon();
+        return;
+    }
     if (!OpenLexicon()) return;
     // A blank editor gets no box, and then nothing is scanned.
     if (!suggestionBoxVisible()) return;
@@ -44,6 +51,11 @@ void TarnwellFileViewer::mSpellCheckWord_Click() {
     if (!editor) return;
     if (spelling::trimBlanks(editor->selText()).isEmpty()) {
         message(ql("Highlight a word to spellcheck first."));
+        return;
+    }
+    if (!basSpellingChecker.justLoaded && !lexiconReady()) {
+        basSpellingChecker.waiting = spelling::SpellingCheckerState::Waiting::WordCheck;
+        LoadLexicon();
         return;
     }
     CheckHighlightedWord();
@@ -65,7 +77,7 @@ void TarnwellFileViewer::CheckHighlightedWord() {
         return;
     }
     const QString word = suggestionWord();
-    SuggestSpellings(word, spelling::MakeSoundex(word));
+    SuggestSpellings(word);
     if (ui_.t_Replace) ui_.t_Replace->setFocus();
 }
 
@@ -89,7 +101,7 @@ void TarnwellFileViewer::SkipWordAndContinue(int mode) {
         if (!IsWordInLexicon(suggestionWord())) {
             // The lookup may have cut the word at a hyphen.
             const QString word = suggestionWord();
-            SuggestSpellings(word, spelling::MakeSoundex(word));
+            SuggestSpellings(word);
         } else {
             setSuggestionWord({});
         }
@@ -161,7 +173,7 @@ void TarnwellFileViewer::FixSpelling() {
         }
         return;
     }
-    SuggestSpellings(spelling, spelling::MakeSoundex(spelling));
+    SuggestSpellings(spelling);
     if (ui_.t_Replace) ui_.t_Replace->setFocus();
 }
 

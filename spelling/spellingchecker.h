@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/lexicon.h"
+#include "spelling/wordindex.h"
 
 #include <QSet>
 #include <QStringList>
@@ -9,17 +9,27 @@
 
 namespace spelling {
 
-// The spelling checker's own state, kept for the whole run: the open
-// lexicon and the cursors every lookup moves, and the flags and work
-// values the check's steps hand to each other.
+// The spelling checker's own state, kept for the whole run: the lexicon,
+// read once off the user-interface thread and kept, whether a check is
+// open, and the flags and work values the check's steps hand to each other.
 struct SpellingCheckerState {
-    // qn.accdb with its `Velmora` cursor and the "z_Misspelling-Wikipedia"
-    // cursor that the suggestions read; "quarn words.accdb" with `Words`.
-    std::unique_ptr<platform::LexiconDatabase> linksDatabase;
-    std::unique_ptr<platform::LexiconDatabase> wordsDatabase;
-    std::unique_ptr<platform::TableCursor> Velmora;
-    std::unique_ptr<platform::TableCursor> MisspellingWikipedia;
-    std::unique_ptr<platform::TableCursor> Words;
+    // The lexicon's word index, shared by the checks and the typing check;
+    // null until the first load is done (or when it failed).
+    std::shared_ptr<WordIndex> index;
+    // The last modification of the words file when the index was read (or
+    // when this program last added a word): a later one means another
+    // program (tarnwell-spell) changed the lexicon, and it is read again.
+    qint64 indexStamp = 0;
+    bool loading = false;
+    // Why the last load failed: the file and the reason, for the message.
+    QString loadFailedFile, loadFailure;
+    // The command that waits for the load to finish.
+    enum class Waiting { Nothing, DocumentCheck, WordCheck } waiting = Waiting::Nothing;
+    // While that command runs right after the load, it takes what the load
+    // brought, even a failure, instead of loading again.
+    bool justLoaded = false;
+    // A check is running (between OpenLexicon and CloseLexicon).
+    bool open = false;
 
     // The "id" of the word last found by the suggestion ranking (0: none).
     std::int32_t LastWordID = 0;
@@ -44,11 +54,8 @@ struct SpellingCheckerState {
     }
     int SkipAllCount() const { return int(SkipAllWords.size()); }
 
-    // Spellings the lexicon accepted during this check, so that a word is
-    // looked up once; emptied when a check starts or ends and when a word is added.
-    QSet<QString> acceptedWords;
 
-    bool isOpen() const { return Words && Velmora; }
+    bool isOpen() const { return open && index; }
 };
 
 } // namespace spelling

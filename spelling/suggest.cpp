@@ -1,502 +1,419 @@
-// The suggestion generator: the fixed series of edits, then the ranking.
+// The suggestion generator: candidates from the trie, the sound key, the
+// table of common misspellings and word splits, then one score for each.
 #include "spelling/suggest.h"
 
 #include "spelling/lexiconlookup.h"
-#include "spelling/lexiconschema.h"
+#include "spelling/soundex.h"
+#include "spelling/wordtrie.h"
 
+#include <QHash>
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <cmath>
+#include <vector>
 
 namespace spelling {
 namespace {
 
-QString ql(const char* s) {
-    return QString::fromLatin1(s);
-}
-
-// Field and index names, made once: every lookup names them.
-struct Names {
-    QString text = QStringLiteral("Text"), id = QStringLiteral("id"),
-            idIndex = QStringLiteral("ID"), soundex = QStringLiteral("Soundex"),
-            freq = QStringLiteral("FreqUsed"), wordId = QStringLiteral("WordID"),
-            linkId = QStringLiteral("LinkID"), startId = QStringLiteral("startID"),
-            wrong = QStringLiteral("Wrong"), right = QStringLiteral("Right"),
-            equal = QStringLiteral("="), atLeast = QStringLiteral(">=");
-};
-const Names& names() {
-    static const Names n;
-    return n;
-}
-
-const QString kDropped = QStringLiteral("zzzz");
-const QString kNotInVelmora = QStringLiteral(" (Not in Velmora.)");
-const QString kWikiSpell = QStringLiteral(" (WikiSpell table)");
-
-// The frequency class below which a word is offered at all.
+constexpr int kLongestWord = 60;
+// A word without a frequency class (a bridge term, a word the user added)
+// counts as a rather rare one.
+constexpr double kUnknownFrequency = 3.0;
+// Words of this class or above are never offered.
 constexpr double kRareClass = 4;
 
-// The keyboard as the per-position stage sees it: rows 1 to 3 hold the
-// letters, the blank border rows and columns make every neighbour a character.
-const std::array<QString, 5>& keyboard() {
-    static const std::array<QString, 5> rows = {ql("            "), ql(" qwertyuiop "),
-                                                ql(" asdfghjkl  "), ql(" zxcvbnm    "),
-                                                ql("            ")};
-    return rows;
+// ---- the cost of one mistake ------------------------------------------------
+
+bool isVowel(char16_t c) {
+    return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == u'y';
 }
 
-// Row and 1-based column of a key; row -1 when it is on no row. An empty
-// character lies in row 1, column 1.
-std::pair<int, int> keyOf(QChar c) {
-    if (c.isNull()) return {1, 1};
-    for (int r = 0; r < 5; ++r) {
-        const qsizetype col = keyboard()[size_t(r)].indexOf(c);
-        if (col >= 0) return {r, int(col) + 1};
+// Where a letter is on the keyboard: row 0..2 and column; -1 when it is not a letter key.
+std::pair<int, int> keyPlace(char16_t c) {
+    static const char* const rows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+    for (int r = 0; r < 3; ++r)
+        for (int col = 0; rows[r][col]; ++col)
+            if (rows[r][col] == c) return {r, col};
+    return {-1, -1};
+}
+
+// Keys that touch: beside in the row, and on the staggered rows above
+// (same column and one right) and below (one left and same column).
+bool touching(char16_t a, char16_t b) {
+    const auto [ra, ca] = keyPlace(a);
+    const auto [rb, cb] = keyPlace(b);
+    if (ra < 0 || rb < 0) return false;
+    if (ra == rb) return std::abs(ca - cb) == 1;
+    if (rb == ra - 1) return cb == ca || cb == ca + 1;
+    if (rb == ra + 1) return cb == ca - 1 || cb == ca;
+    return false;
+}
+
+// The same, looked up in a table made once: the distance asks it for
+// every cell.
+bool adjacentKeys(char16_t a, char16_t b) {
+    static const std::array<std::array<bool, 26>, 26> table = [] {
+        std::array<std::array<bool, 26>, 26> t{};
+        for (int x = 0; x < 26; ++x)
+            for (int y = 0; y < 26; ++y)
+                t[size_t(x)][size_t(y)] = touching(char16_t(u'a' + x), char16_t(u'a' + y));
+        return t;
+    }();
+    if (a < u'a' || a > u'z' || b < u'a' || b > u'z') return false;
+    return table[size_t(a - u'a')][size_t(b - u'a')];
+}
+
+bool likeSound(char16_t a, char16_t b) {
+    static const char* const pairs[] = {"ck", "cs", "sz", "kq", "gj", "fv", "mn", "dt", "bp", "iy",
+                                        "xz", "wv", "lr"};
+    for (const char* p : pairs)
+        if ((a == p[0] && b == p[1]) || (a == p[1] && b == p[0])) return true;
+    return false;
+}
+
+// How alike two letters are: 0 the same, 1 vowels, 2 keys beside each
+// other or letters of like sound, 3 unlike.
+int likeness(char16_t a, char16_t b) {
+    static const std::array<std::array<quint8, 26>, 26> table = [] {
+        std::array<std::array<quint8, 26>, 26> t{};
+        for (int x = 0; x < 26; ++x)
+            for (int y = 0; y < 26; ++y) {
+                const char16_t p = char16_t(u'a' + x), q = char16_t(u'a' + y);
+                t[size_t(x)][size_t(y)] = p == q                               ? 0
+                                          : isVowel(p) && isVowel(q)           ? 1
+                                          : touching(p, q) || likeSound(p, q) ? 2
+                                                                               : 3;
+            }
+        return t;
+    }();
+    if (a >= u'a' && a <= u'z' && b >= u'a' && b <= u'z')
+        return table[size_t(a - u'a')][size_t(b - u'a')];
+    return a == b ? 0 : 3;
+}
+
+// Spellings of one sound, each way round.
+struct Rewrite {
+    QLatin1String a, b;
+};
+const std::vector<Rewrite>& rewrites() {
+    static const std::vector<Rewrite> r = [] {
+        const char* const pairs[][2] = {
+            {"f", "ph"},     {"k", "ck"},     {"c", "ck"},   {"sh", "ti"},  {"shun", "tion"},
+            {"shun", "sion"}, {"j", "dg"},    {"ch", "tch"}, {"s", "sc"},   {"kw", "qu"},
+            {"x", "ks"},     {"x", "cks"},    {"ite", "ight"}, {"f", "gh"}, {"i", "igh"},
+            {"shus", "cious"}, {"shul", "tial"}, {"ur", "er"}, {"ant", "ent"}, {"ance", "ence"},
+            {"able", "ible"}, {"sy", "cy"},   {"s", "ss"},   {"wh", "w"},   {"oo", "u"},
+            {"z", "x"},      {"sk", "sc"},    {"er", "our"}, {"ee", "ie"},  {"ei", "ie"}};
+        std::vector<Rewrite> out;
+        for (const auto& p : pairs) {
+            out.push_back({QLatin1String(p[0]), QLatin1String(p[1])});
+            out.push_back({QLatin1String(p[1]), QLatin1String(p[0])});
+        }
+        return out;
+    }();
+    return r;
+}
+
+// The rewrites by the last letter of the word's side, so that a cell of the
+// distance table tries only those that can end there.
+const std::vector<const Rewrite*>& rewritesEndingIn(char16_t c) {
+    static const std::array<std::vector<const Rewrite*>, 128> byLast = [] {
+        std::array<std::vector<const Rewrite*>, 128> out;
+        for (const Rewrite& r : rewrites())
+            out[size_t(r.a.back().toLatin1())].push_back(&r);
+        return out;
+    }();
+    static const std::vector<const Rewrite*> none;
+    return c < 128 ? byLast[c] : none;
+}
+
+QString folded(QStringView s) {
+    QString r = s.toString();
+    for (QChar& c : r)
+        c = WordIndex::fold(c);
+    return r;
+}
+
+double distanceFolded(const QString& w, const QString& e, const TypingCosts& k) {
+    const int n = int(w.size()), m = int(e.size());
+    const double change[4] = {0, k.vowelForVowel, k.keyBeside, k.otherLetter};
+    std::vector<double> d(size_t(n + 1) * size_t(m + 1));
+    auto at = [&](int i, int j) -> double& { return d[size_t(i) * size_t(m + 1) + size_t(j)]; };
+    auto wc = [&](int i) { return i >= 1 && i <= n ? w[i - 1].unicode() : char16_t(0); };
+    auto ec = [&](int j) { return j >= 1 && j <= m ? e[j - 1].unicode() : char16_t(0); };
+    // An extra letter in the word: cheap when it doubles a neighbour or
+    // sits on a key beside one.
+    auto extra = [&](int i) {
+        const char16_t c = wc(i);
+        if (c == wc(i - 1) || c == wc(i + 1)) return k.doubled;
+        if (adjacentKeys(c, wc(i - 1)) || adjacentKeys(c, wc(i + 1))) return k.extraBesideKey;
+        return k.extraLetter;
+    };
+    // A letter of the entry missing from the word: cheap when it was one of a double.
+    auto missing = [&](int j) {
+        const char16_t c = ec(j);
+        if (c == ec(j - 1) || c == ec(j + 1)) return k.doubled;
+        return isVowel(c) ? k.missingVowel : k.missingLetter;
+    };
+    at(0, 0) = 0;
+    for (int i = 1; i <= n; ++i)
+        at(i, 0) = at(i - 1, 0) + extra(i);
+    for (int j = 1; j <= m; ++j)
+        at(0, j) = at(0, j - 1) + missing(j);
+    for (int i = 1; i <= n; ++i) {
+        const auto& rules = rewritesEndingIn(wc(i));
+        for (int j = 1; j <= m; ++j) {
+            double v = at(i - 1, j - 1) + change[likeness(wc(i), ec(j))];
+            v = std::min(v, at(i - 1, j) + extra(i));
+            v = std::min(v, at(i, j - 1) + missing(j));
+            if (i >= 2 && j >= 2 && wc(i) == ec(j - 1) && wc(i - 1) == ec(j) && wc(i) != wc(i - 1))
+                v = std::min(v, at(i - 2, j - 2) + k.swap);
+            for (const Rewrite* r : rules) {
+                const int la = int(r->a.size()), lb = int(r->b.size());
+                if (la > i || lb > j || ec(j) != char16_t(r->b.back().unicode())) continue;
+                if (QStringView(w).mid(i - la, la) == r->a && QStringView(e).mid(j - lb, lb) == r->b)
+                    v = std::min(v, at(i - la, j - lb) + k.rewrite);
+            }
+            at(i, j) = v;
+        }
     }
-    return {-1, 0};
+    return at(n, m);
 }
 
-QChar keyAt(int row, int col) {
-    if (row < 0 || row > 4) return QChar();
-    const QString& s = keyboard()[size_t(row)];
-    return col >= 1 && col <= s.size() ? s.at(col - 1) : QChar();
+// ---- the candidates ---------------------------------------------------------
+
+struct Candidate {
+    QString text;       // as stored
+    int entry = -1;     // -1 for a split or a table correction the lexicon lacks
+    double score = 0;
+    double freq = kUnknownFrequency;
+    bool fromTable = false;
+};
+
+bool offered(const WordIndex& index, int i) {
+    const WordIndex::Entry& e = index.at(i);
+    if (!e.has(WordIndex::Accepted) || e.has(WordIndex::Misspelling)) return false;
+    return !e.hasFrequency() || e.freq < kRareClass || e.has(WordIndex::UserWord);
 }
 
-QString withoutVowels(QString s) {
-    static const QString vowels = QStringLiteral("aeiou");
-    s.removeIf([](QChar c) { return vowels.contains(c); });
+double frequencyOf(const WordIndex::Entry& e) {
+    if (e.has(WordIndex::UserWord) || !e.hasFrequency()) return kUnknownFrequency;
+    return std::min<double>(e.freq, kRareClass);
+}
+
+bool allCapitals(const QString& w) {
+    int letters = 0;
+    for (QChar c : w) {
+        if (c.isLower()) return false;
+        letters += c.isLetter();
+    }
+    return letters > 1;
+}
+
+// The candidate written the way the word is: in capitals, or with a
+// capital first letter, and with the word's kind of apostrophe.
+QString inWordsCase(const QString& word, QString s) {
+    if (allCapitals(word)) {
+        s = s.toUpper();
+    } else if (!word.isEmpty() && word.front().isUpper() && !s.isEmpty()) {
+        s[0] = s[0].toUpper();
+    }
+    if (word.contains(QChar(0x2019))) s.replace(QLatin1Char('\''), QChar(0x2019));
     return s;
-}
-
-// The form the pruning compares: vowels gone, a final "gn" written "n", case ignored.
-QString vowelFree(const QString& s) {
-    QString v = withoutVowels(s.toLower());
-    if (v.endsWith(QLatin1String("gn"))) v.replace(v.size() - 2, 2, QLatin1String("n"));
-    return v;
 }
 
 class Generator {
   public:
-    Generator(const QString& word, const QString& key, const SuggestionTables& t)
-        : word_(word), key_(key), t_(t) {}
+    Generator(const QString& word, const WordIndex& index, const RankingWeights& w)
+        : typed_(word), word_(lexiconForm(word)), folded_(folded(word_)), index_(index), w_(w) {}
 
     SuggestionResult run();
 
   private:
-    // Adds the spelling of the first record the "Text" index finds.
-    bool lookup(const QString& candidate);
-    // Adds only a record spelt exactly so, case included.
-    bool lookupExact(const QString& candidate);
-    // The exact record of a spelling: its "id" and "FreqUsed".
-    struct Record {
-        qint64 id = 0;
-        QVariant freq;
-    };
-    std::optional<Record> exactRecord(const QString& spelling);
-    std::optional<QString> recordedCorrection();
-    void generate();
-    void splits(const QString& w, const QString& tail);
-    bool splitPartQualifies(const QString& part);
-    std::vector<QString> ranked();
-    void rankByFrequency(std::vector<QString>& entries);
-    void promote(std::vector<QString>& entries, int before);
+    int recordedCorrection() const;
+    void addEntry(int i, bool fromTable = false);
+    void addSplits();
+    void addPrefixed();
+    double score(Candidate& c) const;
 
-    QString word_, key_;
-    const SuggestionTables& t_;
-    SortedWorkList work_;
-    std::int32_t lastWordId_ = 0;
-    int splitSearches_ = 0;
+    QString typed_, word_, folded_;
+    const WordIndex& index_;
+    const RankingWeights& w_;
+    QString soundKey_;
+    std::vector<Candidate> candidates_;
+    QHash<int, int> byEntry_; // entry -> candidate
 };
 
-bool Generator::lookup(const QString& candidate) {
-    platform::TableCursor& words = t_.words;
-    words.setIndex(names().text);
-    words.seek(names().equal, candidate);
-    if (words.noMatch()) return false;
-    work_.add(words.field(names().text).toString());
-    return true;
-}
-
-std::optional<Generator::Record> Generator::exactRecord(const QString& spelling) {
-    platform::TableCursor& words = t_.words;
-    words.setIndex(names().text);
-    words.seek(names().equal, spelling);
-    if (words.noMatch()) return std::nullopt;
-    for (; !words.eof(); words.moveNext()) {
-        const QString text = words.field(names().text).toString();
-        if (text == spelling)
-            return Record{words.field(names().id).toLongLong(), words.field(names().freq)};
-        if (!sameIgnoringAsciiCase(text, spelling)) break;
+int Generator::recordedCorrection() const {
+    int i = index_.find(word_);
+    if (i < 0 && !word_.isEmpty() && word_.front().isUpper()) {
+        QString lower = word_;
+        lower[0] = lower[0].toLower();
+        i = index_.find(lower);
     }
-    return std::nullopt;
+    if (i < 0) return -1;
+    const WordIndex::Entry& e = index_.at(i);
+    if (!e.has(WordIndex::Misspelling) || e.has(WordIndex::Accepted)) return -1;
+    return e.correction;
 }
 
-bool Generator::lookupExact(const QString& candidate) {
-    if (!exactRecord(candidate)) return false;
-    work_.add(candidate);
-    return true;
+void Generator::addEntry(int i, bool fromTable) {
+    if (!offered(index_, i)) return;
+    const auto it = byEntry_.constFind(i);
+    if (it != byEntry_.cend()) {
+        candidates_[size_t(*it)].fromTable |= fromTable;
+        return;
+    }
+    Candidate c;
+    c.text = index_.at(i).text;
+    c.entry = i;
+    c.freq = frequencyOf(index_.at(i));
+    c.fromTable = fromTable;
+    byEntry_.insert(i, int(candidates_.size()));
+    candidates_.push_back(std::move(c));
 }
 
-// A misspelling the lexicon records with a link to its correct form: the
-// word itself is looked up (a sound key would name an unrelated word).
-std::optional<QString> Generator::recordedCorrection() {
-    const Names& n = names();
-    const auto id = findWordId(t_.words, word_);
-    if (!id) return std::nullopt;
-    platform::TableCursor& velmora = t_.velmora;
-    velmora.setIndex(n.wordId);
-    velmora.seek(n.equal, *id);
-    if (velmora.noMatch()) return std::nullopt;
-    const qint64 link = velmora.field(n.linkId).toLongLong();
-    const QVariant start = velmora.field(n.startId);
-    if ((link != lexicon::kMisspellingLink && link != lexicon::kMisspellingLink2) ||
-        start.isNull() || start.toString().isEmpty())
-        return std::nullopt;
-    velmora.setIndex(n.idIndex);
-    velmora.seek(n.equal, start);
-    if (velmora.noMatch()) return std::nullopt;
-    const QVariant rightId = velmora.field(n.wordId);
-    t_.words.setIndex(n.idIndex);
-    t_.words.seek(n.equal, rightId);
-    if (t_.words.noMatch()) return std::nullopt;
-    return t_.words.field(n.text).toString();
-}
-
-void Generator::generate() {
-    const QString& w = word_;
-    const int n = int(w.size());
-    const Names& nm = names();
-    auto letters = [](auto&& f) {
-        for (char16_t c = u'a'; c <= u'z'; ++c)
-            f(QChar(c));
+// "alot" -> "a lot": both parts common words of the language.
+void Generator::addSplits() {
+    const int n = int(word_.size());
+    if (n < 3) return;
+    auto common = [&](QStringView part) {
+        if (part.size() == 1) return part == u"a" || part == u"I";
+        const int i = index_.find(part);
+        return index_.ordinary(i) && index_.at(i).hasFrequency() && index_.at(i).freq < 3;
     };
+    for (int k = 1; k < n; ++k) {
+        const QStringView left = QStringView(word_).left(k), right = QStringView(word_).mid(k);
+        if (right.size() < 2 || !common(left) || !common(right)) continue;
+        Candidate c;
+        c.text = left.toString() + QLatin1Char(' ') + right.toString();
+        const double fl = left.size() == 1 ? 0.5 : double(index_.at(index_.find(left)).freq);
+        const double fr = double(index_.at(index_.find(right)).freq);
+        c.freq = std::max(fl, fr);
+        candidates_.push_back(std::move(c));
+    }
+}
 
-    // One-letter substitutions.
-    for (int i = 0; i < n; ++i)
-        letters([&](QChar c) {
-            if (w.at(i) == c) return;
-            QString s = w;
-            s[i] = c;
-            lookup(s);
+// "reimplment" -> "reimplement": a word the prefix rule makes, its rest
+// corrected ("implment" -> "implement"), for derived words no list holds.
+void Generator::addPrefixed() {
+    static const char* const kPrefixes[] = {"re", "un", "de", "pre", "non"};
+    for (const char* p : kPrefixes) {
+        const QLatin1String prefix(p);
+        if (!folded_.startsWith(prefix) || folded_.size() - prefix.size() < 4) continue;
+        const QString rest = folded_.mid(prefix.size());
+        std::vector<int> found;
+        index_.trie().search(rest, 2, [&](int head, int) {
+            for (int i = head; i >= 0; i = index_.at(i).nextVariant)
+                if (index_.ordinary(i)) found.push_back(i);
         });
-
-    // Words of the same sound key, and of the key with two digits swapped.
-    auto sameKey = [&](const QString& key, const QString& op) {
-        if (key.isEmpty()) return;
-        platform::TableCursor& words = t_.words;
-        words.setIndex(nm.soundex);
-        words.seek(op, key);
-        for (; !words.noMatch() && !words.eof(); words.moveNext()) {
-            if (words.field(nm.soundex).toString() != key) break;
-            work_.add(words.field(nm.text).toString());
+        for (int i : found) {
+            const QString whole = prefix + index_.at(i).text;
+            if (index_.find(whole) >= 0 || !prefixedWord(index_, whole)) continue;
+            Candidate c;
+            c.text = whole;
+            c.freq = frequencyOf(index_.at(i)) + w_.prefixedWord;
+            candidates_.push_back(std::move(c));
         }
-    };
-    sameKey(key_, nm.equal);
-    if (key_.size() == 4) {
-        QString k = key_;
-        std::swap(k[1], k[2]);
-        sameKey(k, nm.atLeast);
-        if (!(key_.at(2) == QLatin1Char('0') && key_.at(3) == QLatin1Char('0'))) {
-            k = key_;
-            std::swap(k[2], k[3]);
-            sameKey(k, nm.atLeast);
-        }
-    }
-
-    // Run-together words.
-    if (n > 3) {
-        splitSearches_ = 0;
-        splits(w, QString());
-    }
-
-    // A letter in front.
-    letters([&](QChar c) { lookup(QString(c) + w); });
-
-    // Each position: deletion, keyboard neighbours, transposition, insertion.
-    for (int i = 1; i <= n; ++i) {
-        const QChar cur = w.at(i - 1).toLower();
-        const QChar next = i < n ? w.at(i).toLower() : QChar();
-        if (next == QLatin1Char('-') || (!next.isNull() && next.unicode() > u'z')) break;
-
-        QString deleted = w;
-        deleted.remove(i - 1, 1);
-        lookupExact(deleted);
-
-        // A letter on one of the keys from the next letter's own column to
-        // two columns right of it, a row above to a row below, counts as a
-        // stray keystroke; its neighbours are then not tried.
-        bool stray = false;
-        if (const auto [row, col] = keyOf(next); row >= 0)
-            for (int r = row - 1; r <= row + 1 && !stray; ++r)
-                for (int c = col; c <= col + 2; ++c)
-                    if (keyAt(r, c) == cur) stray = true;
-        if (!stray) {
-            const auto [row, col] = keyOf(cur);
-            if (row >= 0)
-                for (int r = std::max(1, row - 1); r <= std::min(3, row + 1); ++r)
-                    for (int c = col - 1; c <= col + 1; ++c) {
-                        const QChar k = keyAt(r, c);
-                        if (k.isNull() || k == QLatin1Char(' ') || k == cur) continue;
-                        QString s = w;
-                        s[i - 1] = k;
-                        lookupExact(s);
-                    }
-        }
-
-        if (i < n) {
-            QString swapped = w;
-            std::swap(swapped[i - 1], swapped[i]);
-            lookupExact(swapped);
-
-            const QString base = w.at(i - 1) == QLatin1Char('\'') ? deleted : w;
-            letters([&](QChar c) {
-                if (lookup(QString(base).insert(i, c))) return;
-                lookup(QString(base).insert(i - 1, c));
-            });
-        } else if (w.endsWith(QLatin1String("in'"))) {
-            // The dropped final g, tried once at the final apostrophe.
-            lookup(w.left(n - 1) + QLatin1Char('g'));
-        }
-    }
-
-    // A letter at the end.
-    letters([&](QChar c) { lookupExact(w + c); });
-
-    if (w.startsWith(QLatin1String("non")) && n > 3) {
-        platform::TableCursor& words = t_.words;
-        words.setIndex(nm.text);
-        words.seek(nm.equal, w.mid(3));
-        if (!words.noMatch()) work_.add(QStringLiteral("non") + w.mid(3));
-    }
-    if (w.contains(QLatin1String("chu")))
-        lookup(QString(w).replace(QLatin1String("chu"), QLatin1String("tu")));
-}
-
-// A part of a run-together word: in `Words` in exactly this spelling, with
-// an entry below the link types 30130 (or one of 30930 and 30940), and
-// common enough to be offered.
-bool Generator::splitPartQualifies(const QString& part) {
-    const auto record = exactRecord(part);
-    if (!record) return false;
-    const Names& n = names();
-    platform::TableCursor& velmora = t_.velmora;
-    velmora.setIndex(n.wordId);
-    velmora.seek(n.equal, record->id);
-    auto passed = [&](qint64 link) { return link >= 30130 && link != 30930 && link != 30940; };
-    while (!velmora.noMatch() && !velmora.eof() &&
-           velmora.field(n.wordId).toLongLong() == record->id &&
-           passed(velmora.field(n.linkId).toLongLong()))
-        velmora.moveNext();
-    if (velmora.noMatch() || velmora.eof() || velmora.field(n.wordId).toLongLong() != record->id)
-        return false;
-    return !record->freq.isNull() && record->freq.toDouble() < kRareClass;
-}
-
-// Cuts of `w` into a first and a last part, the last part from position k
-// on. An ending such as "ed" is never split off alone. After an accepted cut
-// the search goes on into the first part, so that a word can split into
-// more than two; `tail` holds the parts found further right.
-void Generator::splits(const QString& w, const QString& tail) {
-    constexpr int kMostSearches = 200;
-    if (++splitSearches_ > kMostSearches) return;
-    const int n = int(w.size());
-    static const QStringList endings = {ql("ed"), ql("ing"), ql("et"), ql("es")};
-    for (int k = w.endsWith(QLatin1String("yness")) ? n - 6 : n - 1; k >= 2; --k) {
-        QString last = w.mid(k - 1);
-        if (endings.contains(last) || (last == QLatin1String("el") && k >= 3)) {
-            if (--k < 2) break;
-            last = w.mid(k - 1);
-        }
-        if (!splitPartQualifies(last)) continue;
-        const QString first = w.left(k - 1);
-        const QString rest = (last + QLatin1Char(' ') + tail).trimmed();
-        bool firstIsWord;
-        if (first.size() == 1)
-            firstIsWord = first == QLatin1String("a") || first == QLatin1String("A") ||
-                          first == QLatin1String("I");
-        else
-            firstIsWord = splitPartQualifies(first) ||
-                          (first.size() > 2 && first.endsWith(QLatin1Char('s')) &&
-                           splitPartQualifies(first.chopped(1)));
-        if (!firstIsWord) continue;
-        work_.add(first + QLatin1Char(' ') + rest);
-        if (first.size() > 3) splits(first, rest);
+        return;
     }
 }
 
-std::vector<QString> Generator::ranked() {
-    const Names& nm = names();
-    // Duplicates are neighbours in the sorted list.
-    std::vector<QString> entries;
-    for (const QString& e : work_.entries())
-        if (entries.empty() || entries.back() != e) entries.push_back(e);
-
-    std::vector<Similarity> scores(entries.size());
-    int best1 = 0, best2 = 0;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        scores[i] = similarity(word_, entries[i]);
-        best1 = std::max(best1, scores[i].alignment);
-        best2 = std::max(best2, scores[i].transposition);
+double Generator::score(Candidate& c) const {
+    double s;
+    if (c.entry < 0 && c.text.contains(QLatin1Char(' '))) {
+        s = w_.splitWord + w_.frequency * c.freq;
+        if (c.fromTable) s -= w_.commonMisspelling;
+        return s;
     }
-    (void)best1; // the highest alignment is not used by the pruning
-
-    // Pruning, from the last entry to the first.
-    const int wordLength = int(word_.size());
-    const QString wordVowelFree = vowelFree(word_);
-    for (size_t idx = entries.size(); idx-- > 0;) {
-        QString& e = entries[idx];
-        if (e.contains(QLatin1Char(' '))) continue;
-        const Similarity& s = scores[idx];
-        if (e == kDropped || s.alignment <= 0 || (wordLength >= 4 && s.transposition <= 0)) {
-            const bool sameSpelling =
-                QString(e).remove(QLatin1Char('\'')).compare(word_, Qt::CaseInsensitive) == 0 ||
-                QString(e).remove(QLatin1Char('-')).compare(word_, Qt::CaseInsensitive) == 0;
-            if (!sameSpelling) e = kDropped;
-            continue;
-        }
-        const bool dropCandidate = (wordLength - best2 < 4 && best2 - s.transposition > 1) ||
-                                   std::abs(wordLength - int(e.size())) > 2;
-        if (dropCandidate && vowelFree(e) != wordVowelFree && SoundDistance(word_, e) > 2)
-            e = kDropped;
-    }
-
-    // Ordering: the rank d as a prefix, so that the sorted list is the ranking.
-    work_.clear();
-    for (const QString& e : entries) {
-        if (e == kDropped) continue;
-        if (e.contains(QLatin1Char(' '))) {
-            work_.add(QStringLiteral("2 - ") + e);
-            continue;
-        }
-        if (std::abs(int(e.size()) - wordLength) >= 3) continue;
-        const int d = e == word_ ? 0 : SoundDistance(word_, e);
-        if (d >= 4) continue;
-        QString entry = QString::number(d) + QStringLiteral(" - ") + e;
-        bool linked = false;
-        if (const auto id = findWordId(t_.words, e)) {
-            lastWordId_ = std::int32_t(*id);
-            t_.velmora.setIndex(nm.wordId);
-            t_.velmora.seek(nm.equal, *id);
-            linked = !t_.velmora.noMatch();
-        }
-        if (!linked) entry += kNotInVelmora;
-        work_.add(entry);
-    }
-    if (platform::TableCursor* wiki = t_.misspellings) {
-        if (wiki->setIndex(nm.wrong)) {
-            wiki->seek(nm.equal, word_);
-            for (; !wiki->noMatch() && !wiki->eof(); wiki->moveNext()) {
-                if (!sameIgnoringAsciiCase(wiki->field(nm.wrong).toString(), word_)) break;
-                work_.add(QStringLiteral("0 - ") + wiki->field(nm.right).toString() + kWikiSpell);
-            }
-        }
-    }
-
-    std::vector<QString> list = work_.entries();
-    const int before = int(list.size());
-    rankByFrequency(list);
-    if (!list.empty()) promote(list, before);
-    return list;
-}
-
-// Each entry gets its word's frequency class after the rank, "(_)" when the
-// class is unknown; words of class 4 or more are dropped.
-void Generator::rankByFrequency(std::vector<QString>& entries) {
-    const Names& nm = names();
-    work_.clear();
-    for (const QString& entry : entries) {
-        const QString d = entry.left(1);
-        QString s = entry.mid(4), tail;
-        if (const qsizetype paren = s.indexOf(QLatin1String(" (")); paren >= 0) {
-            tail = s.mid(paren);
-            s.truncate(paren);
-        }
-        if (s.contains(QLatin1Char(' '))) {
-            work_.add(entry);
-            continue;
-        }
-        platform::TableCursor& words = t_.words;
-        words.setIndex(nm.text);
-        words.seek(nm.equal, s);
-        QVariant freq;
-        if (!words.noMatch()) {
-            if (words.field(nm.text).toString() != s) words.moveNext();
-            if (!words.eof() && words.field(nm.text).toString() == s)
-                freq = words.field(nm.freq);
-        }
-        if (freq.isNull()) {
-            work_.add(d + QStringLiteral(" (_) - ") + s + tail);
-        } else if (freq.toDouble() < kRareClass) {
-            work_.add(d + QStringLiteral(" (") + QString::number(freq.toDouble()) +
-                      QStringLiteral(") - ") + s + tail);
-        }
-    }
-    entries = work_.entries();
-}
-
-// An entry whose consonants are the word's moves to the top of its rank
-// group, but never above the third place.
-void Generator::promote(std::vector<QString>& entries, int before) {
-    const QString wordConsonants = withoutVowels(word_.toLower());
-    for (int j = 0; j <= before + 1 && j < int(entries.size()); ++j) {
-        const QString e = entries[size_t(j)];
-        if (e.isEmpty() || !e.at(0).isDigit()) continue;
-        const qsizetype sep = e.indexOf(QLatin1String(" - "));
-        QString m = sep >= 0 ? e.mid(sep + 3) : QString();
-        if (const qsizetype paren = m.indexOf(QLatin1String(" (")); paren >= 0) m.truncate(paren);
-        if (withoutVowels(m) != wordConsonants) continue;
-        entries.erase(entries.begin() + j);
-        int k = j;
-        while (k > 2 && entries[size_t(k - 1)].at(0) == e.at(0))
-            --k;
-        entries.insert(entries.begin() + k, e);
-    }
+    s = distanceFolded(folded_, folded(c.text), w_.typing) + w_.frequency * c.freq;
+    if (!c.text.isEmpty() && c.text.front().isUpper() && !word_.isEmpty() &&
+        !word_.front().isUpper())
+        s += w_.properName;
+    if (!c.text.isEmpty() && !folded_.isEmpty() &&
+        WordIndex::fold(c.text.front()) != folded_.front())
+        s += w_.firstLetter;
+    if (c.entry >= 0 && !soundKey_.isEmpty() && index_.at(c.entry).soundKey == soundKey_)
+        s -= w_.sameSoundKey;
+    if (c.fromTable) s -= w_.commonMisspelling;
+    return s;
 }
 
 SuggestionResult Generator::run() {
     SuggestionResult result;
-    if (const auto correction = recordedCorrection()) {
-        result.list = QStringList{*correction};
-        result.replacement = *correction;
+    if (word_.isEmpty() || word_.size() > kLongestWord) return result;
+    if (const int right = recordedCorrection(); right >= 0) {
+        const QString shown = inWordsCase(typed_, index_.at(right).text);
+        result.list = QStringList{shown};
+        result.replacement = shown;
+        result.work = QStringList{QStringLiteral("0 - ") + shown};
+        result.lastWordId = std::int32_t(index_.at(right).id);
         return result;
     }
-    generate();
-    if (work_.entries().empty()) return result;
-    const std::vector<QString> list = ranked();
-    for (const QString& e : list) {
-        result.work << e;
-        QString shown = e;
-        shown.remove(kNotInVelmora);
-        const qsizetype dash = shown.indexOf(QLatin1Char('-'));
-        result.list << shown.mid(dash + 2);
+
+    // Words a few edits away.
+    const int reach = folded_.size() <= 3 ? 1 : 2;
+    auto add = [&](int head, int) {
+        for (int i = head; i >= 0; i = index_.at(i).nextVariant)
+            addEntry(i);
+    };
+    index_.trie().search(folded_, reach, add);
+    // Long words are often further off ("initiatiated"); their first letter
+    // is rarely wrong.
+    if (folded_.size() >= w_.longWord) index_.trie().search(folded_, 3, add, true);
+    // Words of the same sound key, of about the same length.
+    soundKey_ = MakeSoundex(word_);
+    if (!soundKey_.isEmpty())
+        for (int i : index_.withSoundKey(soundKey_))
+            if (std::abs(int(index_.at(i).text.size()) - int(word_.size())) <= 2) addEntry(i);
+    // The table of common misspellings.
+    for (const QString& right : index_.corrections(word_)) {
+        const int exact = index_.find(right);
+        if (exact >= 0) {
+            addEntry(exact, true);
+        } else if (right.contains(QLatin1Char(' '))) {
+            Candidate c;
+            c.text = right;
+            c.fromTable = true;
+            c.freq = 1;
+            candidates_.push_back(std::move(c));
+        }
     }
-    result.lastWordId = lastWordId_;
+    addSplits();
+    addPrefixed();
+
+    for (Candidate& c : candidates_)
+        c.score = score(c);
+    std::sort(candidates_.begin(), candidates_.end(), [](const Candidate& a, const Candidate& b) {
+        if (a.score != b.score) return a.score < b.score;
+        if (a.freq != b.freq) return a.freq < b.freq;
+        return a.text < b.text;
+    });
+
+    QStringList seen;
+    const double best = candidates_.empty() ? 0 : candidates_.front().score;
+    for (const Candidate& c : candidates_) {
+        if (int(result.list.size()) >= w_.most || c.score > best + w_.widest) break;
+        const QString shown = inWordsCase(typed_, c.text);
+        if (shown == typed_ || result.list.contains(shown)) continue;
+        result.list << shown;
+        result.work << QString::number(c.score, 'f', 2) + QStringLiteral(" (") +
+                           QString::number(c.freq, 'g', 3) + QStringLiteral(") - ") + shown +
+                           (c.fromTable ? QStringLiteral(" (WikiSpell table)") : QString());
+        if (c.entry >= 0) result.lastWordId = std::int32_t(index_.at(c.entry).id);
+    }
     return result;
 }
 
 } // namespace
 
-bool SortedWorkList::before(const QString& a, const QString& b) {
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        char16_t x = a.at(i).unicode(), y = b.at(i).unicode();
-        if (x >= u'A' && x <= u'Z') x = char16_t(x - u'A' + u'a');
-        if (y >= u'A' && y <= u'Z') y = char16_t(y - u'A' + u'a');
-        if (x != y) return x < y;
-    }
-    if (a.size() != b.size()) return a.size() < b.size();
-    // Spellings that differ only in case: a fixed order, so that equal
-    // entries are always neighbours.
-    return a < b;
+double typingDistance(QStringView word, QStringView entry, const TypingCosts& costs) {
+    return distanceFolded(folded(word), folded(entry), costs);
 }
 
-void SortedWorkList::add(const QString& entry) {
-    entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), entry, before), entry);
-}
-
-SuggestionResult suggestSpellings(const QString& word, const QString& key,
-                                  const SuggestionTables& tables) {
-    return Generator(word, key, tables).run();
+SuggestionResult suggestSpellings(const QString& word, const WordIndex& index,
+                                  const RankingWeights& weights) {
+    return Generator(word, index, weights).run();
 }
 
 } // namespace spelling

@@ -1,67 +1,70 @@
 #pragma once
 
-#include "platform/lexicon.h"
+#include "spelling/wordindex.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <vector>
 
-// The suggestion generator: candidate spellings made by fixed edits of a
-// rejected word, kept when the lexicon holds them, ranked by sound,
-// similarity and frequency.
+// The suggestion generator: the lexicon's words near a rejected word (by
+// edits, by sound, from the table of common misspellings, run-together
+// words split), ranked by how likely each is the word meant.
 namespace spelling {
 
-// Distance of two spellings with a few spelling-for-sound rewrites counted
-// as one step; `word` is the misspelling, `entry` the candidate.
-//   ("teh", "the") -> 1     ("fone", "phone") -> 1     ("nashun", "nation") -> 1
-//   ("tickel", "tickle") -> 1   ("nite", "night") -> 1   ("a lot", anything) -> 1
-int SoundDistance(const QString& word, const QString& entry);
-
-// The two similarity measures of the ranking: an alignment of the letters
-// with skips (less the difference of the lengths), and the same walk that
-// also takes two neighbouring letters swapped and withholds points after an
-// unexplained difference. Both 0 when the lengths differ by 3 or more or a
-// spelling is longer than 50 characters.
-struct Similarity {
-    int alignment = 0;
-    int transposition = 0;
+// How far apart a misspelling and a word are, as the mistakes people make
+// weigh: a letter left out costs less than a letter too many, a doubled
+// letter or a double written single little, a vowel for a vowel or a key
+// beside the right one less than an unlike letter, two neighbours swapped
+// little, one spelling of a sound for another ("ph" for "f", "ck" for "k",
+// "tion" for "shun", "ie" for "ei", ...) little. Letters are compared
+// without regard to case. The costs were tuned on real misspellings
+// (bench/suggest_tune):
+//   ("teh", "the") 0.6   ("recieve", "receive") 0.3   ("adress", "address") 0.2
+//   ("fone", "phone") 0.3   ("shott", "short") 0.6   ("cat", "bus") 3.2
+struct TypingCosts {
+    double vowelForVowel = 0.8; // a vowel written for another
+    double keyBeside = 0.85;     // a key beside the right one, or a letter of like sound
+    double otherLetter = 1.2;   // any other letter for the right one
+    double doubled = 0.2;       // a letter doubled, or a double written single
+    double missingVowel = 0.5;  // a vowel left out
+    double missingLetter = 0.4; // another letter left out
+    double extraBesideKey = 0.8; // a letter too many, on a key beside its neighbour
+    double extraLetter = 0.8;   // another letter too many
+    double swap = 0.6;          // two neighbours swapped
+    double rewrite = 0.3;       // one spelling of a sound for another
 };
-Similarity similarity(const QString& word, const QString& entry);
+double typingDistance(QStringView word, QStringView entry, const TypingCosts& costs = {});
 
-// A list kept in alphabetical order without regard to case, as the sorted
-// list box of the suggestion box keeps it. Spellings that differ only in
-// case keep a fixed order among themselves and an entry goes after its
-// equals, so duplicates are neighbours.
-class SortedWorkList {
-  public:
-    void add(const QString& entry);
-    void clear() { entries_.clear(); }
-    const std::vector<QString>& entries() const { return entries_; }
-    // ASCII letters folded to small letters, then code units; case decides
-    // only between otherwise equal entries.
-    static bool before(const QString& a, const QString& b);
-
-  private:
-    std::vector<QString> entries_;
-};
-
-// The tables the generator reads; it moves their cursors and leaves them anywhere.
-struct SuggestionTables {
-    platform::TableCursor& words;
-    platform::TableCursor& velmora;
-    platform::TableCursor* misspellings = nullptr; // "z_Misspelling-Wikipedia"
+// The weights of the ranking; the defaults are what the program uses.
+struct RankingWeights {
+    double frequency = 0.3;     // per frequency class ("FreqUsed"), lower is more common
+    double properName = 0.6;    // a name offered for a word in small letters
+    double firstLetter = 0.2;   // a first letter other than the word's
+    double sameSoundKey = 0.25; // bonus: the word's sound key
+    double commonMisspelling = 1.5; // bonus: the table of common misspellings gives it
+    double splitWord = 1.8;     // cost of splitting a run-together word in two
+    double prefixedWord = 2.0;  // frequency classes added to a word the prefix rule makes
+    double widest = 1.6;        // offered only within this score of the best
+    int most = 10;              // at most this many suggestions
+    int longWord = 10;          // from this length on, words three edits away are candidates
+                                // too, when they begin with the word's first letter
+    TypingCosts typing;
 };
 
 struct SuggestionResult {
-    QStringList list;        // the suggestion list, best first
-    QString replacement;     // the correction of a recorded misspelling, else empty
-    QStringList work;        // the ranked work list, with its "d (f) - " prefixes
-    std::int32_t lastWordId = 0; // the "id" last found by the ranking's word lookup
+    // Best first, each spelling once, in the capitals of the word
+    // ("Teh" -> "The", "TEH" -> "THE").
+    QStringList list;
+    // The correction of a misspelling the lexicon records, else empty.
+    QString replacement;
+    // The ranked candidates with their scores and frequency classes,
+    // "0.95 (0.08) - the", for the hidden work list.
+    QStringList work;
+    std::int32_t lastWordId = 0; // the "id" of the last word listed
 };
 
-// Suggestions for `word` (as typed) whose sound key is `key`.
-SuggestionResult suggestSpellings(const QString& word, const QString& key,
-                                  const SuggestionTables& tables);
+// Suggestions for `word` (as typed).
+SuggestionResult suggestSpellings(const QString& word, const WordIndex& index,
+                                  const RankingWeights& weights = {});
 
 } // namespace spelling

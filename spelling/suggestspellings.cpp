@@ -4,11 +4,10 @@
 
 namespace shell {
 
-void TarnwellFileViewer::SuggestSpellings(const QString& word, const QString& key) {
+void TarnwellFileViewer::SuggestSpellings(const QString& word) {
     auto& m = basSpellingChecker;
     if (!m.isOpen()) return;
-    const spelling::SuggestionResult r = spelling::suggestSpellings(
-        word, key, {*m.Words, *m.Velmora, m.MisspellingWikipedia.get()});
+    const spelling::SuggestionResult r = spelling::suggestSpellings(word, *m.index);
     setSuggestionList(r.list);
     if (!r.replacement.isEmpty()) setSuggestionReplacement(r.replacement);
     m.SuggestionWork = r.work;

@@ -66,6 +66,7 @@ class Statement {
     qint64 intValue(int column) const;
     QString textValue(int column) const;
     bool isNull(int column) const;
+    sqlite3_stmt* handle() const { return stmt_; }
 
   private:
     sqlite3_stmt* stmt_ = nullptr;

@@ -1,13 +1,11 @@
 #include "platform/sqlite/sqlitelexicon.h"
 
-#include "platform/sqlite/memorytable.h"
 #include "platform/sqlite/sqlitedb.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
-#include <map>
 
 namespace platform::sqlite {
 namespace {
@@ -19,6 +17,11 @@ QString ql(const char* s) {
 void setError(QString* error, const QString& text) {
     if (error) *error = text;
 }
+
+struct IndexColumn {
+    QString column;
+    QString collation; // "BINARY", "NOCASE", ...
+};
 
 // The index column and collation of a named index of `table`; empty column
 // when there is no such index.
@@ -176,10 +179,27 @@ class SqlCursor : public TableCursor {
     bool noMatch_ = false;
 };
 
+// A record of a statement's current row, fields counted from 0.
+class StatementRecord : public RecordView {
+  public:
+    explicit StatementRecord(sqlite3_stmt* s) : s_(s) {}
+    bool isNull(int field) const override { return sqlite3_column_type(s_, field) == SQLITE_NULL; }
+    qint64 integer(int field) const override { return sqlite3_column_int64(s_, field); }
+    double number(int field) const override { return sqlite3_column_double(s_, field); }
+    QString text(int field) const override {
+        // SQLite hands out UTF-16 in the machine's byte order, as QString holds it.
+        const void* p = sqlite3_column_text16(s_, field);
+        if (!p) return {};
+        return QString(reinterpret_cast<const QChar*>(p), sqlite3_column_bytes16(s_, field) / 2);
+    }
+
+  private:
+    sqlite3_stmt* s_;
+};
+
 class SqliteLexiconDatabase : public LexiconDatabase {
   public:
-    SqliteLexiconDatabase(Database db, bool fromMemory)
-        : db_(std::move(db)), fromMemory_(fromMemory) {}
+    explicit SqliteLexiconDatabase(Database db) : db_(std::move(db)) {}
 
     std::unique_ptr<TableCursor> openTable(const QString& table, QString* error) override {
         const QStringList columns = tableColumns(db_, table);
@@ -187,26 +207,39 @@ class SqliteLexiconDatabase : public LexiconDatabase {
             setError(error, ql("no such table: %1").arg(table));
             return nullptr;
         }
-        if (!fromMemory_) return std::make_unique<SqlCursor>(db_, table, columns);
-        auto& shared = tables_[table.toLower()];
-        if (!shared) {
-            shared = MemoryTable::load(db_, table, columns, error);
-            if (!shared) return nullptr;
-            shared->findIndex = [this, table](const QString& name) {
-                return findIndex(db_, table, name);
-            };
-            shared->insert = [this, table, columns](const QVariantMap& fields, QString* err,
-                                                    qint64* rowid) {
-                return insertRecord(db_, table, columns, fields, err, rowid);
-            };
+        return std::make_unique<SqlCursor>(db_, table, columns);
+    }
+
+    bool readTable(const QString& table, const QStringList& fields,
+                   const std::function<void(const RecordView&)>& record, QString* error) override {
+        // SQLite would read a quoted name that is no column as a string.
+        const QStringList columns = tableColumns(db_, table);
+        QStringList quoted;
+        for (const QString& f : fields) {
+            if (!columns.isEmpty() && !columns.contains(f, Qt::CaseInsensitive)) {
+                setError(error, ql("no such field: %1.%2").arg(table, f));
+                return false;
+            }
+            quoted << quoteName(f);
         }
-        return makeMemoryCursor(shared);
+        Statement all(db_, ql("SELECT %1 FROM %2 ORDER BY rowid")
+                               .arg(quoted.join(QLatin1Char(',')), quoteName(table)));
+        if (!all.ok()) {
+            setError(error, db_.errorMessage());
+            return false;
+        }
+        // Columns are read straight from the statement, without a QVariant each.
+        while (all.step())
+            record(StatementRecord(all.handle()));
+        if (all.lastResult() != SQLITE_DONE) {
+            setError(error, db_.errorMessage());
+            return false;
+        }
+        return true;
     }
 
   private:
     Database db_;
-    bool fromMemory_;
-    std::map<QString, std::shared_ptr<MemoryTable>> tables_;
 };
 
 // Whether `db` failed because a change that a program left unfinished in
@@ -244,7 +277,7 @@ std::unique_ptr<LexiconDatabase> SqliteLexiconStore::open(const QString& path, Q
         // SQLite opens lazily: reading the schema tells a database from any other file.
         Statement probe(db, ql("SELECT count(*) FROM sqlite_master"));
         if (probe.ok() && probe.step())
-            return std::make_unique<SqliteLexiconDatabase>(std::move(db), options_.serveFromMemory);
+            return std::make_unique<SqliteLexiconDatabase>(std::move(db));
     }
     setError(error, openFailure(db, path));
     return nullptr;

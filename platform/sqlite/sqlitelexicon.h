@@ -8,12 +8,9 @@ namespace platform::sqlite {
 // index called "<table>.<name>" (or just "<name>") on one column; its
 // collation decides how seeks compare (NOCASE: without regard to case).
 //
-// Cursors seek with prepared, indexed statements. With `serveFromMemory`
-// each database instead reads a table whole when a cursor on it first
-// opens and answers seeks from sorted in-memory indexes built the same way
-// (same order, same collation), which is several times faster for the
-// per-word lookups of a check; appended records still go to the file first
-// and join the memory copy only once stored.
+// Cursors seek with prepared, indexed statements. The checker's per-word
+// lookups do not go through cursors: it reads the tables whole once
+// (readTable) into its own word index (spelling/wordindex.h).
 //
 // A program that ends while it is adding a word (killed, or the machine goes
 // down) leaves the unfinished change in "<file>-journal"; the next open
@@ -22,7 +19,6 @@ namespace platform::sqlite {
 class SqliteLexiconStore : public LexiconStore {
   public:
     struct Options {
-        bool serveFromMemory = false;
         // Opens the files for reading only (a lexicon on read-only media, a
         // check that must leave the files as they are): nothing is written,
         // and an unfinished change is left in place and reported.

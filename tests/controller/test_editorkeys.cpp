@@ -64,6 +64,7 @@ private slots:
     void typedWord_marks();
     void typedWord_upArrowChecksWholeWord();
     void typedWord_missingLexicon_typingGoesOn();
+    void typedWord_whileLexiconIsRead_checkedWhenIn();
 };
 
 void EditorKeysTest::controlKeys_runCommandsAndEatTheKey() {
@@ -197,6 +198,43 @@ void EditorKeysTest::typedWord_missingLexicon_typingGoesOn() {
     h.menu.choose(qs("mEditHTML"));
     QCOMPARE(h.dialogs.messages.size(), 2u);
     QVERIFY(h.dialogs.messages[1].text.startsWith(qs("Save changes to ")));
+}
+
+void EditorKeysTest::typedWord_whileLexiconIsRead_checkedWhenIn() {
+    // The lexicon is read in the background as the program starts: words
+    // typed meanwhile are marked when it is in, where they still stand,
+    // and the caret stays where the user left it.
+    ViewerHarness h;
+    fakes::SmallLexicon lex{h.paths.lexiconFolder};
+    lex.addWord(qs("well"), {30040});
+    h.background.hold = true;
+    h.start();
+    auto& e = h.text1[1];
+    e.setVisible(true);
+    auto type = [&](const QString& text) {
+        e.setSelText(text);
+        KeyEvent space{32, 0};
+        e.onKeyDown(space);
+        e.setSelText(qs(" "));
+    };
+    type(qs("helo"));
+    type(qs("well"));
+    type(qs("wrold"));
+    // "wrold" is changed to "world" before the lexicon comes in.
+    e.setSelStart(11);
+    e.setSelLength(5);
+    e.setSelText(qs("world"));
+    e.setSelStart(3);
+    e.marks.clear();
+    QVERIFY(!h.background.held.empty());
+    h.background.finishAll();
+    QStringList red;
+    const QString text = e.text();
+    for (const auto& m : e.marks)
+        if (m.color == kRed && m.length > 0) red << text.mid(m.start, m.length);
+    QCOMPARE(red, QStringList{qs("helo")});
+    QCOMPARE(e.selStart(), 3);
+    QCOMPARE(e.selLength(), 0);
 }
 
 QTEST_GUILESS_MAIN(EditorKeysTest)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Types a misspelt word and a correct one into the source editor: the
-# misspelt word turns red, the correct one stays black. Run under an X
+# misspelt word turns red, the correct one stays black; a name typed in
+# small letters turns red, written as a name it stays black. Run under an X
 # server (ctest runs it through xvfb-run).
 program="$1"
 . "$(dirname "$0")/e2e_lib.sh"
@@ -47,4 +48,17 @@ e2e_until second_helo_marked || { echo "the second helo was not marked red"; exi
 import -window root "$artifacts/typing-known-words.png"
 echo "red columns after the known words and helo: $red_known"
 [ $((red_known - red_after)) -le $((helo + helo / 3)) ] || { echo "known words were marked"; exit 1; }
+
+# A name is a word as written ("Paris"), not in small letters ("paris"):
+# the red grows by "paris" alone (five letters to helo's four).
+xdotool type --delay 40 'Paris paris '
+red_names=$red_known
+paris_marked() {
+  red_names=$(red)
+  [ "$red_names" -gt "$red_known" ]
+}
+e2e_until paris_marked || { echo "paris was not marked red"; exit 1; }
+import -window root "$artifacts/typing-paris.png"
+echo "red columns after Paris and paris: $red_names"
+[ $((red_names - red_known)) -le $((helo * 5 / 4 + helo / 3)) ] || { echo "Paris was marked too"; exit 1; }
 echo "1 passed, 0 failed"

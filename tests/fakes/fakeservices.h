@@ -93,6 +93,33 @@ public:
     int starts = 0;
 };
 
+// Runs background work at once (the work, then its completion) unless
+// `hold` is set: then it waits for finishAll(), as a slow disk would make
+// the real one wait, so a test can act while the work is still running.
+class FakeBackgroundWork : public platform::BackgroundWork {
+public:
+    void run(std::function<void()> work, std::function<void()> done) override {
+        ++runs;
+        if (hold) {
+            held.emplace_back(std::move(work), std::move(done));
+            return;
+        }
+        work();
+        if (done) done();
+    }
+    void finishAll() {
+        auto pending = std::move(held);
+        held.clear();
+        for (auto& [work, done] : pending) {
+            work();
+            if (done) done();
+        }
+    }
+    bool hold = false;
+    int runs = 0;
+    std::vector<std::pair<std::function<void()>, std::function<void()>>> held;
+};
+
 class FakeTransfer : public platform::Transfer {
 public:
     std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) override {

@@ -67,6 +67,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     services.recoveryTimer = &recoveryTimer;
     services.monitors = &monitors;
     services.lexicon = &lexicon;
+    services.background = &background;
     services.speller = &speller;
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
     return *viewer;

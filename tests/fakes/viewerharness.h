@@ -62,6 +62,8 @@ public:
     FakeTimer recoveryTimer;
     FakeMonitorSystem monitors{&window};
     platform::sqlite::SqliteLexiconStore lexicon;
+    // Reads the lexicon at once unless a test holds it back.
+    FakeBackgroundWork background;
     FakeSuggestionBox box;
     FakeSpellingService speller;
 

@@ -87,7 +87,7 @@ void TestLexiconFaults::unfinishedChange_undoneByOpen_orReportedWhenReadOnly() {
     // Opened for reading only, the change cannot be undone: the message says
     // what happened and what to do, naming the file, and nothing changes.
     QString error;
-    SqliteLexiconStore reader(SqliteLexiconStore::Options{false, true});
+    SqliteLexiconStore reader(SqliteLexiconStore::Options{.readOnly = true});
     QVERIFY(!reader.open(crashed, &error));
     QVERIFY2(error.startsWith(crashed + qs(" cannot be read: a program ended in the middle of "
                                            "changing it")),

@@ -3,6 +3,8 @@
 #include "platform/sqlite/sqlitelexicon.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/linecheck.h"
+
+#include "platform/sqlite/sqlitedb.h"
 #include "tests/fakes/smalllexicon.h"
 
 #include <QElapsedTimer>
@@ -17,9 +19,10 @@ QString qs(const char* s) {
 struct Lexicon {
     QTemporaryDir dir;
     fakes::SmallLexicon lex{dir.path() + qs("/")};
-    platform::sqlite::SqliteLexiconStore store{platform::sqlite::SqliteLexiconStore::Options{true}};
-    std::unique_ptr<platform::LexiconDatabase> wordsDb, linksDb;
-    std::unique_ptr<platform::TableCursor> words, velmora, wiki;
+    platform::sqlite::SqliteLexiconStore store;
+    std::shared_ptr<spelling::WordIndex> index;
+    std::unique_ptr<platform::LexiconDatabase> wordsDb;
+    std::unique_ptr<platform::TableCursor> words;
     std::unique_ptr<spelling::IspellPipe> pipe;
     Lexicon() {
         lex.addWord(qs("the"), {30000}, 0.1);
@@ -28,17 +31,29 @@ struct Lexicon {
         lex.addWord(qs("known"), {30030}, 0.8);
         lex.addWord(qs("receive"), {30020}, 1.4);
         lex.addMisspelling(qs("recieve"), qs("receive"));
+        // "cat" comes from the table and from the edits alike: the answers
+        // below name it once, without a mark.
+        lex.addWikipediaPair(qs("caat"), qs("cat"));
         open();
     }
     void open() {
         pipe.reset();
+        words.reset();
+        index = spelling::loadLexicon(store, lex.folder).index;
         wordsDb = store.open(lex.folder + qs("quarn words.accdb"));
-        linksDb = store.open(lex.folder + qs("qn.accdb"));
         words = wordsDb->openTable(qs("Words"));
-        velmora = linksDb->openTable(qs("Velmora"));
-        wiki = linksDb->openTable(qs("z_Misspelling-Wikipedia"));
-        pipe = std::make_unique<spelling::IspellPipe>(
-            spelling::IspellPipe::Tables{*words, *velmora, wiki.get()}, qs("Test"), qs("1.0"));
+        pipe = std::make_unique<spelling::IspellPipe>(*index, words.get(), qs("Test"), qs("1.0"));
+    }
+    // The records of `Words` spelt so, with their tags.
+    QList<int> tagsOf(const QString& text) {
+        platform::sqlite::Database db(lex.folder + qs("quarn words.accdb"),
+                                      platform::sqlite::Database::Mode::ReadOnly);
+        platform::sqlite::Statement s(db, qs("SELECT Tag FROM Words WHERE Text = ?1 ORDER BY rowid"));
+        s.bind(1, text);
+        QList<int> tags;
+        while (s.step())
+            tags << int(s.intValue(0));
+        return tags;
     }
     // The answers to several lines, joined.
     QString feed(const QStringList& lines) {
@@ -62,6 +77,9 @@ class TestLineCheck : public QObject {
     void terseMode_dropsCorrectWords();
     void sessionAndPersonalWords();
     void save_addsPersonalWordsToTheLexicon();
+    void save_userWordWinsOverRecordedMisspelling();
+    void personalWords_onlyPlausibleOnes_data();
+    void personalWords_onlyPlausibleOnes();
     void html_markupSkipped_tagAcrossLines();
     void badInput_answeredWithoutCrash();
 };
@@ -87,13 +105,26 @@ void TestLineCheck::lines_resultPerWordAndBlankLine_data() {
     // As in the document check: the part after a hyphen is looked up alone.
     QTest::newRow("hyphen right part") << qs("well-knwn") << qs("& knwn 1 5: known\n\n");
     QTest::newRow("hyphen accepted") << qs("well-known") << qs("*\n\n");
-    // Passed over as in the document check: inner capitals and digits, ordinals.
-    QTest::newRow("exempt words") << qs("USA mp3 21st iPhone") << qs("\n");
+    // Passed over as in the document check (inner capitals and digits,
+    // ordinals), numbers, addresses and file names: answered as correct.
+    QTest::newRow("exempt words") << qs("USA mp3 21st iPhone 11th") << qs("*\n*\n*\n*\n*\n\n");
+    QTest::newRow("wrong ordinal") << qs("21th") << qs("& th 1 2: the\n\n");
+    QTest::newRow("number") << qs("123") << qs("*\n\n");
+    QTest::newRow("decimal number") << qs("cat 4.5") << qs("*\n*\n\n");
+    QTest::newRow("file name") << qs("page.htm") << qs("*\n\n");
+    QTest::newRow("address") << qs("http://zzqv.org/caat") << qs("*\n\n");
+    QTest::newRow("e-mail") << qs("ann@zzqv.org") << qs("*\n\n");
+    QTest::newRow("prose around addresses")
+        << qs("the www.zzqv.org cat, see caat.htm. caat") << qs("*\n*\n*\n# see 22\n*\n& caat 1 36: cat\n\n");
     // Plain text: markup is text.
     QTest::newRow("markup in plain text") << qs("<b>cat</b>") << qs("*\n*\n*\n\n");
     // Offsets in characters: the emoji is one character, two UTF-16 units.
     QTest::newRow("astral character") << qs("\U0001F600 caat") << qs("& caat 1 2: cat\n\n");
-    QTest::newRow("accented letter") << qs("é caat") << qs("& caat 1 2: cat\n\n");
+    QTest::newRow("accented letter") << qs("é caat") << qs("*\n& caat 1 2: cat\n\n");
+    QTest::newRow("accented word, one fragment")
+        << qs("caté") << qs("& caté 1 0: cat\n\n");
+    QTest::newRow("typographic apostrophe, one word")
+        << qs("the’s cat’ll") << qs("*\n*\n# cat’ll 6\n\n");
     // Commands answer nothing.
     QTest::newRow("TeX mode") << qs("+") << QString();
     QTest::newRow("formatter") << qs("~tex") << QString();
@@ -136,12 +167,55 @@ void TestLineCheck::save_addsPersonalWordsToTheLexicon() {
     // A new session on the same lexicon knows the saved word only.
     l.open();
     QCOMPARE(l.feed({qs("zorp caat")}), qs("*\n& caat 1 5: cat\n\n"));
-    QCOMPARE(spelling::findWordId(*l.words, qs("zorp")), std::optional<qint64>(7));
-    QCOMPARE(l.words->field(qs("Tag")).toInt(), 999);
+    QCOMPARE(l.tagsOf(qs("zorp")), QList<int>({999}));
     // "the" was a word already: not added twice.
-    l.words->setIndex(qs("ID"));
-    l.words->moveLast();
-    QCOMPARE(l.words->field(qs("Text")).toString(), qs("zorp"));
+    QCOMPARE(l.tagsOf(qs("the")), QList<int>({1}));
+}
+
+void TestLineCheck::save_userWordWinsOverRecordedMisspelling() {
+    Lexicon l;
+    QCOMPARE(l.feed({qs("persue")}), qs("# persue 0\n\n"));
+    l.lex.addMisspelling(qs("persue"), qs("known"));
+    l.open();
+    QCOMPARE(l.feed({qs("persue")}), qs("& persue 1 0: known\n\n"));
+    QCOMPARE(l.feed({qs("*persue"), qs("persue"), qs("#"), qs("persue")}), qs("*\n\n*\n\n"));
+    QVERIFY(l.pipe->errors.isEmpty());
+    QCOMPARE(l.tagsOf(qs("persue")), QList<int>({1, 999}));
+    l.open();
+    QCOMPARE(l.feed({qs("persue Persue")}), qs("*\n*\n\n"));
+}
+
+void TestLineCheck::personalWords_onlyPlausibleOnes_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("plausible");
+    auto row = [](const char* name, const QString& w, bool ok) { QTest::newRow(name) << w << ok; };
+    row("small letters", qs("bridge"), true);
+    row("capitalised", qs("Tarnwell"), true);
+    row("apostrophe", qs("o'clock"), true);
+    row("typographic apostrophe", qs("o’clock"), true);
+    row("hyphen", qs("re-deal"), true);
+    row("accented", qs("café"), true);
+    row("64 letters", QString(64, QLatin1Char('a')), true);
+    row("empty", QString(), false);
+    row("65 letters", QString(65, QLatin1Char('a')), false);
+    row("leading hyphen", qs("-x"), false);
+    row("leading apostrophe", qs("'tis"), false);
+    row("blank inside", qs("ab cd"), false);
+    row("digit", qs("a1"), false);
+    row("markup", qs("x<y>"), false);
+    row("not UTF-8", QString::fromUtf8("ab\xff"), false);
+    row("control character", qs("ab\tc"), false);
+}
+
+void TestLineCheck::personalWords_onlyPlausibleOnes() {
+    QFETCH(QString, word);
+    QFETCH(bool, plausible);
+    QCOMPARE(spelling::isPlausibleWord(word), plausible);
+    Lexicon l;
+    l.feed({qs("*") + word, qs("&") + word, qs("@") + word});
+    QCOMPARE(l.pipe->unsavedWords().isEmpty(), !plausible);
+    // Every refusal is said on standard error.
+    QCOMPARE(l.pipe->errors.size(), plausible ? 0 : 3);
 }
 
 void TestLineCheck::html_markupSkipped_tagAcrossLines() {
@@ -151,9 +225,13 @@ void TestLineCheck::html_markupSkipped_tagAcrossLines() {
     // A tag that goes on over lines hides its attributes on every line.
     QCOMPARE(l.feed({qs("the <a href=\"zzqv.htm\""), qs("title=\"zzqv\">caat</a>"), qs("cat")}),
              qs("*\n\n& caat 1 13: cat\n\n*\n\n"));
-    // "com" of an address: the scan jumps to the next ">" (here the line's end).
+    // An address is no prose; the contents of SCRIPT and STYLE are no
+    // text; a tag after an entity is markup like any other.
     QCOMPARE(l.feed({qs("the www.bridge.com zzqv"), qs("caat")}),
-             qs("*\n# www 4\n# bridge 8\n\n& caat 1 0: cat\n\n"));
+             qs("*\n*\n# zzqv 19\n\n& caat 1 0: cat\n\n"));
+    QCOMPARE(l.feed({qs("<script>var zzqv = 1;</script><style>p { zzqv: 0 }</style>cat")}),
+             qs("*\n\n"));
+    QCOMPARE(l.feed({qs("the&amp;<b class=\"zzqv\">cat</b>")}), qs("*\n*\n\n"));
 }
 
 void TestLineCheck::badInput_answeredWithoutCrash() {

@@ -72,13 +72,27 @@ void TestScan::words_data() {
         "state-of-the-art|design|END");
     row("inner capitals, digits and x's are exempt", qs("USA iPhone mp3 xxx x-ray Helo") + kPad,
         "Helo|END");
-    row("ordinals exempt, 11th to 13th looked up as th",
-        qs("1st 22nd 103rd 4th 10th 17th 11th 12th 13th end") + kPad, "th|th|th|end|END");
+    row("right ordinals exempt, wrong ones looked up",
+        qs("1st 22nd 103rd 4th 10th 17th 11th 12th 113th 21th 11st 2rd end") + kPad,
+        "th|st|rd|end|END");
     row("'s after digits is exempt", qs("the 1990's were") + kPad, "the|were|END");
-    row("com jumps to the next tag", qs("see bridgebase.com for <b>news</b> Helo") + kPad,
+    row("com jumps to the next tag", qs("see bridgebase com for <b>news</b> Helo") + kPad,
         "see|bridgebase|news|Helo|END");
-    row("com in the last 100 characters ends the check", kPad + qs(" Helo bridgebase.com here"),
+    row("com in the last 100 characters ends the check", kPad + qs(" Helo bridgebase com here"),
         "Helo|bridgebase|NOMORE");
+    // Addresses, e-mail addresses and file names are no prose.
+    row("addresses and file names passed over",
+        qs("see page.htm, http://x.org/helo and www.bridgebase.com or ann@x.org (C.gif) Helo") + kPad,
+        "see|and|or|Helo|END");
+    row("a path", qs("in /usr/share/dict Helo") + kPad, "in|Helo|END");
+    row("abbreviations with full stops stay words", qs("e.g. U.S. i.e. Helo") + kPad,
+        "e|g|U|S|i|e|Helo|END");
+    row("a sentence's full stop without a blank", qs("end.The Helo") + kPad, "end|The|Helo|END");
+    // Accented letters and the typographic apostrophe belong to words.
+    row("accented words whole", qs("café naïve fiancée Helo") + kPad, "café|naïve|fiancée|Helo|END");
+    row("decomposed accent", qs("cafe\u0301 Helo") + kPad, "cafe\u0301|Helo|END");
+    row("typographic apostrophes", qs("isn’t they’ve John’s ‘Helo’") + kPad,
+        "isn’t|they’ve|John|s|Helo|END");
     row("apostrophes alone are no word", qs("Helo  ''. there") + kPad, "Helo|END");
     row("exempt word before a tag", qs("NT<br>Helo") + kPad, "Helo|END");
     row("exempt last word ends the scan", kPad + qs(" Helo USA"), "Helo|END");
@@ -122,7 +136,10 @@ void TestScan::exemptWord_data() {
     QTest::newRow("42nd") << qs("42nd") << true;
     QTest::newRow("33rd") << qs("33rd") << true;
     QTest::newRow("30th") << qs("30th") << true;
-    QTest::newRow("11th") << qs("11th") << false;
+    QTest::newRow("11th") << qs("11th") << true;
+    QTest::newRow("113th") << qs("113th") << true;
+    QTest::newRow("21th") << qs("21th") << false;
+    QTest::newRow("11st") << qs("11st") << false;
     QTest::newRow("1nd") << qs("1nd") << false;
     QTest::newRow("a- after a blank") << qs(" a-") << true;
     QTest::newRow("taxx") << qs("taxx") << true;

@@ -7,6 +7,7 @@
 
 #include "platform/sqlite/sqlitedb.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <random>
 
 namespace {
 QString qs(const char* s) {
@@ -65,6 +67,9 @@ class TestSpellCli : public QObject {
     void pipe_throughStandardInputAndOutput();
     void list_standardInputAndFiles();
     void defaultLexicon_suggestionsInRankOrder();
+    void pipe_editorOptions_everyWordALine();
+    void pipe_randomBytesLeaveTheLexiconAsItWas();
+    void html_scriptStyleAndTagAfterEntityNotChecked();
     void exportHunspell_theWordsTheCheckerAccepts();
     void exportHunspell_defaultLexiconWithBridgeAndUserWords();
 };
@@ -103,7 +108,7 @@ void TestSpellCli::missingLexicon_clearErrorStatusOne() {
         QCOMPARE(r.status, 1);
         QVERIFY(r.out.isEmpty()); // no banner before the failure
         QVERIFY2(r.err.startsWith("tarnwell-spell: no usable lexicon in " + missing.toUtf8() +
-                                  "/ (quarn words.accdb: "),
+                                  "/ (qn.accdb: "),
                  r.err.constData());
     }
 }
@@ -156,6 +161,79 @@ void TestSpellCli::defaultLexicon_suggestionsInRankOrder() {
     QVERIFY2(lines[5].startsWith("& teh ") && lines[5].contains(" 15: the, "), lines[5].constData());
     QVERIFY2(lines[8].startsWith("& recieve ") && lines[8].contains(" 1: receive"),
              lines[8].constData());
+}
+
+void TestSpellCli::pipe_editorOptions_everyWordALine() {
+    // What editors pass is accepted; a client that sends one word a line
+    // gets one result line and the empty line for each, whatever the word.
+    const QStringList words = {qs("USA"), qs("123"), qs("21st"), qs("11th"), qs("http://x.org/caat"),
+                               qs("page.htm"), qs("ann@x.org"), qs("café"), qs("isn’t"),
+                               qs("the"), qs("caat"), qs("x-ray"), qs("Th")};
+    QByteArray input;
+    for (const QString& w : words)
+        input += w.toUtf8() + '\n';
+    const Run r = run({qs("-a"), qs("-i"), qs("utf-8"), qs("-B"), qs("-C"), qs("-m"), qs("-S"),
+                       qs("-d"), lexicon_},
+                      input);
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.isEmpty(), r.err.constData());
+    const QList<QByteArray> lines = r.out.split('\n');
+    QCOMPARE(lines.size(), 1 + 2 * words.size() + 1); // banner, two a word, end
+    for (int i = 0; i < words.size(); ++i) {
+        QVERIFY2(!lines[1 + 2 * i].isEmpty(), qPrintable(words[i]));
+        QVERIFY2(lines[2 + 2 * i].isEmpty(), qPrintable(words[i]));
+    }
+    QVERIFY(lines[1 + 2 * 10].startsWith("& caat "));
+    QVERIFY(lines[1 + 2 * 12].startsWith("& Th ") || lines[1 + 2 * 12].startsWith("# Th "));
+    QCOMPARE(run({qs("-a"), qs("-iISO-8859-1"), qs("-d"), lexicon_}, "the\n").status, 0);
+    QCOMPARE(run({qs("-a"), qs("-i")}).status, 2);
+}
+
+void TestSpellCli::pipe_randomBytesLeaveTheLexiconAsItWas() {
+    // A copy of the build's lexicon, fed lines of random bytes, many of
+    // them pipe commands ("*", "&", "@", "#"): nothing may be added.
+    const QString folder = dir_.path() + qs("/junk-copy/");
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList files = {qs("qn.accdb"), qs("quarn words.accdb"), qs("dictionary.accdb")};
+    QList<QByteArray> before;
+    for (const QString& file : files) {
+        QVERIFY(QFile::copy(qs(TFV_DEFAULT_LEXICON) + file, folder + file));
+        QFile f(folder + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        before << QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    }
+    std::mt19937 random(20);
+    QByteArray input;
+    const char commands[] = "*&@#^!%+-~";
+    for (int line = 0; line < 3000; ++line) {
+        if (random() % 2) input += commands[random() % 10];
+        const int length = 20 + int(random() % 180);
+        for (int i = 0; i < length; ++i) {
+            char c = char(random() % 256);
+            input += c == '\n' ? ' ' : c;
+        }
+        input += '\n';
+    }
+    input += "#\n";
+    const Run r = run({qs("-a"), qs("-d"), folder}, input);
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.err.contains("not taken")); // the refusals are said
+    for (int i = 0; i < files.size(); ++i) {
+        QFile f(folder + files[i]);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) == before[i],
+                 qPrintable(files[i]));
+    }
+}
+
+void TestSpellCli::html_scriptStyleAndTagAfterEntityNotChecked() {
+    const QByteArray page = "<html><head><style>p { zzqv: 1 }</style>\n"
+                            "<script>if (a < b) zzqv();</script></head>\n"
+                            "<body>the&nbsp;<a href=\"zzqv.htm\" title=\"zzqv\">cat</a> caat\n"
+                            "see page.htm or http://zzqv.org/ for the cat</body></html>\n";
+    Run r = run({qs("-l"), qs("-H"), qs("-d"), lexicon_}, page);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QByteArray("caat\nsee\nor\nfor\n"));
 }
 
 void TestSpellCli::exportHunspell_theWordsTheCheckerAccepts() {

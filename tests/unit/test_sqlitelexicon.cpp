@@ -1,6 +1,5 @@
 // The SQLite lexicon store: cursor moves on named indexes, case-insensitive
-// text keys, appends and their failures, in both ways of serving seeks
-// (statements on the file, or indexes held in memory), which must agree.
+// text keys, appends and their failures, and tables read whole.
 #include "platform/sqlite/sqlitedb.h"
 #include "platform/sqlite/sqlitelexicon.h"
 #include "tests/fakes/smalllexicon.h"
@@ -22,7 +21,7 @@ struct Fixture {
     fakes::SmallLexicon lex{dir.path() + qs("/")};
     SqliteLexiconStore store;
     std::unique_ptr<platform::LexiconDatabase> words, links;
-    explicit Fixture(bool memory) : store(SqliteLexiconStore::Options{memory}) {
+    Fixture() {
         lex.addWord(qs("Polish"), {30050});       // 1
         lex.addWord(qs("apple"), {30010, 30020}); // 2, entries 1 and 2
         lex.addWord(qs("polish"), {30020});       // 3
@@ -45,32 +44,18 @@ qint64 id(const TableCursor& c) {
 class TestSqliteLexicon : public QObject {
     Q_OBJECT
   private slots:
-    void modes_data();
-    void textIndex_equalSeekIgnoresCase_walksByAddition_data() { modes_data(); }
     void textIndex_equalSeekIgnoresCase_walksByAddition();
-    void failedSeek_leavesNoCurrentRecord_data() { modes_data(); }
     void failedSeek_leavesNoCurrentRecord();
-    void atLeastSeek_andKeyOrderWalk_data() { modes_data(); }
     void atLeastSeek_andKeyOrderWalk();
-    void integerIndex_entriesOfOneWord_data() { modes_data(); }
     void integerIndex_entriesOfOneWord();
-    void addNew_keepsPosition_isFoundAfterwards_data() { modes_data(); }
     void addNew_keepsPosition_isFoundAfterwards();
-    void addNew_failure_reportsCodeAndChangesNothing_data() { modes_data(); }
     void addNew_failure_reportsCodeAndChangesNothing();
-    void missingOrForeignFiles_andUnknownNames_data() { modes_data(); }
     void missingOrForeignFiles_andUnknownNames();
+    void readTable_wholeTableInStoredOrder_orWhyNot();
 };
 
-void TestSqliteLexicon::modes_data() {
-    QTest::addColumn<bool>("memory");
-    QTest::newRow("statements") << false;
-    QTest::newRow("memory") << true;
-}
-
 void TestSqliteLexicon::textIndex_equalSeekIgnoresCase_walksByAddition() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     auto w = f.table("Words");
     QVERIFY(w->setIndex(qs("Text")));
     w->seek(qs("="), qs("POLISH"));
@@ -88,8 +73,7 @@ void TestSqliteLexicon::textIndex_equalSeekIgnoresCase_walksByAddition() {
 }
 
 void TestSqliteLexicon::failedSeek_leavesNoCurrentRecord() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     auto w = f.table("Words");
     w->setIndex(qs("Text"));
     w->seek(qs("="), qs("pol"));
@@ -104,8 +88,7 @@ void TestSqliteLexicon::failedSeek_leavesNoCurrentRecord() {
 }
 
 void TestSqliteLexicon::atLeastSeek_andKeyOrderWalk() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     auto w = f.table("Words");
     w->setIndex(qs("Text"));
     w->seek(qs(">="), qs("b"));
@@ -127,8 +110,7 @@ void TestSqliteLexicon::atLeastSeek_andKeyOrderWalk() {
 }
 
 void TestSqliteLexicon::integerIndex_entriesOfOneWord() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     auto v = f.table("Velmora");
     QVERIFY(v->setIndex(qs("WordID")));
     v->seek(qs("="), 2);
@@ -149,8 +131,7 @@ void TestSqliteLexicon::integerIndex_entriesOfOneWord() {
 }
 
 void TestSqliteLexicon::addNew_keepsPosition_isFoundAfterwards() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     auto w = f.table("Words");
     auto other = f.table("Words");
     w->setIndex(qs("ID"));
@@ -174,8 +155,7 @@ void TestSqliteLexicon::addNew_keepsPosition_isFoundAfterwards() {
 }
 
 void TestSqliteLexicon::addNew_failure_reportsCodeAndChangesNothing() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     QVERIFY(f.lex.execOnWords(qs(
         "CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     auto w = f.table("Words");
@@ -192,8 +172,7 @@ void TestSqliteLexicon::addNew_failure_reportsCodeAndChangesNothing() {
 }
 
 void TestSqliteLexicon::missingOrForeignFiles_andUnknownNames() {
-    QFETCH(bool, memory);
-    Fixture f(memory);
+    Fixture f;
     QString error;
     QVERIFY(!f.store.open(f.lex.folder + qs("missing.accdb"), &error));
     QVERIFY(!error.isEmpty());
@@ -210,6 +189,28 @@ void TestSqliteLexicon::missingOrForeignFiles_andUnknownNames() {
     auto v = db->openTable(qs("Velmora"));
     QVERIFY(!v->setIndex(qs("Text")));
     QVERIFY(db->openTable(qs("z_Misspelling-Wikipedia")));
+}
+
+void TestSqliteLexicon::readTable_wholeTableInStoredOrder_orWhyNot() {
+    Fixture f;
+    f.table("Words");
+    QStringList texts;
+    QList<qint64> ids;
+    int nullFreq = 0;
+    QVERIFY(f.words->readTable(qs("Words"), {qs("Text"), qs("id"), qs("FreqUsed")},
+                               [&](const platform::RecordView& r) {
+                                   texts << r.text(0);
+                                   ids << r.integer(1);
+                                   nullFreq += r.isNull(2);
+                               }));
+    QCOMPARE(texts, QStringList({qs("Polish"), qs("apple"), qs("polish"), qs("zebra"), qs("Zoo")}));
+    QCOMPARE(ids, QList<qint64>({1, 2, 3, 4, 5}));
+    QCOMPARE(nullFreq, 5);
+    QString error;
+    QVERIFY(!f.words->readTable(qs("Nothing"), {qs("Text")}, [](const platform::RecordView&) {}, &error));
+    QVERIFY2(error.contains(qs("Nothing")), qPrintable(error));
+    QVERIFY(!f.words->readTable(qs("Words"), {qs("NoField")}, [](const platform::RecordView&) {}, &error));
+    QVERIFY2(error.contains(qs("NoField")), qPrintable(error));
 }
 
 QTEST_APPLESS_MAIN(TestSqliteLexicon)

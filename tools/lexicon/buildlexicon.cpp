@@ -156,7 +156,14 @@ int main(int argc, char** argv) {
         words.push_back(w);
         return &words.back();
     };
+    int variantsLeftOut = 0;
     for (const QString& text : *listWords) {
+        // Variant spellings ("focusses") are left out: in American English
+        // they are misspellings, and the suggestions never offer them.
+        if (freq.isVariantOnly(text)) {
+            ++variantsLeftOut;
+            continue;
+        }
         WordRecord* w = addWord(text, WordListTag);
         if (text.contains(QLatin1Char('\''))) {
             w->links = {lex::kWordCategory}; // possessives and contractions
@@ -285,9 +292,10 @@ int main(int argc, char** argv) {
 
     QTextStream out(stdout);
     out << "Lexicon built in " << folder << "\n";
-    out << "  Words: " << words.size() << " (word list " << listWords->size()
-        << ", bridge terms added " << (realWords - listWords->size()) << ", recorded misspellings "
-        << (qsizetype(words.size()) - realWords) << ")\n";
+    const qsizetype listed = listWords->size() - variantsLeftOut;
+    out << "  Words: " << words.size() << " (word list " << listed << ", its " << variantsLeftOut
+        << " variant spellings left out; bridge terms added " << (realWords - listed)
+        << ", recorded misspellings " << (qsizetype(words.size()) - realWords) << ")\n";
     out << "    FreqUsed from SUBTLEX-US counts " << fromCounts << ", from SCOWL levels "
         << fromLevels << ", none " << (realWords - fromCounts - fromLevels) << "\n";
     qint64 entries = 0;

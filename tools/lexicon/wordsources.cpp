@@ -183,6 +183,18 @@ bool Frequencies::loadScowl(const QString& folder, QString* error) {
         *error = ql("no SCOWL word lists in %1").arg(folder);
         return false;
     }
+    // The variants of the second and third kind (the first kind are
+    // spellings as usual as the main one).
+    static const QRegularExpression variant(ql("^variant_[23]-[a-z-]+\\.\\d+$"));
+    for (const QString& file : files) {
+        if (!variant.match(file).hasMatch()) continue;
+        const auto bytes = readAll(folder + QLatin1Char('/') + file, error);
+        if (!bytes) return false;
+        for (const QString& line : QString::fromLatin1(*bytes).split(QLatin1Char('\n'))) {
+            const QString w = line.trimmed();
+            if (!w.isEmpty() && !scowlLevel_.contains(w)) variantOnly_.insert(w);
+        }
+    }
     return true;
 }
 

@@ -42,11 +42,17 @@ class Frequencies {
     bool loadSubtlex(const QString& countsFile, QString* error);
     bool loadScowl(const QString& folder, QString* error);
     std::optional<double> classOf(const QString& word, bool* fromCounts = nullptr) const;
+    // A spelling SCOWL lists only as a less usual variant ("focusses",
+    // "dependant", "miniscule", "greying"), in none of its English or
+    // American word lists: American checkers take it for a misspelling.
+    bool isVariantOnly(const QString& word) const { return variantOnly_.contains(word); }
+    qsizetype variantCount() const { return variantOnly_.size(); }
 
   private:
     QHash<QString, double> exact_, lower_;
     double top_ = 1;
     QHash<QString, int> scowlLevel_;
+    QSet<QString> variantOnly_;
 };
 
 // The Wikipedia list of common misspellings: wrong -> corrections, read
