@@ -31,9 +31,12 @@ private:
     std::unique_ptr<platform::qt::QtViewerWindow> widgets_;
     platform::qt::QtFileSystem files_;
     platform::qt::QtProcessLauncher processes_;
-    platform::qt::QtEventPump events_;
+    platform::qt::QtClock clock_;
     platform::qt::QtTransfer transfer_;
     platform::qt::QtTimer recoveryTimer_;
+    platform::qt::QtTimer suggestionSlideTimer_;
+    platform::qt::QtTimer colorsSlideTimer_;
+    platform::qt::QtTimer swapTimer_;
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
     // Lookups of a check are answered from memory, the file read once per check.
     platform::sqlite::SqliteLexiconStore lexicon_{platform::sqlite::SqliteLexiconStore::Options{true}};
