@@ -141,9 +141,12 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     shell::ViewerServices services;
     services.files = &files_;
     services.processes = &processes_;
-    services.events = &events_;
+    services.clock = &clock_;
     services.transfer = &transfer_;
     services.recoveryTimer = &recoveryTimer_;
+    services.suggestionSlideTimer = &suggestionSlideTimer_;
+    services.colorsSlideTimer = &colorsSlideTimer_;
+    services.swapTimer = &swapTimer_;
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
     services.background = &background_;

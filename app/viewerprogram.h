@@ -32,9 +32,12 @@ private:
     std::unique_ptr<platform::qt::QtViewerWindow> widgets_;
     platform::qt::QtFileSystem files_;
     platform::qt::QtProcessLauncher processes_;
-    platform::qt::QtEventPump events_;
+    platform::qt::QtClock clock_;
     platform::qt::QtTransfer transfer_;
     platform::qt::QtTimer recoveryTimer_;
+    platform::qt::QtTimer suggestionSlideTimer_;
+    platform::qt::QtTimer colorsSlideTimer_;
+    platform::qt::QtTimer swapTimer_;
     std::unique_ptr<platform::qt::QtMonitorSystem> monitors_;
     // The lexicon files; the checker reads them once into its word index.
     platform::sqlite::SqliteLexiconStore lexicon_;

@@ -152,20 +152,13 @@ void TarnwellFileViewer::mColors_Click(int index) {
         auto* panel = ui_.frmColors;
         if (!panel) return;
         // The panel starts over the source editor's top-left corner and
-        // slides out to the left, pausing after every tenth step.
-        const int from = ui_.Text1[1]->left();
-        colorsSlide_.moveTo(*panel, from);
+        // slides out to the left, ten steps a frame.
+        colorsSlide_.moveTo(*panel, ui_.Text1[1]->left());
         panel->setTop(ui_.Text1[1]->top());
         panel->setVisible(true);
         panel->raise();
         const int step = util::roundHalfEven(panel->width() / 100.0);
-        const bool busy = ResizeBusy;
-        ResizeBusy = true;
-        for (int move = 1; move <= kSlideMoves; ++move) {
-            colorsSlide_.moveTo(*panel, from - move * step);
-            if (move % 10 == 0) SlowItDown();
-        }
-        ResizeBusy = busy;
+        colorsSlide_.start(*panel, -step, kSlideMoves, 10);
         break;
     }
     case 1:
@@ -189,19 +182,11 @@ void TarnwellFileViewer::cmdGetColor_Click(int index) {
         return;
     }
     if (index != 5 || !ui_.frmColors) return;
-    // Close: back to where it started, pausing after every fifth step,
-    // then out of the editor's way.
+    // Close: back the way it came, five steps a frame, then out of the
+    // editor's way.
     auto* panel = ui_.frmColors;
-    const int from = colorsSlide_.left(*panel);
     const int step = util::roundHalfEven(panel->width() / 100.0);
-    const bool busy = ResizeBusy;
-    ResizeBusy = true;
-    for (int move = 1; move <= kSlideMoves; ++move) {
-        colorsSlide_.moveTo(*panel, from + move * step);
-        if (move % 5 == 0) SlowItDown();
-    }
-    ResizeBusy = busy;
-    panel->setVisible(false);
+    colorsSlide_.start(*panel, step, kSlideMoves, 5, [panel] { panel->setVisible(false); });
 }
 
 void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {

@@ -39,6 +39,26 @@ TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableS
     if (view_.tmrPreview) view_.tmrPreview->onTimeout = [this] { WritePreview(); };
 }
 
+TableSpecs::~TableSpecs() {
+    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border, TableField::Padding,
+                             TableField::Spacing})
+        fieldBox(field)->onChange = nullptr;
+    view_.txtTableWidth->onChange = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        view_.optTableWidth[i]->onClick = nullptr;
+        view_.optFrameColor[i]->onClick = nullptr;
+        view_.ck_Background[i]->onClick = nullptr;
+    }
+    for (int i = 0; i < 4; ++i) view_.cmbTableColors[i]->onClick = nullptr;
+    view_.cmdBackgroundPic->onClick = nullptr;
+    view_.OKButton->onClick = nullptr;
+    view_.CancelButton->onClick = nullptr;
+    if (view_.tmrPreview) {
+        view_.tmrPreview->stop();
+        view_.tmrPreview->onTimeout = nullptr;
+    }
+}
+
 platform::TextBox* TableSpecs::fieldBox(TableField field) const {
     switch (field) {
     case TableField::Rows: return view_.txtNumRows;

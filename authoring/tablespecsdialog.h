@@ -18,6 +18,10 @@ namespace authoring {
 class TableSpecs {
   public:
     TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view);
+    // Takes back the callbacks it gave the dialog's controls and timer.
+    ~TableSpecs();
+    TableSpecs(const TableSpecs&) = delete;
+    TableSpecs& operator=(const TableSpecs&) = delete;
 
     // Background, solid frame, highlight and shadow.
     QString TableColors[4];

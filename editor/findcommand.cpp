@@ -6,8 +6,6 @@
 
 namespace shell {
 
-TarnwellFileViewer::~TarnwellFileViewer() = default;
-
 void TarnwellFileViewer::mFind_Click(int) {
     auto& source = *ui_.Text1[1];
     QString find;

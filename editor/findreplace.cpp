@@ -41,6 +41,22 @@ frmFindReplace::frmFindReplace(shell::TarnwellFileViewer& viewer, const platform
     SearchPos = 0;
 }
 
+frmFindReplace::~frmFindReplace() {
+    view_.form->onActivate = nullptr;
+    view_.form->onUnload = nullptr;
+    view_.txtFind->onChange = nullptr;
+    view_.txtFind->onGotFocus = nullptr;
+    view_.txtReplace->onGotFocus = nullptr;
+    view_.chkMatchCase->onClick = nullptr;
+    view_.chkMatchWholeWord->onClick = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        view_.optDirection[i]->onClick = nullptr;
+        view_.cmdReplace[i]->onClick = nullptr;
+    }
+    view_.cmdFindNext->onClick = nullptr;
+    view_.cmdCancel->onClick = nullptr;
+}
+
 void frmFindReplace::Form_Activate() {
     if (!TextBeforeReplace.isEmpty()) return;
     auto& editor = *viewer_.ui().Text1[1];

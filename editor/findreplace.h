@@ -17,6 +17,10 @@ namespace editor {
 class frmFindReplace {
 public:
     frmFindReplace(shell::TarnwellFileViewer& viewer, const platform::FindReplaceView& view);
+    // Takes back the callbacks it gave the dialog's controls.
+    ~frmFindReplace();
+    frmFindReplace(const frmFindReplace&) = delete;
+    frmFindReplace& operator=(const frmFindReplace&) = delete;
 
     QString TextBeforeReplace;
     int MarkStart = 0;

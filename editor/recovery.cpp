@@ -26,7 +26,7 @@ int TarnwellFileViewer::recoverySlot() const {
 // file must not slow typing down. The timer's run compares and writes.
 void TarnwellFileViewer::Text1_Change(int index) {
     if (!services_.recoveryTimer || index != recoverySlot() || editorFile_.isEmpty()) return;
-    const double now = services_.events->seconds();
+    const double now = services_.clock->seconds();
     if (recoveryPendingSince_ < 0) recoveryPendingSince_ = now;
     if (now - recoveryPendingSince_ >= kRecoveryMaxWaitSeconds) {
         // Typing has gone on for a while: keep a copy now, and tell of a

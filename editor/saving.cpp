@@ -144,8 +144,9 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     const int caret = source.selStart();
     const int length = static_cast<int>(text.size());
     if (caret + 1000 > length) {
+        // The page, refreshing, scrolls to its end once it has loaded; the
+        // editor shows its caret low in the view.
         ui_.brwWebBrowser[shown]->navigate(PaneFolder[shown] + PaneFileName[shown] + qs("#EndOfFile"));
-        services_.events->processEvents();
         source.setSelStart(length);
         source.setSelStart(caret);
     }

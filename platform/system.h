@@ -29,7 +29,9 @@ public:
     virtual qint64 lastModified(const QString& path) const = 0;
 };
 
-// A single-shot timer on the user-interface thread.
+// A single-shot timer on the user-interface thread. It calls back from the
+// event loop once the time has run out, never from within start(), and is
+// no longer active when it does, so the callback may start it again.
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -57,13 +59,11 @@ public:
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
 };
 
-// The event queue and the clock, for handlers that wait for the browser or
-// animate a panel.
-class EventPump {
+// A monotonic clock, in seconds.
+class Clock {
 public:
-    virtual ~EventPump() = default;
-    virtual void processEvents() = 0;
-    virtual double seconds() const = 0; // a monotonic clock
+    virtual ~Clock() = default;
+    virtual double seconds() const = 0;
 };
 
 // The internet transfer control: fetches an address synchronously.

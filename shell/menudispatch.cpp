@@ -9,7 +9,8 @@ namespace shell {
 
 TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services,
                                        const FixedPaths& paths, const QString& commandLine)
-    : ui_(ui), services_(services), paths_(paths), commandLine_(commandLine) {
+    : colorsSlide_(services.colorsSlideTimer), suggestionSlide_(services.suggestionSlideTimer), ui_(ui),
+      services_(services), paths_(paths), commandLine_(commandLine) {
     registerShellHandlers();
     registerEditorHandlers();
     registerAuthoringHandlers();
@@ -26,6 +27,8 @@ TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices&
     }
     EnableEditorMenus(false);
 }
+
+TarnwellFileViewer::~TarnwellFileViewer() { unwireEvents(); }
 
 void TarnwellFileViewer::registerHandler(const QString& name, std::function<void(int)> handler) {
     handlers_.insert(name, std::move(handler));
@@ -66,10 +69,14 @@ void TarnwellFileViewer::wireEvents() {
         pane.onBeforeNavigate = [this, i](const QString& a, bool followedLink, bool& cancel) {
             brwWebBrowser_BeforeNavigate(i, a, cancel, followedLink);
         };
-        pane.onDocumentComplete = [this, i](const QString& a) { brwWebBrowser_DocumentComplete(i, a); };
+        pane.onDocumentComplete = [this, i](const QString& a) {
+            brwWebBrowser_DocumentComplete(i, a);
+            if (i == swapWaitPane_) swapWaitOver();
+        };
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
     }
     if (services_.recoveryTimer) services_.recoveryTimer->onTimeout = [this] { WriteRecoveryCopy(); };
+    if (services_.swapTimer) services_.swapTimer->onTimeout = [this] { swapWaitOver(); };
     ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
     ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) { pSplitterBar_MouseDown(button, x); };
     ui_.pSplitterBar->onMouseMove = [this](int buttons, int x, int) { pSplitterBar_MouseMove(buttons, x); };
@@ -80,6 +87,46 @@ void TarnwellFileViewer::wireEvents() {
         ui_.Text1[i]->onKeyDown = [this, i](platform::KeyEvent& key) { Text1_KeyDown(i, key); };
         ui_.Text1[i]->onChange = [this, i] { Text1_Change(i); };
         ui_.Text1[i]->onMouseDown = [this, i](int button, int, int) { Text1_MouseDown(i, button); };
+    }
+}
+
+// The controls and timers outlive the controller (the window is taken down
+// after it), and a late event must find nothing to call.
+void TarnwellFileViewer::unwireEvents() {
+    ui_.menu->onClick = nullptr;
+    ui_.window->onResize = nullptr;
+    ui_.window->onClose = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        auto& pane = *ui_.brwWebBrowser[i];
+        pane.onGotFocus = nullptr;
+        pane.onBeforeNavigate = nullptr;
+        pane.onDocumentComplete = nullptr;
+        ui_.L_Name[i]->onKeyDown = nullptr;
+        auto& editor = *ui_.Text1[i];
+        editor.onGotFocus = nullptr;
+        editor.onClick = nullptr;
+        editor.onKeyDown = nullptr;
+        editor.onChange = nullptr;
+        editor.onMouseDown = nullptr;
+    }
+    for (platform::Timer* timer : {services_.recoveryTimer, services_.swapTimer}) {
+        if (!timer) continue;
+        timer->stop();
+        timer->onTimeout = nullptr;
+    }
+    ui_.tbToolBar->onButtonClick = nullptr;
+    ui_.pSplitterBar->onMouseDown = nullptr;
+    ui_.pSplitterBar->onMouseMove = nullptr;
+    // The authoring and spelling controls.
+    if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = nullptr;
+    for (platform::Button* button : ui_.cmdGetColor)
+        if (button) button->onClick = nullptr;
+    for (platform::Button* button : {ui_.cmdFixSpelling, ui_.cmdSkipWord[0], ui_.cmdSkipWord[1], ui_.cmdAddWord,
+                                     ui_.cmdCloseSpellCk})
+        if (button) button->onClick = nullptr;
+    if (ui_.lstSuggestions) {
+        ui_.lstSuggestions->onClick = nullptr;
+        ui_.lstSuggestions->onDoubleClick = nullptr;
     }
 }
 

@@ -96,6 +96,13 @@ void TarnwellFileViewer::brwWebBrowser_GotFocus(int index) { FocusPane = static_
 
 void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel,
                                                       bool followedLink) {
+    // The next navigation of a pane a toolbar button moved is that move, the
+    // program's own, even where the pane reports a jump within its page as
+    // followed: "Open Links/Files in Right Window" leaves it in its pane.
+    if (index == toolbarMovePane_) {
+        toolbarMovePane_ = -1;
+        followedLink = false;
+    }
     const QString& a = address;
     if (a.startsWith(QLatin1String("java"))) return;
     const QString lower = a.toLower();
@@ -216,16 +223,17 @@ void TarnwellFileViewer::L_Name_KeyDown(int k, platform::KeyEvent& key) {
 }
 
 void TarnwellFileViewer::tbToolBar_ButtonClick(const QString& key) {
-    OpenInRight = false;
     auto& pane = *ui_.brwWebBrowser[FocusPane];
-    if (key == QLatin1String("Back"))
-        pane.goBack();
-    else if (key == QLatin1String("Forward"))
-        pane.goForward();
-    else if (key == QLatin1String("Search"))
+    bool moved = false;
+    if (key == QLatin1String("Back")) {
+        moved = pane.goBack();
+    } else if (key == QLatin1String("Forward")) {
+        moved = pane.goForward();
+    } else if (key == QLatin1String("Search")) {
         pane.goSearch();
-    services_.events->processEvents();
-    OpenInRight = menu("mOpenRight").checked();
+        moved = true;
+    }
+    if (moved) toolbarMovePane_ = FocusPane;
 }
 
 void TarnwellFileViewer::mOpen_Click() {

@@ -5,6 +5,8 @@
 #include "util/numbers.h"
 #include "util/strings.h"
 
+#include <utility>
+
 namespace shell {
 
 using platform::Answer;
@@ -77,16 +79,25 @@ void TarnwellFileViewer::mCloseRight_Click() {
     Form_Resize();
 }
 
-void TarnwellFileViewer::waitForSwappedPage() {
-    const double start = services_.events->seconds();
-    while (menu("mSwap").checked() && services_.events->seconds() - start < kSwapWaitSeconds)
-        services_.events->processEvents();
+void TarnwellFileViewer::waitForSwappedPage(int pane, std::function<void()> then) {
+    swapWaitPane_ = pane;
+    swapContinuation_ = std::move(then);
+    if (services_.swapTimer) services_.swapTimer->start(int(kSwapWaitSeconds * 1000));
+}
+
+void TarnwellFileViewer::swapWaitOver() {
+    if (!swapContinuation_) return;
+    if (services_.swapTimer) services_.swapTimer->stop();
+    swapWaitPane_ = -1;
+    const std::function<void()> then = std::exchange(swapContinuation_, nullptr);
+    then();
 }
 
 void TarnwellFileViewer::mSwap_Click() {
     // With nothing on the right there is nothing to exchange; going on would
-    // leave the left pane blank.
-    if (!rightSideInUse()) return;
+    // leave the left pane blank. A swap still waiting for a page finishes
+    // first.
+    if (!rightSideInUse() || swapInProgress()) return;
     ui_.window->setScreenPointer(platform::Pointer::Hourglass);
     menu("mSwap").setChecked(true);
     std::swap(PaneFileName[0], PaneFileName[1]);
@@ -104,25 +115,36 @@ void TarnwellFileViewer::mSwap_Click() {
         ui_.Text1[0]->setVisible(true);
         ui_.brwWebBrowser[0]->setVisible(false);
         ActivePane = 0;
-    } else {
-        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
-        ui_.Text1[0]->setVisible(false);
-        ui_.brwWebBrowser[0]->setVisible(true);
-        waitForSwappedPage();
-        menu("mSwap").setChecked(true);
+        swapRightPane(leftHeldEditor, kept);
+        return;
     }
+    ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+    ui_.Text1[0]->setVisible(false);
+    ui_.brwWebBrowser[0]->setVisible(true);
+    // The right pane changes once the left one shows its page.
+    waitForSwappedPage(0, [this, leftHeldEditor, kept] {
+        menu("mSwap").setChecked(true);
+        swapRightPane(leftHeldEditor, kept);
+    });
+}
+
+void TarnwellFileViewer::swapRightPane(bool leftHeldEditor, const QString& kept) {
     SetWindowCaption();
     if (leftHeldEditor) {
         ui_.Text1[1]->setText(kept);
         ui_.Text1[1]->setVisible(true);
         ui_.brwWebBrowser[1]->setVisible(false);
         ActivePane = 1;
-    } else {
-        ui_.brwWebBrowser[1]->navigate(PaneFolder[1] + PaneFileName[1]);
-        ui_.Text1[1]->setVisible(false);
-        ui_.brwWebBrowser[1]->setVisible(true);
-        waitForSwappedPage();
+        endSwap();
+        return;
     }
+    ui_.brwWebBrowser[1]->navigate(PaneFolder[1] + PaneFileName[1]);
+    ui_.Text1[1]->setVisible(false);
+    ui_.brwWebBrowser[1]->setVisible(true);
+    waitForSwappedPage(1, [this] { endSwap(); });
+}
+
+void TarnwellFileViewer::endSwap() {
     // A page that never completed leaves no mark behind.
     menu("mSwap").setChecked(false);
     ui_.window->setScreenPointer(platform::Pointer::Default);

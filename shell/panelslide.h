@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/simplecontrols.h"
+#include "platform/system.h"
 
 #include <climits>
+#include <functional>
 
 namespace shell {
 
@@ -29,6 +31,46 @@ public:
 private:
     int givenLeft_ = 0;
     int shownLeft_ = INT_MIN;
+};
+
+// Slides a panel sideways in frames shown one after another from a timer,
+// so that the window is drawn and keeps answering while the panel moves:
+// `moves` moves of `step` twips (negative: to the left), `movesPerFrame` of
+// them in each frame, a frame every kFrameMs. The first frame is made at
+// once. Without a timer the panel goes the whole way at once.
+class PanelSlider {
+public:
+    static constexpr int kFrameMs = 20;
+
+    explicit PanelSlider(platform::Timer* timer);
+    // Stops the timer and takes back its callback: nothing reaches a
+    // slider that is gone.
+    ~PanelSlider();
+    PanelSlider(const PanelSlider&) = delete;
+    PanelSlider& operator=(const PanelSlider&) = delete;
+
+    // Slides `panel` from where the last slide (or moveTo) put it. A slide
+    // still running stops where it stands, and its `finished` never runs;
+    // this one's runs after its last frame.
+    void start(platform::Panel& panel, int step, int moves, int movesPerFrame,
+               std::function<void()> finished = {});
+    bool running() const { return panel_ != nullptr; }
+
+    int left(const platform::Panel& panel) const { return place_.left(panel); }
+    void moveTo(platform::Panel& panel, int twips) { place_.moveTo(panel, twips); }
+
+private:
+    void frame();
+
+    platform::Timer* timer_;
+    PanelSlide place_;
+    platform::Panel* panel_ = nullptr;
+    int from_ = 0;
+    int step_ = 0;
+    int moves_ = 0;
+    int movesPerFrame_ = 1;
+    int done_ = 0;
+    std::function<void()> finished_;
 };
 
 } // namespace shell

@@ -90,6 +90,9 @@ public:
     // Window" (the program's own, the start files among them, never are).
     void brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel, bool followedLink = true);
     void brwWebBrowser_DocumentComplete(int index, const QString& address);
+    // The pane whose Back, Forward or Search button was pressed, until its
+    // next navigation raises before-navigate; -1: none.
+    int toolbarMovePane_ = -1;
     void L_Name_KeyDown(int index, platform::KeyEvent& key);
     void tbToolBar_ButtonClick(const QString& key);
     void mOpen_Click();
@@ -228,8 +231,8 @@ public:
     void ChangePageColor(QString& colorCode, int slot);
     // The BODY attribute names of the page colours, 1 to 5.
     QString ColorAttributeNames[6];
-    // Where the "Page Colors" panel's slide has put it.
-    PanelSlide colorsSlide_;
+    // The "Page Colors" panel's slide out and back.
+    PanelSlider colorsSlide_;
     void mTableOfContents_Click();
     void mTableSpecsWindow_Click();
     // The table designer, created when first opened; it keeps its colours
@@ -315,8 +318,6 @@ public:
     void cmdCloseSpellCk_Click();
     void lstSuggestions_Click();
     void lstSuggestions_DblClick();
-    // Lets window events run for at least 0.02 s of the event clock.
-    void SlowItDown(double n = 0);
     // The check by the spelling service: the whole text out, the corrected
     // text back, then the question whether to save it.
     void WordProcessorSpellCheck();
@@ -326,14 +327,13 @@ public:
     QString suggestionReplacement() const;
     void setSuggestionReplacement(const QString& text);
     void setSuggestionList(const QStringList& entries);
+    // The box is out, or on its way out: a check runs.
     bool suggestionBoxVisible() const;
-    // Counts the box's slides; a slide stops moving once a newer one has
-    // begun. While one runs, the box's buttons (but Close) and the check
-    // commands wait for it: they do nothing.
-    int suggestionSlides_ = 0;
-    int slidesRunning_ = 0;
-    // Where the box's slides have put it.
-    PanelSlide suggestionSlide_;
+    // The box's slide out and back. While it runs, the box's buttons (but
+    // Close) and the check commands wait for it: they do nothing.
+    PanelSlider suggestionSlide_;
+    // The box is on its way back, its check over.
+    bool suggestionBoxLeaving_ = false;
     // Single-word mode: a Ctrl+W check, whose close shows no completion message.
     bool singleWordCheck() const { return basSpellingChecker.NoCompletionMessage; }
 
@@ -362,9 +362,18 @@ private:
     void registerSpellingHandlers();
     void applyWindowDefinition();
     void setNameBox(int index, const QString& text);
-    // Lets window events run until the swap-in-progress mark is cleared by
-    // a completed page, or the wait runs out.
-    void waitForSwappedPage();
+    // Swap Panels shows the pages one pane after the other: the next step
+    // runs once pane `pane` has shown its page, or kSwapWaitSeconds later
+    // when it never does. The menu entry stays checked meanwhile.
+    void waitForSwappedPage(int pane, std::function<void()> then);
+    void swapWaitOver();
+    bool swapInProgress() const { return static_cast<bool>(swapContinuation_); }
+    void swapRightPane(bool leftHeldEditor, const QString& kept);
+    void endSwap();
+    int swapWaitPane_ = -1;
+    std::function<void()> swapContinuation_;
+    // Takes back every callback the controller gave its controls and timers.
+    void unwireEvents();
     void showRecentEntry(int index);
     // The width a two-pane window takes when none was stored: the first
     // monitor's; the one-pane width: two thirds of it.

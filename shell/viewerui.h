@@ -52,13 +52,18 @@ struct ViewerUi {
 struct ViewerServices {
     platform::FileSystem* files = nullptr;
     platform::ProcessLauncher* processes = nullptr;
-    platform::EventPump* events = nullptr;
+    platform::Clock* clock = nullptr;
     platform::Transfer* transfer = nullptr;
     platform::MonitorSystem* monitors = nullptr;
     platform::LexiconStore* lexicon = nullptr;
     platform::SpellingService* speller = nullptr;
     platform::Timer* recoveryTimer = nullptr; // writes the recovery copy of unsaved edits
     platform::BackgroundWork* background = nullptr; // reads the lexicon
+    // The frames of the two sliding panels, and the bound on Swap Panels'
+    // wait for a page.
+    platform::Timer* suggestionSlideTimer = nullptr;
+    platform::Timer* colorsSlideTimer = nullptr;
+    platform::Timer* swapTimer = nullptr;
 };
 
 } // namespace shell

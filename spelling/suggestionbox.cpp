@@ -5,10 +5,9 @@
 
 namespace shell {
 namespace {
-// The box moves 1.05 of its width, in 105 moves with a pause after every fifth.
+// The box moves 1.05 of its width, in 105 moves shown five at a time.
 constexpr int kSlideMoves = 105;
-constexpr int kMovesPerPause = 5;
-constexpr double kPauseSeconds = 0.02;
+constexpr int kMovesPerFrame = 5;
 } // namespace
 
 QString TarnwellFileViewer::suggestionWord() const {
@@ -35,16 +34,7 @@ void TarnwellFileViewer::setSuggestionList(const QStringList& entries) {
 }
 
 bool TarnwellFileViewer::suggestionBoxVisible() const {
-    return ui_.frmSuggestions && ui_.frmSuggestions->visible();
-}
-
-void TarnwellFileViewer::SlowItDown(double) {
-    platform::EventPump* events = services_.events;
-    if (!events) return;
-    const double start = events->seconds();
-    do {
-        events->processEvents();
-    } while (events->seconds() - start < kPauseSeconds);
+    return ui_.frmSuggestions && ui_.frmSuggestions->visible() && !suggestionBoxLeaving_;
 }
 
 void TarnwellFileViewer::BringOutSuggestionBox() {
@@ -57,35 +47,24 @@ void TarnwellFileViewer::BringOutSuggestionBox() {
         suggestionSlide_.moveTo(*frame, editor->left());
         frame->setTop(editor->top());
     }
+    suggestionBoxLeaving_ = false;
     frame->setVisible(true);
     frame->raise();
-    const int slide = ++suggestionSlides_;
-    const int from = suggestionSlide_.left(*frame);
     const int step = util::roundHalfEven(frame->width() / 100.0);
-    ++slidesRunning_;
-    for (int i = 1; i <= kSlideMoves; ++i) {
-        // A newer slide (the box closed meanwhile) takes the frame over.
-        if (slide != suggestionSlides_) break;
-        suggestionSlide_.moveTo(*frame, from - i * step);
-        if (i % kMovesPerPause == 0) SlowItDown(1);
-    }
-    --slidesRunning_;
+    suggestionSlide_.start(*frame, -step, kSlideMoves, kMovesPerFrame);
 }
 
 void TarnwellFileViewer::HideSuggestionBox() {
+    if (!suggestionBoxVisible()) return;
     platform::Panel* frame = ui_.frmSuggestions;
-    if (!frame || !frame->visible()) return;
-    const int slide = ++suggestionSlides_;
-    const int from = suggestionSlide_.left(*frame);
+    suggestionBoxLeaving_ = true;
     const int step = util::roundHalfEven(frame->width() / 100.0);
-    ++slidesRunning_;
-    for (int i = 1; i <= kSlideMoves; ++i) {
-        if (slide != suggestionSlides_) break;
-        suggestionSlide_.moveTo(*frame, from + i * step);
-        if (i % kMovesPerPause == 0) SlowItDown(1);
-    }
-    --slidesRunning_;
-    if (slide == suggestionSlides_) frame->setVisible(false);
+    // A slide out still running stops where it stands, and the box goes
+    // back from there.
+    suggestionSlide_.start(*frame, step, kSlideMoves, kMovesPerFrame, [this, frame] {
+        frame->setVisible(false);
+        suggestionBoxLeaving_ = false;
+    });
 }
 
 } // namespace shell

@@ -21,7 +21,6 @@ void TarnwellFileViewer::WordProcessorSpellCheck() {
         error = {429, ql("No spelling service is installed.")};
     } else {
         ui_.window->setScreenPointer(platform::Pointer::Hourglass);
-        if (services_.events) services_.events->processEvents();
         const bool opened = service->open(&error);
         ui_.window->setScreenPointer(platform::Pointer::Default);
         if (opened) {

@@ -3,7 +3,6 @@
 #include "platform/qt/qtwindow.h"
 #include "platform/qt/twips.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -21,15 +20,6 @@ namespace platform::qt {
 bool QtProcessLauncher::start(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
-
-QtTimer::QtTimer() {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-        if (onTimeout) onTimeout();
-    });
-}
-
-void QtEventPump::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); }
 
 std::optional<QByteArray> QtTransfer::fetch(const QString& address, QString* error) {
     QNetworkAccessManager manager;

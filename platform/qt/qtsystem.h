@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/qt/qtfilesystem.h"
+#include "platform/qt/qttimer.h"
 #include "platform/system.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 
 namespace platform::qt {
 
@@ -13,27 +12,6 @@ class QtWindow;
 class QtProcessLauncher : public ProcessLauncher {
 public:
     bool start(const QString& program, const QStringList& arguments) override;
-};
-
-class QtEventPump : public EventPump {
-public:
-    QtEventPump() { clock_.start(); }
-    void processEvents() override;
-    double seconds() const override { return clock_.nsecsElapsed() / 1e9; }
-
-private:
-    QElapsedTimer clock_;
-};
-
-class QtTimer : public Timer {
-public:
-    QtTimer();
-    void start(int milliseconds) override { timer_.start(milliseconds); }
-    void stop() override { timer_.stop(); }
-    bool active() const override { return timer_.isActive(); }
-
-private:
-    QTimer timer_;
 };
 
 class QtTransfer : public Transfer {

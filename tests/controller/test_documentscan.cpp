@@ -101,6 +101,7 @@ void DocumentScanTest::scan_comNearTheEnd_endsTheCheck() {
     c.next();
     QCOMPARE(c.h.dialogs.messageTexts(),
              QStringList({qs("No more misspelled words found."), qs("Spell-check is completed.")}));
+    c.h.finishSlides();
     QVERIFY(!c.h.box.frame.visible());
     QVERIFY(!c.v->basSpellingChecker.isOpen());
 }

@@ -289,17 +289,23 @@ void EditSessionTest::save_writesExactlyTheText_andKeepsVersions() {
 }
 
 void EditSessionTest::save_nearTheEnd_showsPageEnd() {
-    OnePage s(QByteArray(3000, 'x'));
+    const QByteArray text = QByteArray(3000, 'x') + "<A NAME=\"EndOfFile\"></A>";
+    const int length = int(text.size());
+    OnePage s(text);
+    s.h.browser[0].settle();
     s.edit();
-    s.h.text1[1].setSelStart(3000 - 1000);
+    s.h.text1[1].setSelStart(length - 1000);
     const int before = int(s.h.browser[0].navigations.size());
     s.save();
     QCOMPARE(int(s.h.browser[0].navigations.size()), before); // 1000 from the end: no jump
 
-    s.h.text1[1].setSelStart(3000 - 999);
+    s.h.text1[1].setSelStart(length - 999);
     s.save();
     QCOMPARE(s.h.browser[0].lastNavigation(), s.page + qs("#EndOfFile"));
-    QCOMPARE(s.h.text1[1].selStart(), 3000 - 999);
+    // The refreshing page goes to its end without a word to the editor:
+    // the caret stays where the author has it, not at the anchor.
+    s.h.browser[0].settle();
+    QCOMPARE(s.h.text1[1].selStart(), length - 999);
 }
 
 void EditSessionTest::save_withoutEditor_saysNothingToSave() {

@@ -261,6 +261,7 @@ void LexiconTest::close_reportsCompletionUnlessFlagged() {
             c.h.box.suggestions.items.isEmpty());
     QVERIFY(c.v->basSpellingChecker.SuggestionWork.isEmpty());
     QVERIFY(!c.v->basSpellingChecker.isOpen());
+    c.h.finishSlides();
     QVERIFY(!c.h.box.frame.visible());
     QVERIFY(sameMarks(c.editor().marks, {{0, 4, 0, false}, {0, 4, -1, false}}));
 

@@ -11,7 +11,6 @@ using platform::WindowState;
 
 namespace {
 QString qs(const char* s) { return QString::fromUtf8(s); }
-QString fileUrl(const QString& path) { return qs("file://") + path; }
 
 // Two monitors side by side, 1920 and 1280 pixels wide (28800 and 19200 twips).
 void twoMonitors(FakeMonitorSystem& m, int secondHeight = 1024) {
@@ -30,8 +29,9 @@ private slots:
     void closeRight_withoutStoredWidth_usesMonitorShare();
     void closeRight_unsavedEditor_asksFirst();
     void swap_editorMovesLeft_pageReloadsRight();
-    void swap_twoPages_exchangeAndWait();
+    void swap_twoPages_oneAfterTheOther();
     void swap_pageThatNeverCompletes_waitsBounded();
+    void destroyedController_leavesNoCallbacks();
     void findMonitors_oneMonitor_hidesChangeMonitors();
     void findMonitors_twoMonitors_recordsSecond();
     void changeMonitors_movesAndComesBack();
@@ -199,7 +199,7 @@ void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {
     ViewerHarness h;
     const QString a = h.writeFile(qs("home/a.htm"), "<P>source</P>");
     auto& v = h.start(a + qs(" ") + a);
-    h.events.onPump = [&] { h.browser[1].fireComplete(fileUrl(a), qs("a.htm")); };
+    h.browser[0].settle();
     h.menu.choose(qs("mSwap"));
     QVERIFY(h.text1[0].visible());
     QCOMPARE(h.text1[0].text(), qs("<P>source</P>"));
@@ -207,8 +207,13 @@ void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {
     QVERIFY(!h.text1[1].visible());
     QVERIFY(h.browser[1].visible());
     QCOMPARE(h.browser[1].lastNavigation(), a);
+    // Until the right pane shows its page.
+    QVERIFY(h.menu.get(qs("mSwap")).checked());
+    QVERIFY(h.window.pointer == platform::Pointer::Hourglass);
+    h.browser[1].settle();
     QVERIFY(!h.menu.get(qs("mSwap")).checked());
     QVERIFY(h.window.pointer == platform::Pointer::Default);
+    QVERIFY(!h.swapTimer.active());
     QCOMPARE(v.ActivePane, 0);
     // A save shows itself in the pane that shows the page: the right one.
     const int left = h.browser[0].refreshes, right = h.browser[1].refreshes;
@@ -225,29 +230,35 @@ void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {
     QVERIFY(h.dialogs.messages.empty());
 }
 
-void PanelsTest::swap_twoPages_exchangeAndWait() {
+void PanelsTest::swap_twoPages_oneAfterTheOther() {
     ViewerHarness h;
     const QString a = h.writeFile(qs("home/a.htm"), "A");
     const QString b = h.writeFile(qs("home/b.htm"), "B");
     auto& v = h.start(a + qs(" ") + b);
-    int completions = 0;
-    h.events.onPump = [&] {
-        // Each pane completes on the first pump after it was told to navigate.
-        if (completions == 0 && h.browser[0].lastNavigation() == b) {
-            ++completions;
-            h.browser[0].fireComplete(fileUrl(b), qs("b.htm"));
-        } else if (completions == 1 && h.browser[1].lastNavigation() == a) {
-            ++completions;
-            h.browser[1].fireComplete(fileUrl(a), qs("a.htm"));
-        }
-    };
+    h.browser[0].settle();
+    h.browser[1].settle();
+    const qsizetype rightNavigations = h.browser[1].navigations.size();
     h.menu.choose(qs("mSwap"));
-    QCOMPARE(completions, 2);
+    QCOMPARE(h.browser[0].lastNavigation(), b);
+    // The right pane waits for the left one's page.
+    QCOMPARE(h.browser[1].navigations.size(), rightNavigations);
+    QVERIFY(h.menu.get(qs("mSwap")).checked());
+    // A second Swap meanwhile is not taken.
+    h.menu.choose(qs("mSwap"));
+    QCOMPARE(v.PaneFileName[0], qs("b.htm"));
+
+    h.browser[0].settle();
+    QCOMPARE(h.browser[1].lastNavigation(), a);
+    QVERIFY(h.menu.get(qs("mSwap")).checked());
+    h.browser[1].settle();
+    QVERIFY(!h.menu.get(qs("mSwap")).checked());
+    QVERIFY(h.window.pointer == platform::Pointer::Default);
     QCOMPARE(v.PaneFileName[0], qs("b.htm"));
     QCOMPARE(v.PaneFileName[1], qs("a.htm"));
     QCOMPARE(h.nameBox[0].text(), qs("b.htm"));
     QCOMPARE(h.nameBox[1].text(), qs("a.htm"));
-    QVERIFY(h.events.pumps < 10);
+    // Nothing is left to run out later.
+    QVERIFY(!h.swapTimer.fire());
 }
 
 void PanelsTest::swap_pageThatNeverCompletes_waitsBounded() {
@@ -256,9 +267,58 @@ void PanelsTest::swap_pageThatNeverCompletes_waitsBounded() {
     const QString b = h.writeFile(qs("home/b.htm"), "B");
     h.start(a + qs(" ") + b);
     h.menu.choose(qs("mSwap"));
-    // 10 ms a pump: each of the two waits ends after ten seconds.
-    QVERIFY(h.events.now >= 20 && h.events.now < 20.1);
+    // Ten seconds for each pane's page.
+    QCOMPARE(h.swapTimer.interval, 10000);
+    QVERIFY(h.swapTimer.fire());
+    QCOMPARE(h.browser[1].lastNavigation(), a);
+    QVERIFY(h.menu.get(qs("mSwap")).checked());
+    QVERIFY(h.swapTimer.fire());
+    QVERIFY(!h.swapTimer.active());
     QVERIFY(!h.menu.get(qs("mSwap")).checked());
+    QVERIFY(h.window.pointer == platform::Pointer::Default);
+}
+
+// The controls, the timers and the dialogs outlive the controller; once it
+// is gone, no event of theirs may reach it, even in the middle of a swap
+// or a slide.
+void PanelsTest::destroyedController_leavesNoCallbacks() {
+    ViewerHarness h;
+    const QString a = h.writeFile(qs("home/a.htm"), "<P>A</P>");
+    const QString b = h.writeFile(qs("home/b.htm"), "B");
+    h.start(b + qs(" ") + a);
+    h.menu.choose(qs("mEditHTML"));
+    h.menu.choose(qs("mFind"));
+    h.menu.choose(qs("mTableSpecsWindow"));
+    h.menu.choose(qs("mColors"), 0);
+    h.menu.choose(qs("mSpellCheckDocument"));
+    h.text1[1].setText(qs("<P>changed</P>"));
+    QVERIFY(h.colorsSlideTimer.active() && h.suggestionSlideTimer.active() && h.recoveryTimer.active());
+    h.menu.choose(qs("mSwap"));
+    QVERIFY(h.swapTimer.active());
+    h.viewer.reset();
+
+    for (fakes::FakeTimer* timer : {&h.recoveryTimer, &h.swapTimer, &h.suggestionSlideTimer, &h.colorsSlideTimer,
+                                    &h.tableSpecs.previewTimer})
+        QVERIFY(!timer->active() && !timer->onTimeout);
+    QVERIFY(!h.menu.onClick && !h.window.onResize && !h.window.onClose && !h.toolbar.onButtonClick);
+    QVERIFY(!h.splitter.onMouseDown && !h.splitter.onMouseMove && !h.linkMsgBox.onClick);
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(!h.browser[i].onGotFocus && !h.browser[i].onBeforeNavigate && !h.browser[i].onDocumentComplete);
+        QVERIFY(!h.text1[i].onGotFocus && !h.text1[i].onClick && !h.text1[i].onKeyDown && !h.text1[i].onChange &&
+                !h.text1[i].onMouseDown);
+        QVERIFY(!h.nameBox[i].onKeyDown);
+    }
+    for (const auto& button : h.getColor) QVERIFY(!button.onClick);
+    for (const platform::Button* button : {&h.box.fixSpelling, &h.box.skipOnce, &h.box.skipAll, &h.box.addWord,
+                                           &h.box.close})
+        QVERIFY(!button->onClick);
+    QVERIFY(!h.box.suggestions.onClick && !h.box.suggestions.onDoubleClick);
+    const platform::FindReplaceView find = h.find.view();
+    QVERIFY(!find.form->onActivate && !find.form->onUnload && !find.txtFind->onChange && !find.cmdFindNext->onClick &&
+            !find.cmdCancel->onClick && !find.cmdReplace[1]->onClick);
+    const platform::TableSpecsView specs = h.tableSpecs.view();
+    QVERIFY(!specs.txtNumRows->onChange && !specs.txtTableWidth->onChange && !specs.OKButton->onClick &&
+            !specs.CancelButton->onClick && !specs.cmbTableColors[3]->onClick && !specs.ck_Background[1]->onClick);
 }
 
 void PanelsTest::findMonitors_oneMonitor_hidesChangeMonitors() {

@@ -91,7 +91,7 @@ void RecoveryTest::typing_writesCopyAfterPause_saveRemovesIt() {
 void RecoveryTest::longTyping_writesAtLeastEvery15Seconds() {
     Editing e;
     for (int second = 0; second <= 16; ++second) {
-        e.h.events.now = 100 + second;
+        e.h.clock.now = 100 + second;
         e.h.text1[1].setText(qs("typing %1").arg(second));
     }
     // The timer kept being pushed back, yet a copy was written meanwhile.

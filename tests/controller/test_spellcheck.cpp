@@ -46,8 +46,14 @@ struct Session {
     fakes::FakeTextEditor& editor() { return h.text1[1]; }
     fakes::FakeSuggestionBox& box() { return h.box; }
     QString word() const { return h.box.word.text(); }
-    bool f12() { return h.menu.choose(qs("mSpellCheckDocument")); }
-    bool ctrlW() { return h.menu.choose(qs("mSpellCheckWord")); }
+    // The commands, each with the slide it starts run to its end.
+    bool f12() { return settled(h.menu.choose(qs("mSpellCheckDocument"))); }
+    bool ctrlW() { return settled(h.menu.choose(qs("mSpellCheckWord"))); }
+    bool click(fakes::FakeButton& button) { return settled(button.click()); }
+    bool settled(bool done) {
+        h.finishSlides();
+        return done;
+    }
     void select(int start, int length) {
         editor().setSelStart(start);
         editor().setSelLength(length);
@@ -93,24 +99,24 @@ void SpellCheckTest::document_listTypedAndIgnoreAll_thenCompleted() {
 
     s.box().suggestions.click(s.listed("the"));
     QCOMPARE(s.box().replace.text(), qs("the"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QVERIFY(s.editor().text().startsWith(qs("<P>The lead was the ace.</P>")));
     QCOMPARE(s.word(), qs("kign"));
 
     // A typed spelling the lexicon rejects gets suggestions of its own.
     s.box().replace.setText(qs("kig"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QVERIFY(s.editor().text().contains(qs("The kig was")));
     QCOMPARE(s.word(), qs("kig"));
     QCOMPARE(s.editor().selText(), qs("kig"));
     QVERIFY(s.listed("king") >= 0);
     s.box().suggestions.click(s.listed("king"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QVERIFY(s.editor().text().contains(qs("The king was")));
 
     QCOMPARE(s.word(), qs("zorbl"));
     const int first = s.editor().selStart();
-    QVERIFY(s.box().skipAll.click());
+    QVERIFY(s.click(s.box().skipAll));
     // The second zorbl is passed over, and the text runs out.
     QVERIFY(s.h.dialogs.messageTexts() == QStringList{qs("Spell-check is completed.")});
     QVERIFY(!s.box().frame.visible());
@@ -141,13 +147,13 @@ void SpellCheckTest::document_addWordAndClose() {
     Session s("<P>We see zorbl and blorf now.</P>" + kPad);
     QVERIFY(s.f12());
     QCOMPARE(s.word(), qs("zorbl"));
-    QVERIFY(s.box().addWord.click());
+    QVERIFY(s.click(s.box().addWord));
     // No message in document mode: the check goes on.
     QVERIFY(s.h.dialogs.messages.empty());
     QCOMPARE(s.word(), qs("blorf"));
     const int at = s.editor().selStart();
     s.select(0, 0); // the user clicks elsewhere
-    QVERIFY(s.box().close.click());
+    QVERIFY(s.click(s.box().close));
     QVERIFY(s.h.dialogs.messages.empty());
     QVERIFY(!s.box().frame.visible());
     // The word last shown is selected again.
@@ -165,7 +171,7 @@ void SpellCheckTest::document_comNearTheEnd_noMoreWords() {
     Session s(kPad + "<P>We see bridgebase com now</P>");
     QVERIFY(s.f12());
     QCOMPARE(s.word(), qs("bridgebase"));
-    QVERIFY(s.box().skipOnce.click());
+    QVERIFY(s.click(s.box().skipOnce));
     QCOMPARE(s.h.dialogs.messageTexts(),
              QStringList({qs("No more misspelled words found."), qs("Spell-check is completed.")}));
     QVERIFY(!s.box().frame.visible());
@@ -261,7 +267,7 @@ void SpellCheckTest::word_correctWord_andAddWord() {
     QVERIFY(s.ctrlW());
     QVERIFY(s.box().frame.visible());
     QCOMPARE(s.word(), qs("zorbl"));
-    QVERIFY(s.box().addWord.click());
+    QVERIFY(s.click(s.box().addWord));
     QCOMPARE(s.h.dialogs.messageTexts().last(), qs("\"zorbl\" has been added."));
     QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
     QVERIFY(!s.box().frame.visible());
@@ -274,7 +280,7 @@ void SpellCheckTest::word_replaceKeepsTrailingBlank_withoutMessage() {
     QVERIFY(s.ctrlW());
     QCOMPARE(s.word(), qs("teh"));
     s.box().suggestions.click(s.listed("the"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QCOMPARE(s.editor().text(), qs("<P>The lead was the ace.</P>"));
     QVERIFY(s.h.dialogs.messages.empty());
     QVERIFY(!s.box().frame.visible());
@@ -286,13 +292,13 @@ void SpellCheckTest::word_shortTextTypedReplacement_isCheckedAgain() {
     s.selectText("kign");
     QVERIFY(s.ctrlW());
     s.box().replace.setText(qs("kig"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     // Too short for the scan, yet the typed word is shown for correction.
     QCOMPARE(s.word(), qs("kig"));
     QCOMPARE(s.editor().selText(), qs("kig"));
     QVERIFY(s.listed("king") >= 0);
     s.box().replace.setText(qs("king"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QCOMPARE(s.editor().text(), qs("<P>The lead was king.</P>"));
     QCOMPARE(s.editor().selText(), qs("king"));
     // A typed word that is right ends a single-word check with the message.
@@ -310,16 +316,16 @@ void SpellCheckTest::userErrors_messagesAndNothingChanges() {
     QVERIFY(s.f12());
     const QString text = s.editor().text();
     s.box().focused.clear();
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Select a new spelling first."));
     QCOMPARE(s.box().focused, QStringList{qs("t_Replace")});
     s.box().replace.setText(qs("(No alternatives)"));
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Select a new spelling first."));
 
     s.box().replace.setText(qs("the"));
     s.selectText("ace");
-    QVERIFY(s.box().fixSpelling.click());
+    QVERIFY(s.click(s.box().fixSpelling));
     QCOMPARE(s.h.dialogs.messageTexts().last(), qs("Highlight the word to be fixed first."));
     QCOMPARE(s.h.dialogs.messages.size(), size_t(4));
     for (const auto& m : s.h.dialogs.messages) {
@@ -334,41 +340,39 @@ void SpellCheckTest::userErrors_messagesAndNothingChanges() {
 void SpellCheckTest::slide_movesOneAndAHalfWidths_andToleratesClicks() {
     Session s("<P>The lead was teh ace.</P>" + kPad);
     const int editorLeft = s.editor().left();
-    QList<int> lefts;
-    s.h.events.onPump = [&] { lefts << s.box().frame.left(); };
-    const double before = s.h.events.now;
-    QVERIFY(s.f12());
-    // 105 moves of a hundredth of the width, a pause after every fifth; the
-    // box stands on whole pixels of 15 twips.
+    auto& timer = s.h.suggestionSlideTimer;
+    // F12 without running the slide out.
+    auto f12 = [&] { return s.h.menu.choose(qs("mSpellCheckDocument")); };
+    QVERIFY(f12());
+    // 105 moves of a hundredth of the width, five a frame, a frame every
+    // 20 ms; the box stands on whole pixels of 15 twips.
     auto onPixel = [](int twips) { return qRound(twips / 15.0) * 15; };
-    QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 105 * 30));
+    QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 5 * 30));
     QCOMPARE(s.box().frame.top(), onPixel(s.editor().top()));
-    QVERIFY(s.h.events.now - before >= 21 * 0.02 - 1e-9);
-    QCOMPARE(lefts.first(), onPixel(editorLeft - 5 * 30));
+    QCOMPARE(timer.interval, 20);
+    // The check has found its word; the buttons wait for the box.
+    QCOMPARE(s.word(), qs("teh"));
+    QVERIFY(s.box().skipOnce.click());
+    QCOMPARE(s.word(), qs("teh"));
+    QCOMPARE(timer.runOut(), 20);
+    QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 105 * 30));
 
-    // Clicks while the box slides back: the buttons wait, Close is taken.
-    bool clicked = false;
-    s.h.events.onPump = [&] {
-        if (clicked) return;
-        clicked = true;
-        QVERIFY(!s.box().skipOnce.click() || s.box().frame.visible());
-        QVERIFY(s.box().close.click());
-    };
+    // Close while the box slides back is taken; the other buttons wait.
     QVERIFY(s.box().close.click());
+    QVERIFY(timer.fire());
+    QVERIFY(!s.box().skipOnce.click() || s.box().frame.visible());
+    QVERIFY(s.box().close.click());
+    timer.runOut();
     QVERIFY(!s.box().frame.visible());
     QVERIFY(!s.v->basSpellingChecker.isOpen());
     QVERIFY(s.h.dialogs.messages.empty());
 
     // F12 during the slide out is ignored; Close during it ends the check.
-    clicked = false;
-    s.h.events.onPump = [&] {
-        if (clicked) return;
-        clicked = true;
-        QVERIFY(s.f12());
-        QVERIFY(s.box().close.click());
-    };
-    QVERIFY(s.f12());
-    s.h.events.onPump = nullptr;
+    QVERIFY(f12());
+    QVERIFY(timer.fire());
+    QVERIFY(f12());
+    QVERIFY(s.box().close.click());
+    timer.runOut();
     QVERIFY(!s.box().frame.visible());
     QVERIFY(!s.v->basSpellingChecker.isOpen());
     QVERIFY(s.h.dialogs.messages.empty());
@@ -378,9 +382,11 @@ void SpellCheckTest::slide_movesOneAndAHalfWidths_andToleratesClicks() {
     // (218 pixels) moves 33 twips (2.2 pixels) a step. The box stands on
     // whole pixels, yet goes all of its 105 steps out and all of them back.
     s.box().frame.setWidth(3270);
-    QVERIFY(s.f12());
+    QVERIFY(f12());
+    timer.runOut();
     QCOMPARE(s.box().frame.left(), onPixel(editorLeft - 105 * 33));
     QVERIFY(s.box().close.click());
+    timer.runOut();
     QCOMPARE(s.box().frame.left(), onPixel(editorLeft));
 }
 

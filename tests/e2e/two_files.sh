@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real program with two pages, checks both panes render them,
+# swaps them and back,
 # closes it through File > Exit and checks the configuration file it wrote.
 # Run under an X server (ctest runs it through xvfb-run).
 program="$1"
@@ -21,6 +22,24 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 e2e_wait_pixel $((X + 200)) $((Y + 300)) "#FF0000"
 e2e_wait_pixel $((X + WIDTH - 200)) $((Y + 300)) "#0000FF"
 import -window root "$artifacts/two-panes.png"
+
+# Swap Panels (F7): each pane shows the other's page, the right one once the
+# left has loaded; a second swap (taken only once the first is over) puts
+# them back.
+e2e_focus
+xdotool key F7
+e2e_wait_pixel $((X + 200)) $((Y + 300)) "#0000FF" || exit 1
+e2e_wait_pixel $((X + WIDTH - 200)) $((Y + 300)) "#FF0000" || exit 1
+import -window root "$artifacts/two-panes-swapped.png"
+# F7 is pressed again only while both panes still show the swapped pages:
+# pressed while the first swap waits for its right pane, it is not taken.
+swapped_back() {
+  if e2e_pixel_is $((X + 200)) $((Y + 300)) "#0000FF" && e2e_pixel_is $((X + WIDTH - 200)) $((Y + 300)) "#FF0000"; then
+    xdotool key F7
+  fi
+  e2e_pixel_is $((X + 200)) $((Y + 300)) "#FF0000" && e2e_pixel_is $((X + WIDTH - 200)) $((Y + 300)) "#0000FF"
+}
+e2e_until swapped_back || { import -window root "$artifacts/two-panes-not-back.png"; echo "the second swap did not put the pages back"; exit 1; }
 
 # File > Exit through the keyboard.
 e2e_focus

@@ -90,6 +90,13 @@ class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
 public:
     void navigate(const QString& address) override {
         navigations << address;
+        // An anchor of the page asked for while it reloads is scrolled to
+        // once the reload is done, and raises nothing.
+        const QUrl url = platform::browserUrl(address);
+        if (reloading_ && url.hasFragment() &&
+            url.adjusted(QUrl::RemoveFragment) == QUrl(locationUrl_).adjusted(QUrl::RemoveFragment))
+            return;
+        reloading_ = false;
         pending_ << address;
     }
     bool goBack() override {
@@ -101,7 +108,11 @@ public:
         return canGoForward;
     }
     void goSearch() override { history << QStringLiteral("Search"); }
-    void refresh() override { ++refreshes; }
+    // Reloads the page shown, which raises nothing (see navigate).
+    void refresh() override {
+        ++refreshes;
+        reloading_ = !locationUrl_.isEmpty();
+    }
     void print(bool prompt) override { printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!")); }
     void printPreview() override { printed << QStringLiteral("preview"); }
     QString locationName() const override { return locationName_; }
@@ -125,6 +136,7 @@ public:
     // Raises what the real pane raises, once its event loop has run, for the
     // navigations asked for since the last call.
     void settle() {
+        reloading_ = false;
         const QStringList asked = pending_;
         pending_.clear();
         for (const QString& address : asked) go(platform::browserUrl(address), false);
@@ -152,6 +164,7 @@ private:
         fireComplete(address, platform::browserLocationName(url, url.toString()));
     }
     QStringList pending_;
+    bool reloading_ = false;
     QString locationName_;
     QString locationUrl_;
 };

@@ -59,22 +59,15 @@ public:
     bool succeeds = true;
 };
 
-// Each pump advances the clock 10 ms and runs `onPump`, where a test lets
-// the browser complete a page.
-class FakeEventPump : public platform::EventPump {
+// A clock a test sets by hand.
+class FakeClock : public platform::Clock {
 public:
-    void processEvents() override {
-        ++pumps;
-        now += 0.01;
-        if (onPump) onPump();
-    }
     double seconds() const override { return now; }
-    int pumps = 0;
     double now = 0;
-    std::function<void()> onPump;
 };
 
-// A timer the test fires by hand.
+// A timer the test runs out by hand, as the event loop would: fire() does
+// nothing unless the timer is active.
 class FakeTimer : public platform::Timer {
 public:
     void start(int ms) override {
@@ -84,9 +77,19 @@ public:
     }
     void stop() override { active_ = false; }
     bool active() const override { return active_; }
-    void fire() {
+    // Returns whether the timer ran out.
+    bool fire() {
+        if (!active_) return false;
         active_ = false;
         if (onTimeout) onTimeout();
+        return true;
+    }
+    // Runs the timer out until its callback stops starting it again;
+    // returns how often it ran out.
+    int runOut(int limit = 10000) {
+        int fired = 0;
+        while (fired < limit && fire()) ++fired;
+        return fired;
     }
     bool active_ = false;
     int interval = 0;

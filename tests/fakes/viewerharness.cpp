@@ -62,9 +62,12 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     shell::ViewerServices services;
     services.files = fileSystem;
     services.processes = &processes;
-    services.events = &events;
+    services.clock = &clock;
     services.transfer = &transfer;
     services.recoveryTimer = &recoveryTimer;
+    services.suggestionSlideTimer = &suggestionSlideTimer;
+    services.colorsSlideTimer = &colorsSlideTimer;
+    services.swapTimer = &swapTimer;
     services.monitors = &monitors;
     services.lexicon = &lexicon;
     services.background = &background;
@@ -76,6 +79,11 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
 shell::TarnwellFileViewer& ViewerHarness::start(const QString& commandLine) {
     create(commandLine).Form_Load();
     return *viewer;
+}
+
+void ViewerHarness::finishSlides() {
+    suggestionSlideTimer.runOut();
+    colorsSlideTimer.runOut();
 }
 
 QString ViewerHarness::writeFile(const QString& relativePath, const QByteArray& contents) {

@@ -28,6 +28,10 @@ public:
     // Builds the controller without starting it.
     shell::TarnwellFileViewer& create(const QString& commandLine = {});
 
+    // Runs both sliding panels' slides to their end, as the event loop
+    // would in the program.
+    void finishSlides();
+
     // A file in the temporary folder, created with the given text.
     QString writeFile(const QString& relativePath, const QByteArray& contents);
     QByteArray readFile(const QString& path) const;
@@ -57,9 +61,12 @@ public:
     // a test puts a fake in its place before create().
     platform::FileSystem* fileSystem = &files;
     FakeProcessLauncher processes;
-    FakeEventPump events;
+    FakeClock clock;
     FakeTransfer transfer;
     FakeTimer recoveryTimer;
+    FakeTimer suggestionSlideTimer;
+    FakeTimer colorsSlideTimer;
+    FakeTimer swapTimer;
     FakeMonitorSystem monitors{&window};
     platform::sqlite::SqliteLexiconStore lexicon;
     // Reads the lexicon at once unless a test holds it back.
