@@ -43,31 +43,23 @@ std::array<int, 3> census(const QImage& image, QRgb colour) {
 class TestBridgeNotation : public QObject {
     Q_OBJECT
 private slots:
-    void suitsToSymbols_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("after H1, not in the title")
-            << kHead + s("West opened 1C and East bid 1H.") << kHead + s("West opened 1") + img("C") + s(" and East bid 1") + img("H") + s(".");
-        QTest::newRow("heading's text from just after its tag") << s("<H1>1C 2D</H1>") << s("<H1>1") + img("C1") + s(" 2") + img("D1") + s("</H1>");
-        QTest::newRow("attribute holding >") << s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2D")
-                                             << s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2") + img("D");
-        QTest::newRow("comment, script, style") << s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3S")
-                                                << s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3") + img("S");
-        QTest::newRow("lower case, notrump, eight") << s("1c 1NT 8S 0H 9D") << s("1c 1NT 8S 0H 9D");
-        QTest::newRow("inside words") << s("23Spades 11C") << s("23") + img("S") + s("pades 11") + img("C");
-        QTest::newRow("link text left, named anchor no link")
-            << kHead + s("<A HREF=\"x.htm\">1C</A><A NAME=\"a\">2D</A>") << kHead + s("<A HREF=\"x.htm\">1C</A><A NAME=\"a\">2") + img("D") + s("</A>");
-        QTest::newRow("heading image, link in heading left")
-            << kHead + s("<h2 class=x><A HREF=\"#a\">1D</A> 1D</h2> 2S")
-            << kHead + s("<h2 class=x><A HREF=\"#a\">1D</A> 1") + img("D2") + s("</h2> 2") + img("S");
-        QTest::newRow("markup untouched") << kHead + s("<A HREF=\"#1C\">x</A><FONT COLOR=\"#1C2D3E\">y</FONT><IMG SRC=\"4S.jpg\">")
-                                          << kHead + s("<A HREF=\"#1C\">x</A><FONT COLOR=\"#1C2D3E\">y</FONT><IMG SRC=\"4S.jpg\">");
-        QTest::newRow("stray <, unclosed comment") << s("a <3 1C <!-- 2C") << s("a <3 1") + img("C") + s(" <!-- 2C");
-    }
     void suitsToSymbols() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(bridge::suitsToSymbols(text).text, expected);
+        const struct { QString text, expected; } rows[] = {
+            {kHead + s("West opened 1C and East bid 1H."), kHead + s("West opened 1") + img("C") + s(" and East bid 1") + img("H") + s(".")},
+            {s("<H1>1C 2D</H1>"), s("<H1>1") + img("C1") + s(" 2") + img("D1") + s("</H1>")}, // from just after the tag
+            {s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2D"), s("<H1>x</H1><IMG ALT=\"score > 1C\"> 2") + img("D")},
+            {s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3S"),
+             s("<H1>x</H1><!-- 1C --><SCRIPT>a='<b>1D'</SCRIPT><STYLE>.x1H{}</STYLE>3") + img("S")},
+            {s("1c 1NT 8S 0H 9D"), s("1c 1NT 8S 0H 9D")},
+            {s("23Spades 11C"), s("23") + img("S") + s("pades 11") + img("C")},
+            {kHead + s("<A HREF=\"x.htm\">1C</A><A NAME=\"a\">2D</A>"), kHead + s("<A HREF=\"x.htm\">1C</A><A NAME=\"a\">2") + img("D") + s("</A>")},
+            {kHead + s("<h2 class=x><A HREF=\"#a\">1D</A> 1D</h2> 2S"),
+             kHead + s("<h2 class=x><A HREF=\"#a\">1D</A> 1") + img("D2") + s("</h2> 2") + img("S")},
+            {kHead + s("<A HREF=\"#1C\">x</A><FONT COLOR=\"#1C2D3E\">y</FONT><IMG SRC=\"4S.jpg\">"),
+             kHead + s("<A HREF=\"#1C\">x</A><FONT COLOR=\"#1C2D3E\">y</FONT><IMG SRC=\"4S.jpg\">")},
+            {s("a <3 1C <!-- 2C"), s("a <3 1") + img("C") + s(" <!-- 2C")},
+        };
+        for (const auto& r : rows) QCOMPARE(bridge::suitsToSymbols(r.text).text, r.expected);
     }
 
     // A second run changes nothing; the one pass gives what converting each
