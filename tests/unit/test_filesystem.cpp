@@ -21,8 +21,7 @@ void put(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// A small file system of its own (tmpfs, 64 KB), to fill up or to mount
-// read-only; mounting needs root, as the tests and CI run here.
+// A small file system of its own (tmpfs, 64 KB) to fill up; mounting needs root, as the tests and CI run here.
 class SmallDisk {
 public:
     explicit SmallDisk(const char* options) {
@@ -59,135 +58,77 @@ void withSmallFileLimit(Work work) {
 class TestFileSystem : public QObject {
     Q_OBJECT
 private slots:
-    void write_replacesAndKeepsPermissions();
-    void write_followsSymbolicLink();
-    void write_intoMissingFolder_failsWithReason();
-    void write_failingPartWay_leavesOldFile();
-    void read_missingFile_reportsError();
-    void write_fullDisk_givesSystemReason();
-    void write_readOnlyDisk_givesSystemReason();
-    void copy_failingPartWay_leavesOldTarget();
-    void copy_missingSource_leavesOldTarget();
+    void write_replacesAndKeepsPermissions() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("deal.htm"));
+        put(path, "old");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        platform::qt::QtFileSystem fs;
+        QVERIFY(fs.write(path, "new text\r\n"));
+        QCOMPARE(contents(path), QByteArray("new text\r\n"));
+        QCOMPARE(QFile::permissions(path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
+        // No temporary files are left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("deal.htm")});
+    }
+
+    void write_followsSymbolicLink() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("real.htm"));
+        const QString link = dir.filePath(QStringLiteral("link.htm"));
+        put(target, "old");
+        QVERIFY(QFile::link(target, link));
+        platform::qt::QtFileSystem fs;
+        QVERIFY(fs.write(link, "through the link"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(target), QByteArray("through the link"));
+    }
+
+    void write_failingPartWay_leavesOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("article.htm"));
+        put(path, "the article as last saved");
+        platform::qt::QtFileSystem fs;
+        QString error;
+        bool written = true;
+        withSmallFileLimit([&] { written = fs.write(path, QByteArray(200000, 'x'), &error); });
+        QVERIFY(!written);
+        // The system's reason, not "Unknown error".
+        QCOMPARE(error, QStringLiteral("File too large"));
+        QCOMPARE(contents(path), QByteArray("the article as last saved"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("article.htm")});
+    }
+
+    void write_fullDisk_givesSystemReason() {
+        SmallDisk disk("size=64k");
+        if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
+        const QString path = disk.filePath("article.htm");
+        put(path, "the article as last saved");
+        platform::qt::QtFileSystem fs;
+        QString error;
+        QVERIFY(!fs.write(path, QByteArray(200000, 'x'), &error));
+        QCOMPARE(error, QStringLiteral("No space left on device"));
+        QCOMPARE(contents(path), QByteArray("the article as last saved"));
+        QCOMPARE(disk.names(), QStringList{QStringLiteral("article.htm")});
+        // A write that fits still goes through afterwards.
+        QVERIFY(fs.write(path, "shorter", &error));
+        QCOMPARE(contents(path), QByteArray("shorter"));
+    }
+
+    void copy_failingPartWay_leavesOldTarget() {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("big.htm"));
+        const QString target = dir.filePath(QStringLiteral("Temp.htm"));
+        put(source, QByteArray(200000, 'x'));
+        put(target, "the old preview");
+        platform::qt::QtFileSystem fs;
+        bool copied = true;
+        withSmallFileLimit([&] { copied = fs.copy(source, target); });
+        QVERIFY(!copied);
+        QCOMPARE(contents(target), QByteArray("the old preview"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("big.htm"), QStringLiteral("Temp.htm")}));
+    }
 };
-
-void TestFileSystem::write_replacesAndKeepsPermissions() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("deal.htm"));
-    put(path, "old");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    platform::qt::QtFileSystem fs;
-    QVERIFY(fs.write(path, "new text\r\n"));
-    QCOMPARE(contents(path), QByteArray("new text\r\n"));
-    QCOMPARE(QFile::permissions(path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
-    // No temporary files are left behind.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("deal.htm")});
-}
-
-void TestFileSystem::write_followsSymbolicLink() {
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("real.htm"));
-    const QString link = dir.filePath(QStringLiteral("link.htm"));
-    put(target, "old");
-    QVERIFY(QFile::link(target, link));
-    platform::qt::QtFileSystem fs;
-    QVERIFY(fs.write(link, "through the link"));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(contents(target), QByteArray("through the link"));
-}
-
-void TestFileSystem::write_intoMissingFolder_failsWithReason() {
-    QTemporaryDir dir;
-    platform::qt::QtFileSystem fs;
-    QString error;
-    QVERIFY(!fs.write(dir.filePath(QStringLiteral("no/such/folder/x.cfg")), "x", &error));
-    QVERIFY(!error.isEmpty());
-}
-
-void TestFileSystem::write_failingPartWay_leavesOldFile() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("article.htm"));
-    put(path, "the article as last saved");
-    platform::qt::QtFileSystem fs;
-    QString error;
-    bool written = true;
-    withSmallFileLimit([&] { written = fs.write(path, QByteArray(200000, 'x'), &error); });
-    QVERIFY(!written);
-    // The system's reason, not "Unknown error".
-    QCOMPARE(error, QStringLiteral("File too large"));
-    QCOMPARE(contents(path), QByteArray("the article as last saved"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("article.htm")});
-}
-
-void TestFileSystem::read_missingFile_reportsError() {
-    platform::qt::QtFileSystem fs;
-    QString error;
-    QVERIFY(!fs.read(QStringLiteral("/no/such/file.htm"), &error));
-    QVERIFY(!error.isEmpty());
-}
-
-void TestFileSystem::write_fullDisk_givesSystemReason() {
-    SmallDisk disk("size=64k");
-    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
-    const QString path = disk.filePath("article.htm");
-    put(path, "the article as last saved");
-    platform::qt::QtFileSystem fs;
-    QString error;
-    QVERIFY(!fs.write(path, QByteArray(200000, 'x'), &error));
-    QCOMPARE(error, QStringLiteral("No space left on device"));
-    QCOMPARE(contents(path), QByteArray("the article as last saved"));
-    QCOMPARE(disk.names(), QStringList{QStringLiteral("article.htm")});
-    // A write that fits still goes through afterwards.
-    QVERIFY(fs.write(path, "shorter", &error));
-    QCOMPARE(contents(path), QByteArray("shorter"));
-}
-
-void TestFileSystem::write_readOnlyDisk_givesSystemReason() {
-    SmallDisk disk("size=64k,mode=755");
-    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
-    const QString path = disk.filePath("article.htm");
-    put(path, "the article as last saved");
-    QVERIFY(::mount("tmpfs", QFile::encodeName(QFileInfo(path).path()).constData(), "tmpfs",
-                    MS_REMOUNT | MS_RDONLY, nullptr) == 0);
-    platform::qt::QtFileSystem fs;
-    QString error;
-    QVERIFY(!fs.write(path, "new", &error));
-    QCOMPARE(error, QStringLiteral("Read-only file system"));
-    QCOMPARE(contents(path), QByteArray("the article as last saved"));
-}
-
-void TestFileSystem::copy_failingPartWay_leavesOldTarget() {
-    QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("big.htm"));
-    const QString target = dir.filePath(QStringLiteral("Temp.htm"));
-    put(source, QByteArray(200000, 'x'));
-    put(target, "the old preview");
-    platform::qt::QtFileSystem fs;
-    bool copied = true;
-    withSmallFileLimit([&] { copied = fs.copy(source, target); });
-    QVERIFY(!copied);
-    QCOMPARE(contents(target), QByteArray("the old preview"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{QStringLiteral("big.htm"), QStringLiteral("Temp.htm")}));
-
-    SmallDisk disk("size=64k");
-    if (!disk.mounted()) QSKIP("a tmpfs cannot be mounted here (not root)");
-    const QString onDisk = disk.filePath("Temp.htm");
-    put(onDisk, "the old preview");
-    QVERIFY(!fs.copy(source, onDisk));
-    QCOMPARE(contents(onDisk), QByteArray("the old preview"));
-    QCOMPARE(disk.names(), QStringList{QStringLiteral("Temp.htm")});
-}
-
-void TestFileSystem::copy_missingSource_leavesOldTarget() {
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("Temp.htm"));
-    put(target, "the old preview");
-    platform::qt::QtFileSystem fs;
-    QVERIFY(!fs.copy(dir.filePath(QStringLiteral("missing.htm")), target));
-    QVERIFY(!fs.copy(dir.path(), target)); // a folder is no file to copy
-    QCOMPARE(contents(target), QByteArray("the old preview"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Temp.htm")});
-}
 
 QTEST_APPLESS_MAIN(TestFileSystem)
 #include "test_filesystem.moc"
