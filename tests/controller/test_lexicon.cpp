@@ -150,17 +150,14 @@ void LexiconTest::unreadableLexicon_toldOnce_typingGoesOn() {
                  told.contains(h.paths.lexiconFolder + qs("quarn words.accdb cannot be read: a program ended "
                                                           "in the middle of changing it")),
              qPrintable(told));
-    h.text1[1].setText(qs("helo"));
-    h.text1[1].setSelStart(4);
+    h.text1[1].setSelStart(4); // after "text"
     KeyEvent space{32, 0};
     h.text1[1].onKeyDown(space);
-    QCOMPARE(space.keyCode, 32);
-    QVERIFY(h.text1[1].marks.empty());
+    QCOMPARE(space.keyCode, 32); // the key reaches the editor
     // Closing the editor and opening it again tells nothing new.
-    h.dialogs.answers = {platform::Answer::No};
     h.menu.choose(qs("mEditHTML"));
     h.menu.choose(qs("mEditHTML"));
-    QCOMPARE(h.dialogs.messageTexts(), (QStringList{told, qs("Save changes to a.htm?")}));
+    QCOMPARE(h.dialogs.messageTexts(), QStringList{told});
 }
 
 QTEST_GUILESS_MAIN(LexiconTest)

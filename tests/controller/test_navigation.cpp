@@ -18,7 +18,6 @@ struct Started {
     ViewerHarness h;
     QString a, b;
     Started() {
-        h.writeFile(qs("data/Tarnwell_File_Viewer.htm"), "<HTML>Help</HTML>");
         a = h.writeFile(qs("home/a.htm"), "<HTML><A NAME=\"top\"></A>A<A HREF=\"b.htm\">b</A></HTML>");
         b = h.writeFile(qs("home/b.htm"), "<HTML>B</HTML>");
         h.start(a);
