@@ -1,6 +1,6 @@
 // The browser panes and the find dialog around the edited file: which pane
 // a page goes to, a web page's address, the editor's caret at an anchor of
-// the edited page, and replacements that never reach the wrong text.
+// the edited page, and replacements that never reach another file's text.
 #include "tests/fakes/viewerharness.h"
 
 #include <QtTest>
@@ -53,7 +53,6 @@ private slots:
     void openInRight_sendsOnlyFollowedLinksRight();
     void webPage_keepsItsWholeAddress();
     void editedPage_anchorsMoveTheCaret_nameKeepsNoAnchor();
-    void replace_actsOnlyOnAMarkedMatch();
     void anotherFileLoaded_neverGetsTheOldReplacements();
 };
 
@@ -118,20 +117,6 @@ void NavigationTest::editedPage_anchorsMoveTheCaret_nameKeepsNoAnchor() {
     s.h.menu.choose(qs("mSave"), 0);
     QCOMPARE(s.h.readFile(s.a), QByteArray("<HTML>edited</HTML>"));
     QVERIFY(!QFileInfo::exists(s.a + qs("#top")));
-}
-
-void NavigationTest::replace_actsOnlyOnAMarkedMatch() {
-    Finding f("Club club CLUB");
-    f.open(qs("club"), qs("spade"));
-    QVERIFY(f.h.find.replace.click()); // nothing marked: finds the first match
-    QCOMPARE(f.text(), qs("Club club CLUB"));
-    QCOMPARE(f.h.text1[1].selLength(), 4);
-    f.h.text1[1].setSelStart(7); // the user moved away from the match
-    QVERIFY(f.h.find.replace.click());
-    QCOMPARE(f.text(), qs("Club club CLUB"));
-    f.h.find.findNext.click();
-    QVERIFY(f.h.find.replace.click());
-    QCOMPARE(f.text().count(qs("spade")), 1);
 }
 
 // Replacements declined when another file comes into the editor: closing
