@@ -1,279 +1,150 @@
-// Opening, consulting, extending and closing the lexicon from the main
-// window: the messages, the suggestion box's fields and the editor marks.
+// The lexicon from the main window. The default one, as the build makes it
+// from the real word data, passes ordinary English and no common
+// misspelling, and holds none of those kept aside for measuring. Words typed
+// while a lexicon is still being read are checked when it is in; one that
+// cannot be read is told once, and typing goes on.
+#include "platform/sqlite/sqlitedb.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/viewerharness.h"
 
 #include <QtTest>
 
-using fakes::FakeTextEditor;
 using fakes::ViewerHarness;
+using platform::KeyEvent;
+using platform::sqlite::Database;
+using platform::sqlite::Statement;
 
 namespace {
-QString qs(const char* s) {
-    return QString::fromUtf8(s);
-}
+QString qs(const char* s) { return QString::fromUtf8(s); }
+const QString kFolder = QString::fromUtf8(TFV_DEFAULT_LEXICON);
+constexpr int kRed = 255;
 
-// A harness whose lexicon folder holds a small lexicon, and an editor text.
-struct Checking {
-    ViewerHarness h;
-    fakes::SmallLexicon lex{h.paths.lexiconFolder};
-    shell::TarnwellFileViewer* v = nullptr;
-    explicit Checking(const QString& text = qs("Some text in the editor.")) {
-        lex.addWord(qs("well"), {30040});
-        lex.addWord(qs("known"), {30030});
-        lex.addWord(qs("write"), {30020});
-        lex.addWord(qs("polish"), {31000});
-        v = &h.create();
-        h.text1[1].setText(text);
-    }
-    FakeTextEditor& editor() { return h.text1[1]; }
-    // Reads the lexicon (at once: the harness does background work on the
-    // spot) and opens it for a check, as the check commands do.
-    bool open() {
-        v->LoadLexicon();
-        return v->OpenLexicon();
-    }
-    void select(int start, int length) {
-        editor().setSelStart(start);
-        editor().setSelLength(length);
-    }
-    int wordCount() {
-        platform::sqlite::Database db(lex.folder + qs("quarn words.accdb"),
-                                      platform::sqlite::Database::Mode::ReadOnly);
-        platform::sqlite::Statement s(db, qs("SELECT count(*) FROM Words"));
-        return s.step() ? int(s.intValue(0)) : -1;
-    }
-};
+const char* const kOrdinaryPage =
+    "When the bidding was over, West led the king of hearts and declarer paused to count his winners. He could see "
+    "ten tricks if the diamonds broke evenly, but a bad split would leave him a trick short. The safest line was "
+    "to win the first trick in hand, draw two rounds of trumps and then play on clubs, keeping the ace of diamonds "
+    "as an entry to dummy. East followed with a small heart and later discarded a spade, which told the whole "
+    "story. Experienced players don't rush at such moments; they think about what the opponents' cards must be "
+    "before they touch the table. Yesterday my neighbor's daughter asked me why anyone would spend a quiet "
+    "afternoon playing cards with strangers. I explained that the game rewards patience, memory and careful "
+    "reasoning, and that a partnership grows stronger with every session. She laughed, borrowed a book about the "
+    "game from the library, and promised to come to the club next Tuesday. The weather was beautiful, the coffee "
+    "was strong, and by the evening everybody agreed that it had been a wonderful, well-organized tournament. Our "
+    "opponents bid Stayman over the notrump opening, found the doubleton in spades and made an overtrick after a "
+    "successful finesse and an elegant endplay against the Blackwood enthusiasts. PARIS, Paris and Monday: the "
+    "English café served a naïve fiancée who isn’t sure they’ve met. The END.";
 
-bool sameMarks(const std::vector<FakeTextEditor::Mark>& got,
-               const std::vector<FakeTextEditor::Mark>& want) {
-    if (got.size() != want.size()) return false;
-    for (size_t i = 0; i < got.size(); ++i)
-        if (got[i].start != want[i].start || got[i].length != want[i].length ||
-            got[i].color != want[i].color || got[i].bold != want[i].bold)
-            return false;
-    return true;
-}
+const char* const kMisspelledPage =
+    "recieve seperate definately occured accomodate untill beleive goverment neccessary wierd tommorow acheive "
+    "arguement calender collegue concious embarass enviroment existance foriegn freind grammer harrass independant "
+    "knowlege liason millenium noticable occurence persistant posession publically recomend refered relevent rythm "
+    "sieze succesful supercede suprise tendancy threshhold truely vaccuum wich writting begining comming commited "
+    "completly dissapoint familar finaly happend immediatly interupt mispell paralel paris monday english th nd "
+    "desing presure unles retun regrad untl reson";
 } // namespace
 
 class LexiconTest : public QObject {
     Q_OBJECT
   private slots:
-    void open_missingLexicon_namesFolderAndDoesNotStart();
-    void open_brokenFile_namesFileAndDoesNotStart();
-    void open_unfinishedChangeThatCannotBeUndone_saysWhy();
-    void open_bringsOutBoxOnlyForNonBlankEditor();
-    void present_byDatabaseOrApplicationPage();
-    void hyphen_unknownLeftPart_marksItAlone();
-    void hyphen_unknownLeftPart_longerRight_marksNothing();
-    void hyphen_unknownRightPart_movesCaretToIt();
-    void knownWords_leaveEditorAlone();
-    void addWord_appendsRecordAndIsThenKnown();
-    void addWord_twice_twoRecords();
-    void addWord_failure_reportsErrorAndKeepsFile();
-    void close_reportsCompletionUnlessFlagged();
+    void ordinaryPage_accepted_misspelledPage_rejected();
+    void heldOutMisspellings_areNotLoaded();
+    void wordsTypedWhileLexiconIsRead_checkedWhenIn();
+    void unreadableLexicon_toldOnce_typingGoesOn();
 };
 
-void LexiconTest::open_missingLexicon_namesFolderAndDoesNotStart() {
+// The document check (F12) goes through a page of ordinary English without
+// a stop, and none of the common misspellings passes as a word.
+void LexiconTest::ordinaryPage_accepted_misspelledPage_rejected() {
     ViewerHarness h;
-    h.withLexicon = false;
-    auto& v = h.create();
-    h.text1[1].setText(qs("text"));
-    QVERIFY(!(v.LoadLexicon(), v.OpenLexicon()));
-    QCOMPARE(h.dialogs.messages.size(), size_t(1));
-    QVERIFY(h.dialogs.messages[0].text.contains(h.paths.lexiconFolder));
-    QVERIFY(!h.box.frame.visible());
-    QVERIFY(!v.basSpellingChecker.isOpen());
-    QVERIFY(!QFile::exists(h.paths.lexiconFolder + qs("qn.accdb"))); // nothing created
+    h.paths.lexiconFolder = kFolder;
+    const QString page = h.writeFile(qs("home/a.htm"), QByteArray("<P>") + kOrdinaryPage + "</P>");
+    auto& v = h.start(page + qs(" ") + page);
+    QVERIFY(h.menu.choose(qs("mSpellCheckDocument")));
+    QCOMPARE(h.box.word.text(), QString()); // else the first word it stopped at
+    QCOMPARE(h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
+    QVERIFY(v.OpenLexicon() && v.IsWordInLexicon(qs("declarer")));
+    QStringList accepted;
+    for (const QString& w : qs(kMisspelledPage).split(u' '))
+        if (v.IsWordInLexicon(w)) accepted << w;
+    QVERIFY2(accepted.isEmpty(), qPrintable(accepted.join(qs(" "))));
 }
 
-void LexiconTest::open_brokenFile_namesFileAndDoesNotStart() {
-    Checking c;
-    QFile::remove(c.lex.folder + qs("quarn words.accdb"));
-    c.h.writeFile(qs("Quarn/quarn words.accdb"), QByteArray(4096, 'x'));
-    QVERIFY(!c.open());
-    QCOMPARE(c.h.dialogs.messages.size(), size_t(1));
-    QVERIFY(c.h.dialogs.messages[0].text.contains(qs("quarn words.accdb")));
-    QVERIFY(!c.v->basSpellingChecker.isOpen());
-    QVERIFY(!c.h.box.frame.visible());
+// The held-out list measures the suggestions on misspellings the program has
+// never seen: none of them may be in the misspelling table or recorded.
+void LexiconTest::heldOutMisspellings_areNotLoaded() {
+    QFile list(QString::fromUtf8(TFV_DEFAULT_LEXICON_HELD_OUT));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(list.readAll()).split(qs("\n"), Qt::SkipEmptyParts);
+    QVERIFY(lines.size() > 200);
+    Database words(kFolder + qs("quarn words.accdb"), Database::Mode::ReadOnly);
+    QVERIFY(words.exec(qs("ATTACH DATABASE '%1qn.accdb' AS qn").arg(kFolder)));
+    Statement found(words, qs("SELECT (SELECT count(*) FROM qn.\"z_Misspelling-Wikipedia\" WHERE Wrong = ?1 "
+                              "COLLATE BINARY) + (SELECT count(*) FROM Words WHERE Text = ?1 COLLATE BINARY "
+                              "AND Tag = 3)"));
+    QStringList loaded;
+    for (const QString& line : lines) {
+        found.reset();
+        found.bind(1, line.section(QLatin1Char('\t'), 0, 0));
+        if (!found.step() || found.intValue(0) != 0) loaded << line;
+    }
+    QCOMPARE(loaded, QStringList());
 }
 
-void LexiconTest::open_unfinishedChangeThatCannotBeUndone_saysWhy() {
-    // A program ended in the middle of adding words, and this one may only
-    // read the lexicon: the typing check (told as a file opens for editing)
-    // and the document check both say what happened and name the file.
+// The words are marked where they stand when the lexicon comes in, and the
+// caret stays where the user left it.
+void LexiconTest::wordsTypedWhileLexiconIsRead_checkedWhenIn() {
+    ViewerHarness h;
+    fakes::SmallLexicon lex{h.paths.lexiconFolder};
+    lex.addWord(qs("well"), {30040});
+    h.background.hold = true;
+    h.start();
+    auto& e = h.text1[1];
+    e.setVisible(true);
+    for (const char* word : {"helo", "well", "wrold"}) {
+        e.setSelText(qs(word));
+        KeyEvent space{32, 0};
+        e.onKeyDown(space);
+        e.setSelText(qs(" "));
+    }
+    e.setSelStart(11); // "wrold" corrected before the lexicon is in
+    e.setSelLength(5);
+    e.setSelText(qs("world"));
+    e.setSelStart(3);
+    e.marks.clear();
+    QVERIFY(!h.background.held.empty());
+    h.background.finishAll();
+    QStringList red;
+    for (const auto& m : e.marks)
+        if (m.color == kRed && m.length > 0) red << e.text().mid(m.start, m.length);
+    QCOMPARE(red, QStringList{qs("helo")});
+    QCOMPARE(e.selStart(), 3);
+    QCOMPARE(e.selLength(), 0);
+}
+
+// A program ended in the middle of adding words, and this one may only read
+// the lexicon: the message says so and names the file, once.
+void LexiconTest::unreadableLexicon_toldOnce_typingGoesOn() {
     ViewerHarness h;
     fakes::SmallLexicon lex(h.dir.path() + qs("/before/"));
     lex.addWord(qs("well"), {30040});
     QVERIFY(lex.copyInTheMiddleOfAChange(h.paths.lexiconFolder));
     h.lexicon = platform::sqlite::SqliteLexiconStore({.readOnly = true});
     const QString page = h.writeFile(qs("home/a.htm"), "text");
-    auto& v = h.start(page + qs(" ") + page);
-    const QString why = h.paths.lexiconFolder +
-                        qs("quarn words.accdb cannot be read: a program ended in the middle of "
-                           "changing it");
-    QCOMPARE(h.dialogs.messages.size(), size_t(1));
-    QVERIFY2(h.dialogs.messages[0].text.startsWith(qs("Words are not checked as you type")) &&
-                 h.dialogs.messages[0].text.contains(why),
-             qPrintable(h.dialogs.messages[0].text));
-    QVERIFY(!(v.LoadLexicon(), v.OpenLexicon()));
-    QCOMPARE(h.dialogs.messages.size(), size_t(2));
-    QVERIFY2(h.dialogs.messages[1].text.contains(why), qPrintable(h.dialogs.messages[1].text));
-    QVERIFY(!v.basSpellingChecker.isOpen());
-}
-
-void LexiconTest::open_bringsOutBoxOnlyForNonBlankEditor() {
-    Checking blank(qs("   "));
-    QVERIFY(blank.open());
-    QVERIFY(blank.v->basSpellingChecker.isOpen());
-    QVERIFY(!blank.h.box.frame.visible());
-
-    Checking c;
-    c.h.box.word.setText(qs("old"));
-    QVERIFY(c.open());
-    QVERIFY(c.h.box.frame.visible());
-    QVERIFY(c.h.box.word.text().isEmpty());
-    QVERIFY(c.h.dialogs.messages.empty());
-}
-
-void LexiconTest::present_byDatabaseOrApplicationPage() {
-    ViewerHarness h;
-    h.withLexicon = false;
-    auto& v = h.create();
-    QVERIFY(!v.lexiconPresent());
-    h.writeFile(qs("Quarn/Index.htm"), "<HTML></HTML>");
-    QVERIFY(v.lexiconPresent());
-    QFile::remove(h.paths.lexiconFolder + qs("Index.htm"));
-    fakes::SmallLexicon lex(h.paths.lexiconFolder);
-    QVERIFY(v.lexiconPresent());
-}
-
-void LexiconTest::hyphen_unknownLeftPart_marksItAlone() {
-    Checking c(qs("An abcd-e here."));
-    QVERIFY(c.open());
-    c.select(3, 6);
-    QVERIFY(!c.v->IsWordInLexicon(qs("abcd-e")));
-    QCOMPARE(c.h.box.word.text(), qs("abcd"));
-    QCOMPARE(c.editor().selStart(), 3);
-    QCOMPARE(c.editor().selLength(), 4);
-    QVERIFY(sameMarks(c.editor().marks,
-                      {{3, 6, 0, false}, {3, 6, -1, false}, {3, 4, 255, false}, {3, 4, -1, true}}));
-}
-
-void LexiconTest::hyphen_unknownLeftPart_longerRight_marksNothing() {
-    Checking c(qs("An abcd-ef here."));
-    QVERIFY(c.open());
-    c.select(3, 7);
-    c.h.box.word.setText(qs("abcd-ef"));
-    QVERIFY(!c.v->IsWordInLexicon(qs("abcd-ef")));
-    QCOMPARE(c.h.box.word.text(), qs("abcd-ef"));
-    QCOMPARE(c.editor().selLength(), 7);
-    QVERIFY(c.editor().marks.empty());
-}
-
-void LexiconTest::hyphen_unknownRightPart_movesCaretToIt() {
-    Checking c(qs("A well-knwn fact."));
-    QVERIFY(c.open());
-    c.select(2, 9);
-    c.h.box.word.setText(qs("well-knwn"));
-    QVERIFY(!c.v->IsWordInLexicon(qs("well-knwn")));
-    QVERIFY(c.h.box.word.text().isEmpty());
-    QCOMPARE(c.editor().selStart(), 7); // the k of knwn
-    QCOMPARE(c.editor().selLength(), 0);
-    QVERIFY(sameMarks(c.editor().marks, {{2, 9, 0, false}, {2, 9, -1, false}}));
-}
-
-void LexiconTest::knownWords_leaveEditorAlone() {
-    Checking c;
-    QVERIFY(c.open());
-    c.select(5, 4);
-    QVERIFY(c.v->IsWordInLexicon(qs("well-known")));
-    QVERIFY(c.v->IsWordInLexicon(qs("rewrite")));
-    QVERIFY(c.v->IsWordInLexicon(qs("a")));
-    QVERIFY(!c.v->IsWordInLexicon(qs("polish")));
-    QVERIFY(c.editor().marks.empty());
-    QCOMPARE(c.editor().selStart(), 5);
-    QCOMPARE(c.editor().selLength(), 4);
-}
-
-void LexiconTest::addWord_appendsRecordAndIsThenKnown() {
-    Checking c;
-    QVERIFY(c.open());
-    QVERIFY(!c.v->IsWordInLexicon(qs("Stayman")));
-    c.v->AddWordToLexicon(qs("  Stayman "));
-    QVERIFY(c.h.dialogs.messages.empty());
-    QCOMPARE(c.v->basSpellingChecker.LastWordID, 4); // the highest id before the append
-    QVERIFY(c.v->IsWordInLexicon(qs("Stayman")));
-
-    platform::sqlite::Database db(c.lex.folder + qs("quarn words.accdb"),
-                                  platform::sqlite::Database::Mode::ReadOnly);
-    platform::sqlite::Statement s(
-        db,
-        qs("SELECT id, Text, Soundex, Tag, Sorted, FreqUsed FROM Words WHERE Text = 'Stayman'"));
-    QVERIFY(s.step());
-    QCOMPARE(s.intValue(0), 5);
-    QCOMPARE(s.textValue(1), qs("Stayman"));
-    QCOMPARE(s.textValue(2), qs("S355"));
-    QCOMPARE(s.intValue(3), 999);
-    QCOMPARE(s.textValue(4), qs("aamnSty"));
-    QVERIFY(s.isNull(5));
-
-    c.v->AddWordToLexicon(qs("   ")); // nothing to add
-    QCOMPARE(c.wordCount(), 5);
-}
-
-void LexiconTest::addWord_twice_twoRecords() {
-    Checking c;
-    QVERIFY(c.open());
-    c.v->AddWordToLexicon(qs("doubleton"));
-    c.v->AddWordToLexicon(qs("doubleton"));
-    QVERIFY(c.h.dialogs.messages.empty());
-    QCOMPARE(c.wordCount(), 6);
-    QCOMPARE(c.v->basSpellingChecker.LastWordID, 5);
-}
-
-void LexiconTest::addWord_failure_reportsErrorAndKeepsFile() {
-    Checking c;
-    QVERIFY(c.lex.execOnWords(
-        qs("CREATE TRIGGER refuse BEFORE INSERT ON Words BEGIN SELECT RAISE(ABORT, 'no'); END")));
-    QVERIFY(c.open());
-    c.v->basSpellingChecker.LastWordID = 77;
-    c.v->AddWordToLexicon(qs("endplay"));
-    QCOMPARE(c.h.dialogs.messageTexts(), QStringList{qs("Error # 19 while saving endplay")});
-    QCOMPARE(c.h.dialogs.messages[0].buttons, platform::Buttons::Ok);
-    QVERIFY(c.h.dialogs.messages[0].title.isEmpty());
-    QCOMPARE(c.wordCount(), 4);
-    QCOMPARE(c.v->basSpellingChecker.LastWordID, 77);
-    QVERIFY(!c.v->IsWordInLexicon(qs("endplay")));
-}
-
-void LexiconTest::close_reportsCompletionUnlessFlagged() {
-    Checking c;
-    QVERIFY(c.open());
-    c.select(0, 4);
-    c.h.box.word.setText(qs("Some"));
-    c.h.box.replace.setText(qs("Same"));
-    c.v->setSuggestionList({qs("Same")});
-    c.v->basSpellingChecker.SuggestionWork = {qs("x")};
-    c.v->CloseLexicon();
-    QCOMPARE(c.h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});
-    QVERIFY(c.h.box.word.text().isEmpty() && c.h.box.replace.text().isEmpty() &&
-            c.h.box.suggestions.items.isEmpty());
-    QVERIFY(c.v->basSpellingChecker.SuggestionWork.isEmpty());
-    QVERIFY(!c.v->basSpellingChecker.isOpen());
-    c.h.finishSlides();
-    QVERIFY(!c.h.box.frame.visible());
-    QVERIFY(sameMarks(c.editor().marks, {{0, 4, 0, false}, {0, 4, -1, false}}));
-
-    QVERIFY(c.open());
-    c.v->basSpellingChecker.NoCompletionMessage = true;
-    c.v->CloseLexicon();
-    QCOMPARE(c.h.dialogs.messages.size(), size_t(1));
-    QVERIFY(!c.v->basSpellingChecker.NoCompletionMessage);
-    // Closing twice is harmless.
-    c.v->basSpellingChecker.NoCompletionMessage = true;
-    c.v->CloseLexicon();
-    QCOMPARE(c.h.dialogs.messages.size(), size_t(1));
+    h.start(page + qs(" ") + page);
+    QCOMPARE(h.dialogs.messages.size(), 1u);
+    const QString told = h.dialogs.messages[0].text;
+    QVERIFY2(told.startsWith(qs("Words are not checked as you type")) &&
+                 told.contains(h.paths.lexiconFolder + qs("quarn words.accdb cannot be read: a program ended "
+                                                          "in the middle of changing it")),
+             qPrintable(told));
+    h.text1[1].setSelStart(4); // after "text"
+    KeyEvent space{32, 0};
+    h.text1[1].onKeyDown(space);
+    QCOMPARE(space.keyCode, 32); // the key reaches the editor
+    // Closing the editor and opening it again tells nothing new.
+    h.menu.choose(qs("mEditHTML"));
+    h.menu.choose(qs("mEditHTML"));
+    QCOMPARE(h.dialogs.messageTexts(), QStringList{told});
 }
 
 QTEST_GUILESS_MAIN(LexiconTest)
