@@ -29,6 +29,13 @@ void PanelSlider::start(platform::Panel& panel, int step, int moves, int movesPe
     while (!timer_ && running()) frame();
 }
 
+void PanelSlider::finish() {
+    if (!running()) return;
+    if (timer_) timer_->stop();
+    movesPerFrame_ = moves_;
+    frame();
+}
+
 void PanelSlider::frame() {
     if (!panel_) return;
     done_ = std::min(moves_, done_ + movesPerFrame_);

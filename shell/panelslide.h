@@ -55,6 +55,9 @@ public:
     void start(platform::Panel& panel, int step, int moves, int movesPerFrame,
                std::function<void()> finished = {});
     bool running() const { return panel_ != nullptr; }
+    // Puts the panel where the running slide ends, at once, and runs its
+    // `finished`.
+    void finish();
 
     int left(const platform::Panel& panel) const { return place_.left(panel); }
     void moveTo(platform::Panel& panel, int twips) { place_.moveTo(panel, twips); }

@@ -332,6 +332,9 @@ public:
     // The box's slide out and back. While it runs, the box's buttons (but
     // Close) and the check commands wait for it: they do nothing.
     PanelSlider suggestionSlide_;
+    // Whether the box stands still, after putting a box on its way out in
+    // its place.
+    bool suggestionBoxSettled();
     // The box is on its way back, its check over.
     bool suggestionBoxLeaving_ = false;
     // Single-word mode: a Ctrl+W check, whose close shows no completion message.

@@ -23,7 +23,7 @@ QString spellingOf(const QString& replacement) {
 } // namespace
 
 void TarnwellFileViewer::mSpellCheckDocument_Click() {
-    if (suggestionSlide_.running()) return;
+    if (!suggestionBoxSettled()) return;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
     if (!lexiconPresent()) {
@@ -46,7 +46,7 @@ void TarnwellFileViewer::mSpellCheckDocument_Click() {
 }
 
 void TarnwellFileViewer::mSpellCheckWord_Click() {
-    if (suggestionSlide_.running()) return;
+    if (!suggestionBoxSettled()) return;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
     if (spelling::trimBlanks(editor->selText()).isEmpty()) {
@@ -116,7 +116,7 @@ void TarnwellFileViewer::SkipWordAndContinue(int mode) {
 void TarnwellFileViewer::FixSpelling() {
     auto& m = basSpellingChecker;
     platform::TextEditor* editor = ui_.Text1[1];
-    if (!editor || !m.isOpen() || suggestionSlide_.running()) return;
+    if (!editor || !m.isOpen() || !suggestionBoxSettled()) return;
     const QString typed = suggestionReplacement();
     if (typed.isEmpty() || typed == ql("(No alternatives)")) {
         message(ql("Select a new spelling first."));
@@ -178,12 +178,12 @@ void TarnwellFileViewer::FixSpelling() {
 }
 
 void TarnwellFileViewer::cmdSkipWord_Click(int index) {
-    if (suggestionSlide_.running() || !basSpellingChecker.isOpen()) return;
+    if (!suggestionBoxSettled() || !basSpellingChecker.isOpen()) return;
     SkipWordAndContinue(index == 1 ? 1 : 0);
 }
 
 void TarnwellFileViewer::cmdAddWord_Click() {
-    if (suggestionSlide_.running() || !basSpellingChecker.isOpen()) return;
+    if (!suggestionBoxSettled() || !basSpellingChecker.isOpen()) return;
     const QString word = suggestionWord();
     const bool added = AddWordToLexicon(word);
     if (singleWordCheck()) {
@@ -215,7 +215,7 @@ void TarnwellFileViewer::lstSuggestions_Click() {
 }
 
 void TarnwellFileViewer::lstSuggestions_DblClick() {
-    if (suggestionSlide_.running()) return;
+    if (!suggestionBoxSettled()) return;
     lstSuggestions_Click();
     FixSpelling();
 }

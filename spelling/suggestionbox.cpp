@@ -54,13 +54,20 @@ void TarnwellFileViewer::BringOutSuggestionBox() {
     suggestionSlide_.start(*frame, -step, kSlideMoves, kMovesPerFrame);
 }
 
+bool TarnwellFileViewer::suggestionBoxSettled() {
+    // The box on its way out is put in its place at once: a key pressed as
+    // soon as the word shows acts on it. On its way back it takes nothing.
+    if (suggestionSlide_.running() && !suggestionBoxLeaving_) suggestionSlide_.finish();
+    return !suggestionSlide_.running();
+}
+
 void TarnwellFileViewer::HideSuggestionBox() {
     if (!suggestionBoxVisible()) return;
     platform::Panel* frame = ui_.frmSuggestions;
+    // Back from where the slide out ends, so that it ends where it began.
+    suggestionBoxSettled();
     suggestionBoxLeaving_ = true;
     const int step = util::roundHalfEven(frame->width() / 100.0);
-    // A slide out still running stops where it stands, and the box goes
-    // back from there.
     suggestionSlide_.start(*frame, step, kSlideMoves, kMovesPerFrame, [this, frame] {
         frame->setVisible(false);
         suggestionBoxLeaving_ = false;
