@@ -1,8 +1,8 @@
 #include "app/viewerprogram.h"
 
 #include "shell/commandline.h"
-#include "spelling/lexiconschema.h"
 #include "shell/menutree.h"
+#include "spelling/lexiconschema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,9 @@
 
 // The resources live in a static library; the linker keeps them only when
 // asked for by name.
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace app {
 namespace {
@@ -43,7 +45,8 @@ void installDefaultLexicon(const QString& lexiconFolder) {
     namespace lex = spelling::lexicon;
     if (QFileInfo::exists(lexiconFolder + lex::wordsFile())) return;
     const QString here = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {here + QStringLiteral("/../share/tarnwell-file-viewer/lexicon/"),
+    const QStringList candidates = {here +
+                                        QStringLiteral("/../share/tarnwell-file-viewer/lexicon/"),
                                     here + QStringLiteral("/../default-lexicon/")};
     for (const QString& source : candidates) {
         if (!QFileInfo::exists(source + lex::wordsFile())) continue;
@@ -53,7 +56,8 @@ void installDefaultLexicon(const QString& lexiconFolder) {
             // never passes for a lexicon.
             const QString partial = lexiconFolder + file + QStringLiteral(".partial");
             QFile::remove(partial);
-            if (!QFile::copy(source + file, partial) || !QFile::rename(partial, lexiconFolder + file)) {
+            if (!QFile::copy(source + file, partial) ||
+                !QFile::rename(partial, lexiconFolder + file)) {
                 QFile::remove(partial);
                 return;
             }
@@ -81,16 +85,17 @@ void ViewerProgram::allowRunningAsRoot() {
     if (flags.contains("--no-sandbox")) return;
     flags += flags.isEmpty() ? "--no-sandbox" : " --no-sandbox";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-    std::fputs("Tarnwell File Viewer: running as root, so the browser panes run without their sandbox.\n",
-               stderr);
+    std::fputs(
+        "Tarnwell File Viewer: running as root, so the browser panes run without their sandbox.\n",
+        stderr);
 }
 
 shell::FixedPaths ViewerProgram::systemPaths() {
     shell::FixedPaths paths;
     paths.driveRoot = QDir::homePath() + QLatin1Char('/');
     paths.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    paths.lexiconFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quarn/");
+    paths.lexiconFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/Quarn/");
     paths.helpProgram = QCoreApplication::applicationFilePath();
     paths.searchAddress = QString::fromLatin1(kSearchAddress);
     paths.searchEngine = QString::fromLatin1(kSearchEngine);
@@ -106,7 +111,8 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     installTableTemplate(paths.dataFolder);
 
     widgets_ = std::make_unique<platform::qt::QtViewerWindow>(
-        shell::menuTree(), shell::TarnwellFileViewer::applicationTitle(), QString::fromLatin1(kSearchPage));
+        shell::menuTree(), shell::TarnwellFileViewer::applicationTitle(),
+        QString::fromLatin1(kSearchPage));
     monitors_ = std::make_unique<platform::qt::QtMonitorSystem>(&widgets_->window);
 
     shell::ViewerUi ui;
@@ -123,7 +129,8 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.findReplace = widgets_->findReplace->view();
     ui.LinkMsgBox = widgets_->linkMsgBox.get();
     ui.frmColors = widgets_->colorsPanel.get();
-    for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = widgets_->getColor[i].get();
+    for (int i = 0; i < 6; ++i)
+        ui.cmdGetColor[i] = widgets_->getColor[i].get();
     ui.tableSpecs = widgets_->tableSpecs->view();
     auto& box = widgets_->suggestionBox;
     ui.frmSuggestions = box.frame.get();
@@ -152,8 +159,8 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.background = &background_;
     // Debian's dictionaries; words the user adds go to a list in the data folder.
     speller_ = std::make_unique<platform::qt::QtSpellingService>(
-        widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"), QStringLiteral("en_US"),
-        paths.dataFolder + QStringLiteral("/personal-words.txt"));
+        widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"),
+        QStringLiteral("en_US"), paths.dataFolder + QStringLiteral("/personal-words.txt"));
     services.speller = speller_.get();
 
     const QString commandLine = shell::joinArguments(arguments, QDir::currentPath());

@@ -15,7 +15,7 @@ namespace app {
 // The whole program: the Qt widgets and services wired to the main
 // window's controller. main() and the benchmarks build it the same way.
 class ViewerProgram {
-public:
+  public:
     // `arguments` are the command-line arguments after the program's name.
     explicit ViewerProgram(const QStringList& arguments);
     ~ViewerProgram();
@@ -28,7 +28,7 @@ public:
     platform::qt::QtViewerWindow& widgets() { return *widgets_; }
     shell::TarnwellFileViewer& viewer() { return *viewer_; }
 
-private:
+  private:
     std::unique_ptr<platform::qt::QtViewerWindow> widgets_;
     platform::qt::QtFileSystem files_;
     platform::qt::QtProcessLauncher processes_;

@@ -9,8 +9,8 @@ namespace {
 const QLatin1String kCrLf("\r\n");
 
 bool isHeadingEnd(const util::html::Token& t) {
-    return t.kind == util::html::Kind::EndTag && t.name.size() == 2 && t.name[0] == u'H' && t.name[1] >= u'1' &&
-           t.name[1] <= u'6';
+    return t.kind == util::html::Kind::EndTag && t.name.size() == 2 && t.name[0] == u'H' &&
+           t.name[1] >= u'1' && t.name[1] <= u'6';
 }
 
 } // namespace

@@ -7,13 +7,16 @@
 
 namespace authoring {
 namespace {
-QString blockName(int number) { return QStringLiteral("hide%1ID").arg(number); }
+QString blockName(int number) {
+    return QStringLiteral("hide%1ID").arg(number);
+}
 } // namespace
 
 std::optional<int> nextHideBlockNumber(int counter, const QString& text) {
     constexpr int last = std::numeric_limits<std::int16_t>::max();
     int next = std::max(counter, 0) + 1;
-    while (next <= last && text.contains(blockName(next))) ++next;
+    while (next <= last && text.contains(blockName(next)))
+        ++next;
     if (next > last) return std::nullopt;
     return next;
 }
@@ -28,7 +31,8 @@ QString hideBlock(int number, const QString& selected) {
         QStringLiteral("</U>"),
         QStringLiteral("</FONT></SPAN> "),
         QString(),
-        QStringLiteral("<FONT ID=\"") + n + QStringLiteral("\" STYLE=\"display:none\" COLOR=BLACK>"),
+        QStringLiteral("<FONT ID=\"") + n +
+            QStringLiteral("\" STYLE=\"display:none\" COLOR=BLACK>"),
         QString(),
         QStringLiteral("<SPAN onClick=\"") + n + QStringLiteral(".style.display='none'\">") +
             QStringLiteral("<FONT COLOR=RED STYLE=\"cursor:hand\">"),
@@ -39,7 +43,8 @@ QString hideBlock(int number, const QString& selected) {
         QStringLiteral("<BR></FONT>"),
     };
     QString out;
-    for (const QString& line : lines) out += line + QStringLiteral("\r\n");
+    for (const QString& line : lines)
+        out += line + QStringLiteral("\r\n");
     return out;
 }
 

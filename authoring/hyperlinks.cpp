@@ -22,7 +22,8 @@ QString allNamesUsed() {
 
 void TarnwellFileViewer::mLinkExt_Click() {
     const auto choice = ui_.dialogs->openFile(qs("Select file."), DriveRoot + qs("*.*"));
-    if (!choice || choice->fileName.isEmpty() || choice->fileName.endsWith(QLatin1Char('*'))) return;
+    if (!choice || choice->fileName.isEmpty() || choice->fileName.endsWith(QLatin1Char('*')))
+        return;
     auto& editor = *ui_.Text1[ActivePane];
     editor.setSelText(authoring::externalLink(choice->fileName, editor.selText()));
 }
@@ -62,8 +63,8 @@ void TarnwellFileViewer::mLinkIn_Click() {
         LinkNameCounter = static_cast<std::int16_t>(*next);
         reserved = authoring::anchorName(LinkNameCounter);
     }
-    const auto plan =
-        authoring::placeInternalLink(editor.text(), editor.selStart(), LinkStart - 1, LinkLength, reserved);
+    const auto plan = authoring::placeInternalLink(editor.text(), editor.selStart(), LinkStart - 1,
+                                                   LinkLength, reserved);
     if (plan.reused && LinkNameCounter > 0) --LinkNameCounter;
     authoring::applyResult(editor, plan.result);
     // Show the lines above the link, then put the caret at its start.

@@ -42,9 +42,9 @@ QString linkMessageText();
 // (0-based), wrapped in a link to it. An anchor put inside the remembered
 // text goes to its start instead, so that links never nest.
 struct InternalLinkPlan {
-    Result result;         // the edits; `after` is the start of the new link
-    QString name;          // the anchor linked to
-    bool reused = false;   // an anchor was already there
+    Result result;       // the edits; `after` is the start of the new link
+    QString name;        // the anchor linked to
+    bool reused = false; // an anchor was already there
 };
 InternalLinkPlan placeInternalLink(const QString& text, int caret, int linkStart, int linkLength,
                                    const QString& reservedName);

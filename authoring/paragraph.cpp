@@ -18,7 +18,7 @@ const QString kBlankLine = QStringLiteral("\r\n\r\n");
 // the markup and raw text (tags, comments, scripts) whose line breaks are
 // never joined. Read once for the whole command.
 class Layout {
-public:
+  public:
     explicit Layout(const QString& text) {
         util::html::Reader reader(text);
         util::html::Token t;
@@ -27,7 +27,8 @@ public:
             if (t.kind == util::html::Kind::Text || t.kind == util::html::Kind::Entity) continue;
             kept_.emplace_back(t.start, t.end);
             if (t.named(QLatin1StringView("PRE"))) {
-                if (t.kind == util::html::Kind::StartTag && preStart < 0) preStart = t.start;
+                if (t.kind == util::html::Kind::StartTag && preStart < 0)
+                    preStart = t.start;
                 else if (t.kind == util::html::Kind::EndTag && preStart >= 0) {
                     pre_.emplace_back(preStart, t.end);
                     preStart = -1;
@@ -35,7 +36,8 @@ public:
             }
             if (t.kind != util::html::Kind::StartTag) continue;
             const QStringView tag = QStringView(text).mid(t.start, t.end - t.start);
-            if (tag.startsWith(u"<P>") || tag.startsWith(u"<p>")) paragraphTags_.push_back(int(t.start));
+            if (tag.startsWith(u"<P>") || tag.startsWith(u"<p>"))
+                paragraphTags_.push_back(int(t.start));
             else if (tag.startsWith(u"<H") || tag.startsWith(u"<h") || tag.startsWith(u"<PRE>") ||
                      tag.startsWith(u"<UL>") || tag.startsWith(u"<OL>") || tag.startsWith(u"<DL>"))
                 otherTags_.push_back(int(t.start));
@@ -52,7 +54,7 @@ public:
     bool keepsLineBreakAt(qsizetype at) const { return within(kept_, at) || insidePre(at); }
     bool insidePre(qsizetype at) const { return within(pre_, at); }
 
-private:
+  private:
     static bool within(const std::vector<std::pair<qsizetype, qsizetype>>& ranges, qsizetype at) {
         auto it = std::upper_bound(ranges.begin(), ranges.end(), at,
                                    [](qsizetype p, const auto& r) { return p < r.first; });
@@ -71,22 +73,27 @@ private:
 // the head's elements, a comment, an end tag) is left as it is.
 bool beginsWithOtherMarkup(const QString& text, qsizetype at) {
     static const QStringList inlineElements = {
-        QStringLiteral("A"),    QStringLiteral("ABBR"),   QStringLiteral("ACRONYM"), QStringLiteral("B"),
-        QStringLiteral("BIG"),  QStringLiteral("BR"),     QStringLiteral("CITE"),    QStringLiteral("CODE"),
-        QStringLiteral("DFN"),  QStringLiteral("EM"),     QStringLiteral("FONT"),    QStringLiteral("I"),
-        QStringLiteral("IMG"),  QStringLiteral("KBD"),    QStringLiteral("MARK"),    QStringLiteral("NOBR"),
-        QStringLiteral("P"),    QStringLiteral("Q"),      QStringLiteral("S"),       QStringLiteral("SAMP"),
-        QStringLiteral("SMALL"), QStringLiteral("SPAN"),  QStringLiteral("STRIKE"),  QStringLiteral("STRONG"),
-        QStringLiteral("SUB"),  QStringLiteral("SUP"),    QStringLiteral("TT"),      QStringLiteral("U"),
-        QStringLiteral("VAR"),  QStringLiteral("WBR")};
+        QStringLiteral("A"),    QStringLiteral("ABBR"),   QStringLiteral("ACRONYM"),
+        QStringLiteral("B"),    QStringLiteral("BIG"),    QStringLiteral("BR"),
+        QStringLiteral("CITE"), QStringLiteral("CODE"),   QStringLiteral("DFN"),
+        QStringLiteral("EM"),   QStringLiteral("FONT"),   QStringLiteral("I"),
+        QStringLiteral("IMG"),  QStringLiteral("KBD"),    QStringLiteral("MARK"),
+        QStringLiteral("NOBR"), QStringLiteral("P"),      QStringLiteral("Q"),
+        QStringLiteral("S"),    QStringLiteral("SAMP"),   QStringLiteral("SMALL"),
+        QStringLiteral("SPAN"), QStringLiteral("STRIKE"), QStringLiteral("STRONG"),
+        QStringLiteral("SUB"),  QStringLiteral("SUP"),    QStringLiteral("TT"),
+        QStringLiteral("U"),    QStringLiteral("VAR"),    QStringLiteral("WBR")};
     // Blanks before the markup count for nothing; a part of blanks alone is
     // no paragraph either.
-    while (at < text.size() && text[at].isSpace()) ++at;
+    while (at < text.size() && text[at].isSpace())
+        ++at;
     if (at >= text.size()) return true;
     util::html::Reader reader(QStringView(text).mid(at, 256));
     util::html::Token t;
-    if (!reader.next(t) || t.kind == util::html::Kind::Text || t.kind == util::html::Kind::Entity) return false;
-    return t.kind != util::html::Kind::StartTag || !inlineElements.contains(t.name.toString().toUpper());
+    if (!reader.next(t) || t.kind == util::html::Kind::Text || t.kind == util::html::Kind::Entity)
+        return false;
+    return t.kind != util::html::Kind::StartTag ||
+           !inlineElements.contains(t.name.toString().toUpper());
 }
 
 // The paragraph [from, end) with its tag in front (unless it begins with a
@@ -99,18 +106,21 @@ QString tagAndJoin(const QString& text, int from, int end, const Layout& layout)
     out.reserve(paragraph.size() + 3);
     util::html::Reader first(paragraph.left(256));
     util::html::Token t;
-    const bool ownTag = first.next(t) && t.kind == util::html::Kind::StartTag && t.named(QLatin1StringView("P"));
+    const bool ownTag =
+        first.next(t) && t.kind == util::html::Kind::StartTag && t.named(QLatin1StringView("P"));
     if (!ownTag) out += QLatin1String("<P>");
     const qsizetype floor = out.size();
     const qsizetype last = paragraph.size() - 2;
     qsizetype i = 0;
     while (i < paragraph.size()) {
-        if (i < last && paragraph[i] == QLatin1Char('\r') && paragraph[i + 1] == QLatin1Char('\n') &&
-            !layout.keepsLineBreakAt(from + i)) {
-            while (out.size() > floor && out.back() == QLatin1Char(' ')) out.chop(1);
+        if (i < last && paragraph[i] == QLatin1Char('\r') &&
+            paragraph[i + 1] == QLatin1Char('\n') && !layout.keepsLineBreakAt(from + i)) {
+            while (out.size() > floor && out.back() == QLatin1Char(' '))
+                out.chop(1);
             out += QLatin1Char(' ');
             i += 2;
-            while (i < paragraph.size() && paragraph[i] == QLatin1Char(' ')) ++i;
+            while (i < paragraph.size() && paragraph[i] == QLatin1Char(' '))
+                ++i;
             continue;
         }
         out += paragraph[i++];
@@ -118,7 +128,9 @@ QString tagAndJoin(const QString& text, int from, int end, const Layout& layout)
     return out;
 }
 
-int caretAfter(int s0, int end) { return end > s0 + 5 ? end : s0; }
+int caretAfter(int s0, int end) {
+    return end > s0 + 5 ? end : s0;
+}
 
 } // namespace
 
@@ -157,11 +169,13 @@ Result paragraphCommand(const QString& text, Selection selection) {
     int lastEnd = -1;
     while (at < stop) {
         const int skipFrom = at;
-        while (at < stop && QStringView(text).mid(at, 2) == kBreak) at += 2;
+        while (at < stop && QStringView(text).mid(at, 2) == kBreak)
+            at += 2;
         out += QStringView(text).mid(skipFrom, at - skipFrom);
         if (at >= stop) break;
         // A blank line that begins inside the selection ends the part there.
-        const int blank = int(QStringView(text).left(std::min(size, stop + 3)).indexOf(kBlankLine, at));
+        const int blank =
+            int(QStringView(text).left(std::min(size, stop + 3)).indexOf(kBlankLine, at));
         const int partEnd = blank < 0 || blank > stop ? stop : blank;
         if (beginsWithOtherMarkup(text, at) || layout.insidePre(at)) {
             out += QStringView(text).mid(at, partEnd - at);

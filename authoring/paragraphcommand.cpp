@@ -9,7 +9,8 @@ namespace shell {
 
 void TarnwellFileViewer::mParagraph_Click() {
     auto& editor = *ui_.Text1[ActivePane];
-    authoring::applyResult(editor, authoring::paragraphCommand(editor.text(), authoring::selectionOf(editor)));
+    authoring::applyResult(
+        editor, authoring::paragraphCommand(editor.text(), authoring::selectionOf(editor)));
 }
 
 } // namespace shell

@@ -45,12 +45,18 @@ double leadingNumber(const QString& text) {
 
 int tableFieldMaximum(TableField field, bool widthInPercent) {
     switch (field) {
-    case TableField::Rows: return 500;
-    case TableField::Columns: return 50;
-    case TableField::Border: return 50;
-    case TableField::Spacing: return 100;
-    case TableField::Padding: return 100;
-    case TableField::Width: return widthInPercent ? 100 : 3000;
+    case TableField::Rows:
+        return 500;
+    case TableField::Columns:
+        return 50;
+    case TableField::Border:
+        return 50;
+    case TableField::Spacing:
+        return 100;
+    case TableField::Padding:
+        return 100;
+    case TableField::Width:
+        return widthInPercent ? 100 : 3000;
     }
     return 0;
 }
@@ -58,15 +64,19 @@ int tableFieldMaximum(TableField field, bool widthInPercent) {
 QString tableFieldLimitMessage(TableField field, bool widthInPercent) {
     const QString most = QString::number(tableFieldMaximum(field, widthInPercent));
     switch (field) {
-    case TableField::Rows: return QStringLiteral("A table can have at most ") + most + QStringLiteral(" rows.");
+    case TableField::Rows:
+        return QStringLiteral("A table can have at most ") + most + QStringLiteral(" rows.");
     case TableField::Columns:
         return QStringLiteral("A table can have at most ") + most + QStringLiteral(" columns.");
     case TableField::Border:
-        return QStringLiteral("The table frame can be at most ") + most + QStringLiteral(" pixels wide.");
+        return QStringLiteral("The table frame can be at most ") + most +
+               QStringLiteral(" pixels wide.");
     case TableField::Spacing:
-        return QStringLiteral("The cell frame can be at most ") + most + QStringLiteral(" pixels wide.");
+        return QStringLiteral("The cell frame can be at most ") + most +
+               QStringLiteral(" pixels wide.");
     case TableField::Padding:
-        return QStringLiteral("The cell margins can be at most ") + most + QStringLiteral(" pixels wide.");
+        return QStringLiteral("The cell margins can be at most ") + most +
+               QStringLiteral(" pixels wide.");
     case TableField::Width:
         return QStringLiteral("The table width can be at most ") + most +
                (widthInPercent ? QStringLiteral(" % of the window.") : QStringLiteral(" pixels."));
@@ -100,8 +110,9 @@ std::optional<QString> tablePreview(const TableSpec& table) {
     if (leadingNumber(table.padding) > 0) out += attribute("CellPadding", table.padding.trimmed());
     if (leadingNumber(table.spacing) > 0) out += attribute("CellSpacing", table.spacing.trimmed());
     if (leadingNumber(table.width) > 0)
-        out += attribute("Width", table.width.trimmed() + (table.widthInPercent ? QLatin1String("%")
-                                                                              : QLatin1String("")));
+        out +=
+            attribute("Width", table.width.trimmed() +
+                                   (table.widthInPercent ? QLatin1String("%") : QLatin1String("")));
     if (table.useBackgroundColor && !table.colors[0].isEmpty())
         out += attribute("bgcolor", table.colors[0]);
     if (table.solidFrame) {

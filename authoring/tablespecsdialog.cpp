@@ -12,8 +12,8 @@ using util::qs;
 
 TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view)
     : viewer_(viewer), view_(view) {
-    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border, TableField::Padding,
-                             TableField::Spacing}) {
+    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border,
+                             TableField::Padding, TableField::Spacing}) {
         fieldBox(field)->onChange = [this, field] {
             if (!loading_ && !holding_) NumberField_Change(field);
         };
@@ -40,8 +40,8 @@ TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableS
 }
 
 TableSpecs::~TableSpecs() {
-    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border, TableField::Padding,
-                             TableField::Spacing})
+    for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border,
+                             TableField::Padding, TableField::Spacing})
         fieldBox(field)->onChange = nullptr;
     view_.txtTableWidth->onChange = nullptr;
     for (int i = 0; i < 2; ++i) {
@@ -49,7 +49,8 @@ TableSpecs::~TableSpecs() {
         view_.optFrameColor[i]->onClick = nullptr;
         view_.ck_Background[i]->onClick = nullptr;
     }
-    for (int i = 0; i < 4; ++i) view_.cmbTableColors[i]->onClick = nullptr;
+    for (int i = 0; i < 4; ++i)
+        view_.cmbTableColors[i]->onClick = nullptr;
     view_.cmdBackgroundPic->onClick = nullptr;
     view_.OKButton->onClick = nullptr;
     view_.CancelButton->onClick = nullptr;
@@ -61,12 +62,18 @@ TableSpecs::~TableSpecs() {
 
 platform::TextBox* TableSpecs::fieldBox(TableField field) const {
     switch (field) {
-    case TableField::Rows: return view_.txtNumRows;
-    case TableField::Columns: return view_.txtNumColumns;
-    case TableField::Border: return view_.txtBorderSize;
-    case TableField::Spacing: return view_.txtCellSpacing;
-    case TableField::Padding: return view_.txtCellPadding;
-    case TableField::Width: return view_.txtTableWidth;
+    case TableField::Rows:
+        return view_.txtNumRows;
+    case TableField::Columns:
+        return view_.txtNumColumns;
+    case TableField::Border:
+        return view_.txtBorderSize;
+    case TableField::Spacing:
+        return view_.txtCellSpacing;
+    case TableField::Padding:
+        return view_.txtCellPadding;
+    case TableField::Width:
+        return view_.txtTableWidth;
     }
     return view_.txtNumRows;
 }

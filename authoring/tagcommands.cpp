@@ -11,31 +11,63 @@ using authoring::TagCommand;
 
 namespace {
 void runTag(platform::TextEditor& editor, TagCommand command) {
-    authoring::applyResult(editor, authoring::tagCommand(command, authoring::selectionOf(editor), editor.selText()));
+    authoring::applyResult(
+        editor, authoring::tagCommand(command, authoring::selectionOf(editor), editor.selText()));
 }
 } // namespace
 
-void TarnwellFileViewer::mBold_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Bold); }
-void TarnwellFileViewer::mItalics_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Italics); }
-void TarnwellFileViewer::mUnderline_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Underline); }
-void TarnwellFileViewer::mSuperscript_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Superscript); }
-void TarnwellFileViewer::mSubscript_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Subscript); }
-void TarnwellFileViewer::mBreak_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Break); }
-void TarnwellFileViewer::mNumberedList_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::NumberedList); }
-void TarnwellFileViewer::mIndent_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Indent); }
-void TarnwellFileViewer::mIndentNoBreak_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::IndentNoBreak); }
+void TarnwellFileViewer::mBold_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Bold);
+}
+void TarnwellFileViewer::mItalics_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Italics);
+}
+void TarnwellFileViewer::mUnderline_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Underline);
+}
+void TarnwellFileViewer::mSuperscript_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Superscript);
+}
+void TarnwellFileViewer::mSubscript_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Subscript);
+}
+void TarnwellFileViewer::mBreak_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Break);
+}
+void TarnwellFileViewer::mNumberedList_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::NumberedList);
+}
+void TarnwellFileViewer::mIndent_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Indent);
+}
+void TarnwellFileViewer::mIndentNoBreak_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::IndentNoBreak);
+}
 void TarnwellFileViewer::mBulletsNoIndent_Click() {
     runTag(*ui_.Text1[ActivePane], TagCommand::BulletsNoIndent);
 }
-void TarnwellFileViewer::mPre_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Pre); }
-void TarnwellFileViewer::mTable_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Table); }
-void TarnwellFileViewer::mRow_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Row); }
-void TarnwellFileViewer::mCell_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Cell); }
-void TarnwellFileViewer::mAlignTop_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::AlignTop); }
-void TarnwellFileViewer::mWidth_Click() { runTag(*ui_.Text1[ActivePane], TagCommand::Width); }
+void TarnwellFileViewer::mPre_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Pre);
+}
+void TarnwellFileViewer::mTable_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Table);
+}
+void TarnwellFileViewer::mRow_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Row);
+}
+void TarnwellFileViewer::mCell_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Cell);
+}
+void TarnwellFileViewer::mAlignTop_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::AlignTop);
+}
+void TarnwellFileViewer::mWidth_Click() {
+    runTag(*ui_.Text1[ActivePane], TagCommand::Width);
+}
 
 void TarnwellFileViewer::mHeader_Click(int index) {
-    static constexpr TagCommand headers[] = {TagCommand::Header1, TagCommand::Header2, TagCommand::Header3};
+    static constexpr TagCommand headers[] = {TagCommand::Header1, TagCommand::Header2,
+                                             TagCommand::Header3};
     if (index < 0 || index > 2) return;
     runTag(*ui_.Text1[ActivePane], headers[index]);
 }

@@ -15,32 +15,52 @@ struct TagRule {
 
 TagRule ruleOf(TagCommand command) {
     switch (command) {
-    case TagCommand::Bold: return {"<B>", "</B>", true, 3, true};
-    case TagCommand::Italics: return {"<I>", "</I>", true, 0, true};
-    case TagCommand::Underline: return {"<U>", "</U>", false, 0, true};
-    case TagCommand::Superscript: return {"<SUP>", "</SUP>", true, 5, true};
-    case TagCommand::Subscript: return {"<SUB>", "</SUB>", true, 5, true};
-    case TagCommand::Break: return {"<BR>", "", false, 0, true};
+    case TagCommand::Bold:
+        return {"<B>", "</B>", true, 3, true};
+    case TagCommand::Italics:
+        return {"<I>", "</I>", true, 0, true};
+    case TagCommand::Underline:
+        return {"<U>", "</U>", false, 0, true};
+    case TagCommand::Superscript:
+        return {"<SUP>", "</SUP>", true, 5, true};
+    case TagCommand::Subscript:
+        return {"<SUB>", "</SUB>", true, 5, true};
+    case TagCommand::Break:
+        return {"<BR>", "", false, 0, true};
     case TagCommand::NumberedList:
         return {"<OL>\r\n<LI> </LI>\r\n<LI> </LI>\r\n</OL>", "", false, 0, true};
-    case TagCommand::Indent: return {"<UL><LI>", "</LI></UL>", false, 0, true};
+    case TagCommand::Indent:
+        return {"<UL><LI>", "</LI></UL>", false, 0, true};
     case TagCommand::IndentNoBreak:
         return {"<BLOCKQUOTE PADDING-LEFT: 5px>\r\n", "\r\n</BLOCKQUOTE>", false, 0, true};
     case TagCommand::BulletsNoIndent:
-        return {"<DL>\r\n(Any text you want before the list.)\r\n<LI>...</LI>\r\n<LI>...</LI>\r\n</DL>", "",
-                false, 0, false};
-    case TagCommand::Pre: return {"<PRE>", "</PRE>", false, 0, true};
-    case TagCommand::Header1: return {"<H1 ALIGN=CENTER>", "</H1>", false, 0, true};
-    case TagCommand::Header2: return {"<H2>", "</H2>", false, 0, true};
-    case TagCommand::Header3: return {"<H3>", "</H3>", false, 0, true};
-    case TagCommand::SpecialSpace: return {"&nbsp;", "", false, 0, true};
-    case TagCommand::SpecialLessThan: return {"&lt;", "", false, 0, true};
-    case TagCommand::SpecialGreaterThan: return {"&gt;", "", false, 0, true};
-    case TagCommand::Table: return {"<TABLE>", "</TABLE>", false, 0, true};
-    case TagCommand::Row: return {"<TR>", "</TR>", false, 0, true};
-    case TagCommand::Cell: return {"<TD VAlign=Top>", "</TD>", false, 0, true};
-    case TagCommand::AlignTop: return {" VAlign=Top", "", false, 0, true};
-    case TagCommand::Width: return {" WIDTH=30", "", false, 0, true};
+        return {
+            "<DL>\r\n(Any text you want before the list.)\r\n<LI>...</LI>\r\n<LI>...</LI>\r\n</DL>",
+            "", false, 0, false};
+    case TagCommand::Pre:
+        return {"<PRE>", "</PRE>", false, 0, true};
+    case TagCommand::Header1:
+        return {"<H1 ALIGN=CENTER>", "</H1>", false, 0, true};
+    case TagCommand::Header2:
+        return {"<H2>", "</H2>", false, 0, true};
+    case TagCommand::Header3:
+        return {"<H3>", "</H3>", false, 0, true};
+    case TagCommand::SpecialSpace:
+        return {"&nbsp;", "", false, 0, true};
+    case TagCommand::SpecialLessThan:
+        return {"&lt;", "", false, 0, true};
+    case TagCommand::SpecialGreaterThan:
+        return {"&gt;", "", false, 0, true};
+    case TagCommand::Table:
+        return {"<TABLE>", "</TABLE>", false, 0, true};
+    case TagCommand::Row:
+        return {"<TR>", "</TR>", false, 0, true};
+    case TagCommand::Cell:
+        return {"<TD VAlign=Top>", "</TD>", false, 0, true};
+    case TagCommand::AlignTop:
+        return {" VAlign=Top", "", false, 0, true};
+    case TagCommand::Width:
+        return {" WIDTH=30", "", false, 0, true};
     }
     return {"", "", false, 0, true};
 }
@@ -49,12 +69,16 @@ TagRule ruleOf(TagCommand command) {
 QString trimSpaces(const QString& s) {
     qsizetype from = 0;
     qsizetype to = s.size();
-    while (from < to && s[from] == QLatin1Char(' ')) ++from;
-    while (to > from && s[to - 1] == QLatin1Char(' ')) --to;
+    while (from < to && s[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && s[to - 1] == QLatin1Char(' '))
+        --to;
     return s.mid(from, to - from);
 }
 
-bool endsInSpace(const QString& s) { return s.endsWith(QLatin1Char(' ')); }
+bool endsInSpace(const QString& s) {
+    return s.endsWith(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -63,7 +87,8 @@ QString tagReplacement(TagCommand command, const QString& selected) {
     const QString open = QString::fromLatin1(rule.open);
     const QString close = QString::fromLatin1(rule.close);
     if (!rule.keepsSelection) return open + close;
-    if (rule.trimsTrailingSpace && endsInSpace(selected)) return open + trimSpaces(selected) + close + QLatin1Char(' ');
+    if (rule.trimsTrailingSpace && endsInSpace(selected))
+        return open + trimSpaces(selected) + close + QLatin1Char(' ');
     return open + selected + close;
 }
 
@@ -75,8 +100,9 @@ Result tagCommand(TagCommand command, Selection selection, const QString& select
     if (rule.reselectAt > 0) {
         // The wrapped text again; when spaces were trimmed away, just the
         // text that is now inside the tags.
-        const int inner = rule.trimsTrailingSpace && endsInSpace(selected) ? int(trimSpaces(selected).size())
-                                                                            : selection.length;
+        const int inner = rule.trimsTrailingSpace && endsInSpace(selected)
+                              ? int(trimSpaces(selected).size())
+                              : selection.length;
         r.after = {selection.start + rule.reselectAt, inner};
     } else {
         r.after = {selection.start + int(replacement.size()), 0};

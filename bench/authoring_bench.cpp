@@ -10,8 +10,7 @@
 #include <cstdio>
 
 namespace {
-template <class F>
-void measure(const char* name, F&& f) {
+template <class F> void measure(const char* name, F&& f) {
     QElapsedTimer clock;
     clock.start();
     f();
@@ -22,7 +21,8 @@ void measure(const char* name, F&& f) {
 int main() {
     QString article;
     for (int i = 0; i < 20000; ++i) {
-        article += QStringLiteral("The bidding went one club,   \r\n  one heart and two no trump \r\n");
+        article +=
+            QStringLiteral("The bidding went one club,   \r\n  one heart and two no trump \r\n");
         article += QStringLiteral("<A HREF=#B>see</A> hide%1IDx\r\n\r\n").arg(i % 50);
     }
     std::printf("article_chars %lld\n", static_cast<long long>(article.size()));

@@ -8,15 +8,17 @@
 #include <cstdio>
 
 int main() {
-    QString text = QStringLiteral("<HTML><HEAD><TITLE>Bidding</TITLE></HEAD><BODY>\r\n<H1>Auctions</H1>\r\n");
-    const QString withBids = QStringLiteral(
-        "<P>After 1C-(1D)-P-(1H), 1S West led the king; <A HREF=\"#n\">see note 2S</A>. 1NT-2C.</P>\r\n");
-    const QString prose = QStringLiteral(
-        "<P>Declarer won the opening lead in hand, drew trumps in three rounds and then played on clubs.</P>\r\n");
+    QString text =
+        QStringLiteral("<HTML><HEAD><TITLE>Bidding</TITLE></HEAD><BODY>\r\n<H1>Auctions</H1>\r\n");
+    const QString withBids = QStringLiteral("<P>After 1C-(1D)-P-(1H), 1S West led the king; <A "
+                                            "HREF=\"#n\">see note 2S</A>. 1NT-2C.</P>\r\n");
+    const QString prose = QStringLiteral("<P>Declarer won the opening lead in hand, drew trumps in "
+                                         "three rounds and then played on clubs.</P>\r\n");
     // withBids holds 5 bids outside links: 2,000 of them give 10,000.
     for (int i = 0; i < 2000; ++i) {
         text += withBids;
-        while (text.size() < (i + 1) * 520) text += prose;
+        while (text.size() < (i + 1) * 520)
+            text += prose;
     }
     text += QStringLiteral("</BODY></HTML>");
 

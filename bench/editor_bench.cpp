@@ -15,8 +15,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.htm"));
     QByteArray bytes;
-    const QByteArray line = "<P>West led the <B>king</B> of spades; declarer won and drew trumps, 1C 1H 2NT.</P>\r\n";
-    while (bytes.size() < 5 * 1024 * 1024) bytes += line;
+    const QByteArray line =
+        "<P>West led the <B>king</B> of spades; declarer won and drew trumps, 1C 1H 2NT.</P>\r\n";
+    while (bytes.size() < 5 * 1024 * 1024)
+        bytes += line;
     platform::qt::QtFileSystem files;
     files.write(path, bytes);
 
@@ -39,13 +41,17 @@ int main(int argc, char* argv[]) {
     const int rounds = 20000;
     t.restart();
     long long sink = 0;
-    for (int i = 0; i < rounds; ++i) sink += editor.toPosition(length - 1 - (i % 5000));
+    for (int i = 0; i < rounds; ++i)
+        sink += editor.toPosition(length - 1 - (i % 5000));
     const double toPositionUs = t.nsecsElapsed() / 1e3 / rounds;
     t.restart();
-    for (int i = 0; i < rounds; ++i) sink += editor.toOffset(static_cast<int>(editor.edit()->document()->characterCount()) - 2 - (i % 5000));
+    for (int i = 0; i < rounds; ++i)
+        sink += editor.toOffset(static_cast<int>(editor.edit()->document()->characterCount()) - 2 -
+                                (i % 5000));
     const double toOffsetUs = t.nsecsElapsed() / 1e3 / rounds;
     t.restart();
-    for (int i = 0; i < 1000; ++i) editor.setSelStart(length - 1 - i);
+    for (int i = 0; i < 1000; ++i)
+        editor.setSelStart(length - 1 - i);
     const double setCaretUs = t.nsecsElapsed() / 1e3 / 1000;
 
     std::printf("file_bytes %lld\n", static_cast<long long>(bytes.size()));

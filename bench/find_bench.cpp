@@ -10,7 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QString text;
-    const QString chunk = QStringLiteral("<P>North opened 1C and <B>South</B> bid 1H; the club lead went round.</P>\r\n");
+    const QString chunk = QStringLiteral(
+        "<P>North opened 1C and <B>South</B> bid 1H; the club lead went round.</P>\r\n");
     int matches = 0;
     while (text.size() < 1024 * 1024) {
         text += chunk;
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
     t.start();
     const QString current = editor.text();
     editor::FindOptions o;
-    const auto r = editor::replaceAll(current, QStringLiteral("club"), QStringLiteral("spade"), 0, o);
+    const auto r =
+        editor::replaceAll(current, QStringLiteral("club"), QStringLiteral("spade"), 0, o);
     const double engineMs = t.nsecsElapsed() / 1e6;
     editor.setSelStart(0);
     editor.setSelLength(static_cast<int>(current.size()));

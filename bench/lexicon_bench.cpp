@@ -55,7 +55,8 @@ void run(const QString& folder, const QStringList& sample) {
     t.start();
     const spelling::LoadedLexicon loaded = spelling::loadLexicon(store, folder);
     if (!loaded.index) {
-        std::fprintf(stderr, "no lexicon in %s: %s\n", qPrintable(folder), qPrintable(loaded.reason));
+        std::fprintf(stderr, "no lexicon in %s: %s\n", qPrintable(folder),
+                     qPrintable(loaded.reason));
         std::exit(1);
     }
     const double readMs = double(t.nsecsElapsed()) / 1e6;

@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
         std::printf("%-20s %9.3f %9.3f %14.0f %10lld\n", c.name, start, total,
                     double(totalWords) / total, (long long)out.count('\n'));
     }
-    std::printf("(words/s over the whole run, start included; flagged: words listed, 0 expected)\n");
+    std::printf(
+        "(words/s over the whole run, start included; flagged: words listed, 0 expected)\n");
     return 0;
 }

@@ -68,7 +68,8 @@ int main(int argc, char* argv[]) {
         program.viewer().mSpellCheckDocument_Click();
         const double ms = t.nsecsElapsed() / 1e6;
         if (program.viewer().suggestionWord() != QStringLiteral("agianst")) {
-            std::fprintf(stderr, "F12 stopped at \"%s\"\n", qPrintable(program.viewer().suggestionWord()));
+            std::fprintf(stderr, "F12 stopped at \"%s\"\n",
+                         qPrintable(program.viewer().suggestionWord()));
             return 1;
         }
         f12.push_back(ms);
@@ -99,10 +100,12 @@ int main(int argc, char* argv[]) {
     std::sort(f12.begin(), f12.end());
     std::sort(lexiconPart.begin(), lexiconPart.end());
     std::printf("lexicon read in the background, from the program's start: %.1f ms\n", readMs);
-    std::printf("F12 to the first misspelling, box slide included: median %.1f ms, slowest %.1f ms\n",
-                f12[f12.size() / 2], f12.back());
-    std::printf("  of it the lexicon, the scan and the suggestions: median %.2f ms, slowest %.2f ms\n",
-                lexiconPart[lexiconPart.size() / 2], lexiconPart.back());
+    std::printf(
+        "F12 to the first misspelling, box slide included: median %.1f ms, slowest %.1f ms\n",
+        f12[f12.size() / 2], f12.back());
+    std::printf(
+        "  of it the lexicon, the scan and the suggestions: median %.2f ms, slowest %.2f ms\n",
+        lexiconPart[lexiconPart.size() / 2], lexiconPart.back());
     std::fflush(stdout);
     std::_Exit(0);
 }

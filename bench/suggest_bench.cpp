@@ -5,11 +5,11 @@
 //   suggest_bench [LEXICON_FOLDER [HELD_OUT_TSV]]
 #include "platform/sqlite/sqlitedb.h"
 #include "platform/sqlite/sqlitelexicon.h"
-#include "spelling/wordindex.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/scan.h"
 #include "spelling/soundex.h"
 #include "spelling/suggest.h"
+#include "spelling/wordindex.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,8 +58,10 @@ QString article(const QString& folder) {
         for (int sentence = 0; sentence < 4; ++sentence) {
             for (int w = 0; w < 12; ++w) {
                 const QString& word = draw();
-                if (w == 5) text += ql("<b>") + word + ql("</b> ");
-                else text += (w == 0 ? word.left(1).toUpper() + word.mid(1) : word) + ql(" ");
+                if (w == 5)
+                    text += ql("<b>") + word + ql("</b> ");
+                else
+                    text += (w == 0 ? word.left(1).toUpper() + word.mid(1) : word) + ql(" ");
             }
             text.chop(1);
             text += ql(". ");

@@ -7,7 +7,8 @@
 //  - a second list the lexicon never saw: the misspellings of the Debian
 //    package codespell (one in 12 of its pairs in small letters with one
 //    correction, leaving out those the lexicon's table holds).
-//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER [PROGRAM]]]   (TFV_SHOW_MISSES=1 lists our misses)
+//   suggest_quality [HELD_OUT_TSV [LEXICON_FOLDER [PROGRAM]]]   (TFV_SHOW_MISSES=1 lists our
+//   misses)
 // (PROGRAM: another build of tarnwell-spell, to compare with an earlier version)
 // Needs the Debian packages hunspell, hunspell-en-us, aspell, aspell-en and codespell:
 //   apt-get install hunspell hunspell-en-us aspell aspell-en codespell
@@ -120,8 +121,8 @@ struct Tally {
         };
         auto share = [&](int n) { return cases ? 100.0 * n / cases : 0.0; };
         std::printf("%-22s %6d %8d   %5.1f %%  %5.1f %%  %5.1f %%   %8.3f %8.3f\n",
-                    qPrintable(name), cases, accepted, share(first), share(top5),
-                    share(anywhere), pct(0.5), pct(0.95));
+                    qPrintable(name), cases, accepted, share(first), share(top5), share(anywhere),
+                    pct(0.5), pct(0.95));
     }
 };
 

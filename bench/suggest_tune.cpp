@@ -52,8 +52,7 @@ Score evaluate(const std::vector<bench::Case>& cases, const spelling::WordIndex&
 
 void print(const char* label, const Score& s) {
     std::printf("  %-28s %5d cases %4d accepted   first %5.1f %%  top 5 %5.1f %%  any %5.1f %%\n",
-                label, s.cases, s.accepted, s.share(s.first), s.share(s.top5),
-                s.share(s.anywhere));
+                label, s.cases, s.accepted, s.share(s.first), s.share(s.top5), s.share(s.anywhere));
 }
 
 void printWeights(const spelling::RankingWeights& w) {
@@ -65,9 +64,9 @@ void printWeights(const spelling::RankingWeights& w) {
                 "          missingVowel %.2f  missingLetter %.2f  extraBesideKey %.2f\n"
                 "          extraLetter %.2f  swap %.2f  rewrite %.2f\n",
                 w.frequency, w.properName, w.firstLetter, w.sameSoundKey, w.commonMisspelling,
-                w.splitWord, w.prefixedWord, w.widest, w.most, w.longWord, t.vowelForVowel, t.keyBeside, t.otherLetter,
-                t.doubled, t.missingVowel, t.missingLetter, t.extraBesideKey, t.extraLetter,
-                t.swap, t.rewrite);
+                w.splitWord, w.prefixedWord, w.widest, w.most, w.longWord, t.vowelForVowel,
+                t.keyBeside, t.otherLetter, t.doubled, t.missingVowel, t.missingLetter,
+                t.extraBesideKey, t.extraLetter, t.swap, t.rewrite);
 }
 } // namespace
 
@@ -99,7 +98,8 @@ int main(int argc, char** argv) {
     // reports on, for studying the mistakes the table lacks.
     std::vector<bench::Case> study;
     for (const bench::Case& c : bench::readCodespellCases(
-             bench::codespellList(), bench::tableMisspellings(ql(TFV_BENCH_MISSPELLING_TABLE)), 12, 6))
+             bench::codespellList(), bench::tableMisspellings(ql(TFV_BENCH_MISSPELLING_TABLE)), 12,
+             6))
         if (spelling::checkWord(index, c.intended).accepted) study.push_back(c);
 
     // TFV_SHOW_MISSES=1 lists the misses of the tuning half and of that
@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIntValue("TFV_SHOW_MISSES") == 1)
         for (const bench::Case& c : tune) {
             if (spelling::checkWord(index, c.wrong).accepted) {
-                std::printf("accepted: %s (meant %s)\n", qPrintable(c.wrong), qPrintable(c.intended));
+                std::printf("accepted: %s (meant %s)\n", qPrintable(c.wrong),
+                            qPrintable(c.intended));
                 continue;
             }
             const auto r = spelling::suggestSpellings(c.wrong, index);

@@ -11,10 +11,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
-#include <cstdlib>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 int main(int argc, char* argv[]) {
@@ -35,8 +35,10 @@ int main(int argc, char* argv[]) {
     out.open(QIODevice::WriteOnly);
     const int megabytes = argc > 2 ? std::atoi(argv[2]) : 0;
     QByteArray bytes("<HTML><BODY>\r\n");
-    const QByteArray line = "<P>West led the king of spades; declarer won and drew trumps, 1C 1H 2NT.</P>\r\n";
-    while (bytes.size() < qint64(megabytes) * 1024 * 1024) bytes += line;
+    const QByteArray line =
+        "<P>West led the king of spades; declarer won and drew trumps, 1C 1H 2NT.</P>\r\n";
+    while (bytes.size() < qint64(megabytes) * 1024 * 1024)
+        bytes += line;
     out.write(bytes + "</BODY></HTML>");
     out.close();
 
@@ -54,9 +56,10 @@ int main(int argc, char* argv[]) {
     const double startMs = t.nsecsElapsed() / 1e6;
 
     auto& editor = *program.widgets().editor[1];
-    const QStringList words = QStringLiteral(
-        "the declarer played a small club from dummy and west followed with the queen helo wrold "
-        "finesse endplay notrump doubleton stayman blackwood well-known partner's recieve seperate")
+    const QStringList words = QStringLiteral("the declarer played a small club from dummy and west "
+                                             "followed with the queen helo wrold "
+                                             "finesse endplay notrump doubleton stayman blackwood "
+                                             "well-known partner's recieve seperate")
                                   .split(QLatin1Char(' '));
     std::vector<double> us;
     if (megabytes > 0) {

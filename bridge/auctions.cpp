@@ -5,10 +5,12 @@
 namespace bridge {
 namespace {
 
-bool isLevel(QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('7'); }
+bool isLevel(QChar c) {
+    return c >= QLatin1Char('1') && c <= QLatin1Char('7');
+}
 
 class AuctionReader {
-public:
+  public:
     explicit AuctionReader(const QString& text) : t_(text) {}
 
     // Reads an auction starting at `at`; returns its end (one past its last
@@ -29,10 +31,11 @@ public:
         return calls >= 2 && converted_ ? end : -1;
     }
 
-private:
+  private:
     bool boundary(qsizetype at) const { return at >= t_.size() || !t_[at].isLetterOrNumber(); }
     bool word(qsizetype at, const char* w) const {
-        return QStringView(t_).mid(at).startsWith(QLatin1String(w)) && boundary(at + qsizetype(qstrlen(w)));
+        return QStringView(t_).mid(at).startsWith(QLatin1String(w)) &&
+               boundary(at + qsizetype(qstrlen(w)));
     }
 
     qsizetype call(qsizetype at) {
@@ -67,10 +70,12 @@ private:
 
     qsizetype separator(qsizetype at) const {
         qsizetype i = at;
-        while (i < t_.size() && t_[i] == QLatin1Char(' ')) ++i;
+        while (i < t_.size() && t_[i] == QLatin1Char(' '))
+            ++i;
         if (i >= t_.size() || (t_[i] != QLatin1Char('-') && t_[i] != QLatin1Char(','))) return -1;
         ++i;
-        while (i < t_.size() && t_[i] == QLatin1Char(' ')) ++i;
+        while (i < t_.size() && t_[i] == QLatin1Char(' '))
+            ++i;
         return i;
     }
 

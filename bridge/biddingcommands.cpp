@@ -27,11 +27,12 @@ void TarnwellFileViewer::mInsertBidFont_Click() {
         message(qs("You are not editing a file,\rso there is nothing to convert."));
         return;
     }
-    const Answer answer = message(qs("This function looks for bids in the\rfile and puts them in a Courier font.\r\r"
-                                     "It assumes that you have already\rconverted Suits To Symbols and\r"
-                                     "that bids are in a format like\r 1C-1D-P-1H, 1S... or \r"
-                                     " 1C-(1D)-P-(1H), 1S...\r\rDo it?"),
-                                  Buttons::YesNo);
+    const Answer answer =
+        message(qs("This function looks for bids in the\rfile and puts them in a Courier font.\r\r"
+                   "It assumes that you have already\rconverted Suits To Symbols and\r"
+                   "that bids are in a format like\r 1C-1D-P-1H, 1S... or \r"
+                   " 1C-(1D)-P-(1H), 1S...\r\rDo it?"),
+                Buttons::YesNo);
     if (answer != Answer::Yes) return;
     const QString text = editor.text();
     const bridge::AuctionMarkup marked = bridge::setAuctionsInBiddingFont(text);
@@ -64,7 +65,8 @@ void TarnwellFileViewer::mUndoBidFont_Click() {
     }
     editor.setText(BidFontOriginalText);
     WithdrawLaterBridgeUndo(bidFontUndoTakenAt_);
-    if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Bidding Font")) == Answer::Cancel)
+    if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Bidding Font")) ==
+        Answer::Cancel)
         return;
     ActivePane = 1;
     int index = 0;

@@ -12,7 +12,7 @@ void putWord(QByteArray& out, int value) {
 
 // Packs variable-width codes least significant bit first, as GIF wants.
 class BitWriter {
-public:
+  public:
     void put(int code, int bits) {
         buffer_ |= quint32(code) << count_;
         count_ += bits;
@@ -29,7 +29,7 @@ public:
     }
     QByteArray bytes;
 
-private:
+  private:
     quint32 buffer_ = 0;
     int count_ = 0;
 };
@@ -76,7 +76,8 @@ QByteArray compress(const QByteArray& pixels, int minCodeSize) {
 
 QByteArray encodeGif(const PaletteImage& image) {
     const int colours = int(image.palette.size());
-    if (image.width <= 0 || image.height <= 0 || image.width > 65535 || image.height > 65535) return {};
+    if (image.width <= 0 || image.height <= 0 || image.width > 65535 || image.height > 65535)
+        return {};
     if (colours < 1 || colours > 256) return {};
     if (image.pixels.size() != qsizetype(image.width) * image.height) return {};
     for (const char p : image.pixels)
@@ -84,14 +85,15 @@ QByteArray encodeGif(const PaletteImage& image) {
     if (image.transparentIndex >= colours) return {};
 
     int tableBits = 1; // the colour table holds 2^tableBits entries
-    while ((1 << tableBits) < colours) ++tableBits;
+    while ((1 << tableBits) < colours)
+        ++tableBits;
 
     QByteArray out("GIF89a");
     putWord(out, image.width);
     putWord(out, image.height);
     out += char(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)); // global table, its size
-    out += char(0);                                                // background index
-    out += char(0);                                                // square pixels
+    out += char(0);                                               // background index
+    out += char(0);                                               // square pixels
     for (int i = 0; i < (1 << tableBits); ++i) {
         const quint32 rgb = i < colours ? image.palette[i] : 0;
         out += char((rgb >> 16) & 0xFF);

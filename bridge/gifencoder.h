@@ -11,8 +11,8 @@ namespace bridge {
 struct PaletteImage {
     int width = 0;
     int height = 0;
-    QList<quint32> palette;   // 0xRRGGBB, at most 256 entries
-    QByteArray pixels;        // width * height palette indexes, row by row
+    QList<quint32> palette;    // 0xRRGGBB, at most 256 entries
+    QByteArray pixels;         // width * height palette indexes, row by row
     int transparentIndex = -1; // -1: none
 };
 

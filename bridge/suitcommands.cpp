@@ -12,7 +12,9 @@ using platform::Buttons;
 using util::qs;
 
 namespace {
-QString notEditing() { return qs("You are not editing a file,\rso there is nothing to convert."); }
+QString notEditing() {
+    return qs("You are not editing a file,\rso there is nothing to convert.");
+}
 } // namespace
 
 void TarnwellFileViewer::mSuits2Symbols_Click() {
@@ -53,8 +55,8 @@ void TarnwellFileViewer::mUndoSuits2Symbols_Click() {
     }
     editor.setText(SymbolsOriginalText);
     WithdrawLaterBridgeUndo(symbolsUndoTakenAt_);
-    if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Suits-To-Symbols")) ==
-        Answer::Cancel)
+    if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel,
+                qs("Undo Suits-To-Symbols")) == Answer::Cancel)
         return;
     ActivePane = 1;
     int index = 0;

@@ -33,11 +33,13 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         source += "    {\"" + name.toLatin1() + "\", " + QByteArray::number(gif.size()) + ", \"";
-        for (const char c : gif) source += "\\x" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
+        for (const char c : gif)
+            source += "\\x" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
         source += "\"},\n";
         ++count;
     }
-    source += "};\n\nconst int kShippedImageCount = " + QByteArray::number(count) + ";\n\n} // namespace bridge\n";
+    source += "};\n\nconst int kShippedImageCount = " + QByteArray::number(count) +
+              ";\n\n} // namespace bridge\n";
     QSaveFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly) || out.write(source) != source.size() || !out.commit()) {
         std::fprintf(stderr, "tfv_suitgen: could not write %s\n", argv[1]);

@@ -21,16 +21,20 @@ void TarnwellFileViewer::ProvideSuitImages(const QStringList& imageNames) {
         if (files.exists(folder + name)) continue; // never replace the user's own image
         const auto bytes = bridge::shippedSuitImage(name);
         if (!bytes) continue;
-        if (files.write(folder + name, *bytes)) copied << name;
-        else failed << name;
+        if (files.write(folder + name, *bytes))
+            copied << name;
+        else
+            failed << name;
     }
     if (!failed.isEmpty()) {
-        message(qs("Could not copy the suit images\r") + failed.join(qs(", ")) + qs("\rto ") + folder);
+        message(qs("Could not copy the suit images\r") + failed.join(qs(", ")) + qs("\rto ") +
+                folder);
         return;
     }
     if (copied.isEmpty() || suitImagesReported_) return;
     suitImagesReported_ = true;
-    message(qs("The suit images this file uses were missing\rfrom its folder and have been copied there:\r") +
+    message(qs("The suit images this file uses were missing\rfrom its folder and have been copied "
+               "there:\r") +
             copied.join(qs(", ")));
 }
 

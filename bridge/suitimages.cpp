@@ -49,7 +49,8 @@ QPainterPath suitShape(QChar suit) {
         p.closeSubpath();
         p.setFillRule(Qt::WindingFill);
         break;
-    default: break;
+    default:
+        break;
     }
     return p;
 }

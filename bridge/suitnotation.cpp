@@ -5,13 +5,17 @@
 namespace bridge {
 namespace {
 
-bool isLevel(QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('7'); }
+bool isLevel(QChar c) {
+    return c >= QLatin1Char('1') && c <= QLatin1Char('7');
+}
 bool isSuitLetter(QChar c) {
-    return c == QLatin1Char('C') || c == QLatin1Char('D') || c == QLatin1Char('H') || c == QLatin1Char('S');
+    return c == QLatin1Char('C') || c == QLatin1Char('D') || c == QLatin1Char('H') ||
+           c == QLatin1Char('S');
 }
 
 int headingLevel(QStringView name) {
-    if (name.size() == 2 && (name[0] == u'H' || name[0] == u'h') && name[1] >= u'1' && name[1] <= u'6')
+    if (name.size() == 2 && (name[0] == u'H' || name[0] == u'h') && name[1] >= u'1' &&
+        name[1] <= u'6')
         return name[1].digitValue();
     return 0;
 }
@@ -53,7 +57,8 @@ Conversion suitsToSymbols(const QString& text) {
             if (t.named(QLatin1StringView("A"))) {
                 if (!start)
                     inLink = false;
-                else if (html::attribute(QStringView(text).mid(t.start, t.end - t.start), QLatin1StringView("HREF")))
+                else if (html::attribute(QStringView(text).mid(t.start, t.end - t.start),
+                                         QLatin1StringView("HREF")))
                     inLink = true;
             } else if (const int level = headingLevel(t.name)) {
                 heading = start ? level : 0;
@@ -88,14 +93,17 @@ QString suitSymbolImage(int entry) {
 }
 
 QStringList handImages() {
-    return {QStringLiteral("S.gif"), QStringLiteral("h.gif"), QStringLiteral("D.gif"), QStringLiteral("c.gif")};
+    return {QStringLiteral("S.gif"), QStringLiteral("h.gif"), QStringLiteral("D.gif"),
+            QStringLiteral("c.gif")};
 }
 
 std::optional<QString> symbolsForHands(const QString& selection) {
     qsizetype first = 0;
     qsizetype last = selection.size();
-    while (first < last && selection[first] == QLatin1Char(' ')) ++first;
-    while (last > first && selection[last - 1] == QLatin1Char(' ')) --last;
+    while (first < last && selection[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && selection[last - 1] == QLatin1Char(' '))
+        --last;
     if (first == last) return std::nullopt;
     const QStringList images = handImages();
     QString hand = imageTag(images[0]) + selection.mid(first, last - first);
@@ -110,9 +118,15 @@ std::optional<QString> symbolsForHands(const QString& selection) {
     return hand;
 }
 
-QString biddingFontOpen() { return QStringLiteral("<FONT FACE=\"Courier New\">"); }
-QString biddingFontClose() { return QStringLiteral("</FONT>"); }
-QString biddingFont(const QString& selection) { return biddingFontOpen() + selection + biddingFontClose(); }
+QString biddingFontOpen() {
+    return QStringLiteral("<FONT FACE=\"Courier New\">");
+}
+QString biddingFontClose() {
+    return QStringLiteral("</FONT>");
+}
+QString biddingFont(const QString& selection) {
+    return biddingFontOpen() + selection + biddingFontClose();
+}
 
 QStringList shippedImageNames() {
     QStringList names;

@@ -14,8 +14,8 @@ QString imageTag(const QString& imageName);
 
 struct Conversion {
     QString text;
-    int bids = 0;            // bids converted
-    QStringList imageNames;  // each image name written, once, in order of first use
+    int bids = 0;           // bids converted
+    QStringList imageNames; // each image name written, once, in order of first use
 };
 
 // Rewrites every bid (a digit 1-7 followed by one of "CDHS", exact case) so

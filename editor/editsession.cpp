@@ -5,9 +5,9 @@
 #include "editor/findreplace.h"
 #include "editor/sourcefile.h"
 
-#include <QCryptographicHash>
 #include "util/numbers.h"
 #include "util/strings.h"
+#include <QCryptographicHash>
 
 namespace shell {
 
@@ -74,7 +74,8 @@ void TarnwellFileViewer::mEditHTML_Click() {
         return;
     }
     EnableEditorMenus(true);
-    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible()) WidthBeforeEdit = ui_.window->width();
+    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible())
+        WidthBeforeEdit = ui_.window->width();
     if (ui_.L_Name[0]->text().startsWith(QLatin1String("file:///"))) TidyLeftName();
     PaneFileName[1] = PaneFileName[0];
     PaneFolder[1] = PaneFolder[0];
@@ -164,9 +165,10 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             ForgetEditedDocument();
             return;
         }
-        const auto answer = ui_.dialogs->input(
-            qs("The following source file path or name is invalid:\r") + p + qs("\rEnter correction:"),
-            QString(), p);
+        const auto answer =
+            ui_.dialogs->input(qs("The following source file path or name is invalid:\r") + p +
+                                   qs("\rEnter correction:"),
+                               QString(), p);
         ResizeBusy = false;
         const QString corrected = answer.value_or(QString());
         if (corrected.isEmpty() || corrected == p) return;
@@ -228,7 +230,8 @@ void TarnwellFileViewer::layoutForEditing() {
 bool TarnwellFileViewer::ConfirmLeavingEditor(int i) {
     auto& editor = *ui_.Text1[i];
     if (!editor.visible() || editor.text() == SavedText[i]) return true;
-    const Answer a = message(qs("Save changes to ") + ui_.L_Name[i]->text() + qs("?"), Buttons::YesNoCancel);
+    const Answer a =
+        message(qs("Save changes to ") + ui_.L_Name[i]->text() + qs("?"), Buttons::YesNoCancel);
     if (a == Answer::Cancel) return false;
     if (a == Answer::No) return true;
     ActivePane = static_cast<std::int16_t>(i);

@@ -28,7 +28,8 @@ void TarnwellFileViewer::mRestore_Click(int index) {
 }
 
 void TarnwellFileViewer::mSaveWebPage_Click() {
-    const auto answer = ui_.dialogs->input(qs("Enter a file name to save as:"), QString(), QString());
+    const auto answer =
+        ui_.dialogs->input(qs("Enter a file name to save as:"), QString(), QString());
     QString target = answer.value_or(QString()).trimmed();
     if (target.isEmpty()) return;
     if (!target.toLower().endsWith(QLatin1String(".htm"))) target += qs(".htm");

@@ -12,8 +12,10 @@ void TarnwellFileViewer::mFind_Click(int) {
     if (!source.selText().isEmpty())
         find = source.selText();
     else if (source.selStart() != 0)
-        find = editor::wordNearCaret(ui_.Text1[ActivePane]->text(), ui_.Text1[ActivePane]->selStart());
-    if (!FindReplace) FindReplace = std::make_unique<editor::frmFindReplace>(*this, ui_.findReplace);
+        find =
+            editor::wordNearCaret(ui_.Text1[ActivePane]->text(), ui_.Text1[ActivePane]->selStart());
+    if (!FindReplace)
+        FindReplace = std::make_unique<editor::frmFindReplace>(*this, ui_.findReplace);
     ui_.findReplace.txtFind->setText(find);
     ui_.findReplace.form->show(ui_.window->left() + 4000, ui_.window->top() + 4000);
 }

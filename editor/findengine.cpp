@@ -15,14 +15,15 @@ bool isLetter(QChar c) {
 
 bool isWordCharacter(QChar c) {
     const QChar l = c.toLower();
-    return (l >= QLatin1Char('a') && l <= QLatin1Char('z')) || (l >= QLatin1Char('0') && l <= QLatin1Char('9'));
+    return (l >= QLatin1Char('a') && l <= QLatin1Char('z')) ||
+           (l >= QLatin1Char('0') && l <= QLatin1Char('9'));
 }
 
 // The markup of the text searched, for "Ignore text in < >": a match is
 // passed over when it begins inside a tag, a comment or a declaration (its
 // "<" itself counts as outside).
 class Markup {
-public:
+  public:
     Markup(const QString& text, bool wanted) {
         if (wanted) ranges_ = util::html::markupRanges(text);
     }
@@ -34,7 +35,7 @@ public:
         return at > it->first && at < it->second;
     }
 
-private:
+  private:
     std::vector<std::pair<qsizetype, qsizetype>> ranges_;
 };
 
@@ -46,7 +47,9 @@ qsizetype findFrom(const QString& hay, const QString& needle, qsizetype from, co
     for (qsizetype at = hay.indexOf(needle, from); at >= 0; at = hay.indexOf(needle, at + 1)) {
         if (o.wholeWord) {
             const qsizetype end = at + needle.size();
-            if ((at > 0 && isWordCharacter(hay[at - 1])) || (end < hay.size() && isWordCharacter(hay[end]))) continue;
+            if ((at > 0 && isWordCharacter(hay[at - 1])) ||
+                (end < hay.size() && isWordCharacter(hay[end])))
+                continue;
         }
         if (o.ignoreHtml && markup.inside(at)) continue;
         return at;
@@ -58,7 +61,8 @@ qsizetype findFrom(const QString& hay, const QString& needle, qsizetype from, co
 
 QString lowerKeepingLength(const QString& s) {
     QString out(s.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < s.size(); ++i) out[i] = s[i].toLower();
+    for (qsizetype i = 0; i < s.size(); ++i)
+        out[i] = s[i].toLower();
     return out;
 }
 
@@ -66,15 +70,21 @@ QString wordNearCaret(const QString& t, int p) {
     // The run of letters the caret touches: letters before it and after it.
     qsizetype start = std::clamp<qsizetype>(p, 0, t.size());
     qsizetype end = start;
-    while (start > 0 && isLetter(t[start - 1])) --start;
-    while (end < t.size() && isLetter(t[end])) ++end;
+    while (start > 0 && isLetter(t[start - 1]))
+        --start;
+    while (end < t.size() && isLetter(t[end]))
+        ++end;
     return t.mid(start, end - start);
 }
 
-bool insideTag(const QString& text, qsizetype pos) { return Markup(text, true).inside(pos - 1); }
+bool insideTag(const QString& text, qsizetype pos) {
+    return Markup(text, true).inside(pos - 1);
+}
 
-qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos, const FindOptions& o) {
-    const qsizetype at = findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, Markup(hay, o.ignoreHtml));
+qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos,
+                   const FindOptions& o) {
+    const qsizetype at =
+        findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, Markup(hay, o.ignoreHtml));
     return at < 0 ? 0 : at + 1;
 }
 
@@ -89,8 +99,8 @@ ReplaceAllResult replaceAll(const QString& text, const QString& find, const QStr
     ReplaceAllResult r;
     r.text.reserve(text.size());
     qsizetype copied = 0;
-    for (qsizetype at = findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, markup); at >= 0;
-         at = findFrom(hay, needle, at + needle.size() + 1, o, markup)) {
+    for (qsizetype at = findFrom(hay, needle, std::max<qsizetype>(0, searchPos), o, markup);
+         at >= 0; at = findFrom(hay, needle, at + needle.size() + 1, o, markup)) {
         r.text += QStringView(text).mid(copied, at - copied);
         r.text += replacement;
         copied = at + needle.size();

@@ -27,7 +27,8 @@ QString lowerKeepingLength(const QString& s);
 // `ignoreHtml` a match that begins inside a tag, a comment or a declaration
 // is passed over (util/htmltokens.h tells markup from text).
 //   ("cat concat cats", "cat", 0, whole words) -> 1, then from 1 -> 0
-qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos, const FindOptions& options);
+qsizetype findNext(const QString& hay, const QString& needle, qsizetype searchPos,
+                   const FindOptions& options);
 
 // True when 1-based position `pos` of `text` lies inside markup, by the
 // rule above.

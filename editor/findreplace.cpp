@@ -15,7 +15,8 @@ namespace {
 constexpr int kRed = 255;
 }
 
-frmFindReplace::frmFindReplace(shell::TarnwellFileViewer& viewer, const platform::FindReplaceView& view)
+frmFindReplace::frmFindReplace(shell::TarnwellFileViewer& viewer,
+                               const platform::FindReplaceView& view)
     : viewer_(viewer), view_(view) {
     view_.form->onActivate = [this] { Form_Activate(); };
     view_.form->onUnload = [this](bool& cancel) { Form_Unload(cancel); };
@@ -76,8 +77,12 @@ void frmFindReplace::txtFind_Change() {
     ChangeCount = 0;
 }
 
-void frmFindReplace::txtFind_GotFocus() { view_.txtFind->selectAll(); }
-void frmFindReplace::txtReplace_GotFocus() { view_.txtReplace->selectAll(); }
+void frmFindReplace::txtFind_GotFocus() {
+    view_.txtFind->selectAll();
+}
+void frmFindReplace::txtReplace_GotFocus() {
+    view_.txtReplace->selectAll();
+}
 
 void frmFindReplace::chkMatchCase_Click() {
     MatchCount = 0;
@@ -138,7 +143,8 @@ void frmFindReplace::Form_Unload(bool& cancel) {
     UnmarkMatch();
     auto& editor = *viewer_.ui().Text1[1];
     if (editor.text() != TextBeforeReplace) {
-        const Answer a = viewer_.ui().dialogs->message(qs("Save text replacements?"), Buttons::YesNoCancel);
+        const Answer a =
+            viewer_.ui().dialogs->message(qs("Save text replacements?"), Buttons::YesNoCancel);
         if (a == Answer::Cancel) {
             cancel = true;
             return;
@@ -189,7 +195,8 @@ void frmFindReplace::UnmarkMatch() {
 
 void frmFindReplace::reportEnd() {
     if (!fromTop()) {
-        const Answer a = viewer_.ui().dialogs->message(qs("Not found.\rSearch from top?"), Buttons::YesNo);
+        const Answer a =
+            viewer_.ui().dialogs->message(qs("Not found.\rSearch from top?"), Buttons::YesNo);
         if (a == Answer::Yes) {
             view_.optDirection[0]->setValue(true); // sets SearchPos to 0
             FindNextMatch();
@@ -197,7 +204,8 @@ void frmFindReplace::reportEnd() {
         return;
     }
     viewer_.ui().dialogs->message(qs("Source has been searched.\r") + util::numberText(MatchCount) +
-                                      qs(" matches found.\r") + util::numberText(ChangeCount) + qs(" changes made."),
+                                      qs(" matches found.\r") + util::numberText(ChangeCount) +
+                                      qs(" changes made."),
                                   Buttons::Ok);
     MatchCount = 0;
     ChangeCount = 0;
@@ -211,7 +219,8 @@ void frmFindReplace::replaceAllFrom() {
     o.wholeWord = view_.chkMatchWholeWord->checked();
     o.ignoreHtml = view_.chkIgnoreHTML->checked();
     const QString text = editor.text();
-    const ReplaceAllResult r = replaceAll(text, view_.txtFind->text(), view_.txtReplace->text(), SearchPos, o);
+    const ReplaceAllResult r =
+        replaceAll(text, view_.txtFind->text(), view_.txtReplace->text(), SearchPos, o);
     if (r.count > 0) {
         // One edit for the whole run, so that one undo takes it back.
         const int caret = static_cast<int>(r.searchPos - 1); // just after the last replacement

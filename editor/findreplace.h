@@ -15,7 +15,7 @@ namespace editor {
 // match red and bold, replaces one match or all of them, and counts both.
 // One instance lives for the whole run once first opened.
 class frmFindReplace {
-public:
+  public:
     frmFindReplace(shell::TarnwellFileViewer& viewer, const platform::FindReplaceView& view);
     // Takes back the callbacks it gave the dialog's controls.
     ~frmFindReplace();
@@ -54,7 +54,7 @@ public:
 
     const platform::FindReplaceView& view() const { return view_; }
 
-private:
+  private:
     bool fromTop() const { return view_.optDirection[0]->value(); }
     void replaceAllFrom();
     void reportEnd();

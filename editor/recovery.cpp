@@ -13,7 +13,9 @@ using platform::Buttons;
 using util::qs;
 
 namespace {
-QString recoveryFolder(const QString& dataFolder) { return dataFolder + QStringLiteral("/recovery/"); }
+QString recoveryFolder(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/recovery/");
+}
 } // namespace
 
 int TarnwellFileViewer::recoverySlot() const {
@@ -71,7 +73,8 @@ bool TarnwellFileViewer::writeRecoveryCopy(QString* error) {
         return false;
     }
     QString why;
-    if (!files.write(folder + editor::recoveryFileName(copy.path), editor::formatRecoveryCopy(copy), &why)) {
+    if (!files.write(folder + editor::recoveryFileName(copy.path), editor::formatRecoveryCopy(copy),
+                     &why)) {
         *error = folder + qs(": ") + why;
         return false;
     }
@@ -107,14 +110,16 @@ void TarnwellFileViewer::OfferRecovery() {
             return QDateTime::fromMSecsSinceEpoch(ms).toString(qs("yyyy-MM-dd hh:mm"));
         };
         QString text = crJoin(crJoin(qs("Unsaved changes to"), copy->path),
-                              qs("were kept when the program last ended (") + stamp(copy->savedAtMs) + qs(")."));
+                              qs("were kept when the program last ended (") +
+                                  stamp(copy->savedAtMs) + qs(")."));
         // Another program (or a sync tool) may have written the file since:
         // the copy is still offered, and the user is told.
         const qint64 modified = files.lastModified(copy->path);
         if (modified > copy->savedAtMs)
             text = crJoin(text, qs("The file has changed since then (") + stamp(modified) +
                                     qs("); restoring puts the kept text in its place."));
-        const Answer a = message(crJoin(text, qs("Restore them? (No throws them away.)")), Buttons::YesNo);
+        const Answer a =
+            message(crJoin(text, qs("Restore them? (No throws them away.)")), Buttons::YesNo);
         if (a != Answer::Yes) {
             files.remove(file);
             continue;
@@ -122,7 +127,8 @@ void TarnwellFileViewer::OfferRecovery() {
         const SplitPath split = splitPath(copy->path);
         ActivePane = 0;
         OpenFile(split.folder, split.name);
-        if (!(ui_.Text1[1]->visible() && editorFolder_ + editorFile_ == copy->path)) mEditHTML_Click();
+        if (!(ui_.Text1[1]->visible() && editorFolder_ + editorFile_ == copy->path))
+            mEditHTML_Click();
         if (ui_.Text1[1]->visible() && editorFolder_ + editorFile_ == copy->path) {
             ui_.Text1[1]->setText(copy->text); // an unsaved change until the user saves
             ui_.Text1[1]->setFocus();

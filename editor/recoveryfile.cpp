@@ -35,7 +35,8 @@ std::optional<RecoveryCopy> parseRecoveryCopy(const QByteArray& bytes) {
     const QByteArray text = bytes.mid(third + 1, tail - third - 1);
     // Digits only: toLongLong also takes " 5", "+5" and "5\0junk".
     const QByteArray length = bytes.mid(tail + 2);
-    if (length.isEmpty() || !std::all_of(length.begin(), length.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+    if (length.isEmpty() ||
+        !std::all_of(length.begin(), length.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
         return std::nullopt;
     if (length.toLongLong(&ok) != text.size() || !ok) return std::nullopt;
     c.text = QString::fromUtf8(text);
@@ -43,7 +44,8 @@ std::optional<RecoveryCopy> parseRecoveryCopy(const QByteArray& bytes) {
 }
 
 QString recoveryFileName(const QString& path) {
-    return QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex()) +
+    return QString::fromLatin1(
+               QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex()) +
            QStringLiteral(".recovery");
 }
 

@@ -66,7 +66,8 @@ void TarnwellFileViewer::mSave_Click(int& index) {
             if (!chosen.folder.isEmpty()) PaneFolder[i] = chosen.folder;
             tidySaveName(i);
             if (services_.files->exists(PaneFolder[i] + PaneFileName[i])) {
-                const Answer a = message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
+                const Answer a =
+                    message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
                 if (a == Answer::No) {
                     initial = PaneFolder[i] + PaneFileName[i];
                     continue;
@@ -79,9 +80,10 @@ void TarnwellFileViewer::mSave_Click(int& index) {
             break;
         }
         // Saved under the original's own name, there is no original to delete.
-        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) && !ui_.L_Name[i]->text().isEmpty() &&
-            PaneFolder[i] + PaneFileName[i] != original) {
-            const Answer a = message(qs("Delete the original file:\r") + original + qs("?"), Buttons::YesNoCancel);
+        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) &&
+            !ui_.L_Name[i]->text().isEmpty() && PaneFolder[i] + PaneFileName[i] != original) {
+            const Answer a = message(qs("Delete the original file:\r") + original + qs("?"),
+                                     Buttons::YesNoCancel);
             if (a == Answer::Cancel) {
                 giveUp();
                 return;
@@ -95,7 +97,8 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     const QString path = PaneFolder[i] + PaneFileName[i];
     const QString text = editor.text();
     const QString lower = PaneFileName[i].toLower();
-    const bool html = lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
+    const bool html =
+        lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
     const editor::SavedBytes saved = editor::encodeSource(text, FileFormat[i], html);
     // Another program may have written the file since it was opened here.
     if (changedOnDisk(path) &&
@@ -116,9 +119,11 @@ void TarnwellFileViewer::mSave_Click(int& index) {
         if (services_.recoveryTimer) services_.recoveryTimer->stop();
         recoveryPendingSince_ = -1;
         RemoveRecoveryCopy(path);
-        if (!editorFile_.isEmpty() && editorFolder_ + editorFile_ != path) RemoveRecoveryCopy(editorFolder_ + editorFile_);
+        if (!editorFile_.isEmpty() && editorFolder_ + editorFile_ != path)
+            RemoveRecoveryCopy(editorFolder_ + editorFile_);
     }
-    if (!deleteAfterSave.isEmpty() && deleteAfterSave != path) services_.files->remove(deleteAfterSave);
+    if (!deleteAfterSave.isEmpty() && deleteAfterSave != path)
+        services_.files->remove(deleteAfterSave);
     FileFormat[i] = saved.format;
     // Said once for each file, not at every save.
     if (saved.change != editor::SavedBytes::Change::None && !toldUnfitCharacters_.contains(path)) {
@@ -146,7 +151,8 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     if (caret + 1000 > length) {
         // The page, refreshing, scrolls to its end once it has loaded; the
         // editor shows its caret low in the view.
-        ui_.brwWebBrowser[shown]->navigate(PaneFolder[shown] + PaneFileName[shown] + qs("#EndOfFile"));
+        ui_.brwWebBrowser[shown]->navigate(PaneFolder[shown] + PaneFileName[shown] +
+                                           qs("#EndOfFile"));
         source.setSelStart(length);
         source.setSelStart(caret);
     }

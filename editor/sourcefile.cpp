@@ -11,8 +11,7 @@ constexpr char kNoEnd = -1;
 
 // Calls `f(line, end)` for every line of the text, a line break being
 // CR LF, a lone CR or a lone LF; the last line gets kNoEnd.
-template <class F>
-void forEachLine(QStringView text, F f) {
+template <class F> void forEachLine(QStringView text, F f) {
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
@@ -32,9 +31,12 @@ void forEachLine(QStringView text, F f) {
 
 QLatin1StringView endChars(char end) {
     switch (LineEnd(end)) {
-    case LineEnd::Lf: return QLatin1StringView("\n");
-    case LineEnd::Cr: return QLatin1StringView("\r");
-    case LineEnd::CrLf: break;
+    case LineEnd::Lf:
+        return QLatin1StringView("\n");
+    case LineEnd::Cr:
+        return QLatin1StringView("\r");
+    case LineEnd::CrLf:
+        break;
     }
     return QLatin1StringView("\r\n");
 }
@@ -56,9 +58,11 @@ QByteArray mixedEndsFor(QStringView text, const SourceFormat& format) {
     const qsizetype m = qsizetype(before.size());
     const qsizetype shortest = std::min(n, m);
     qsizetype head = 0;
-    while (head < shortest && now[head] == before[head]) ++head;
+    while (head < shortest && now[head] == before[head])
+        ++head;
     qsizetype tail = 0;
-    while (tail < shortest - head && now[n - 1 - tail] == before[m - 1 - tail]) ++tail;
+    while (tail < shortest - head && now[n - 1 - tail] == before[m - 1 - tail])
+        ++tail;
 
     QByteArray ends(n - 1, char(format.lineEnd));
     for (qsizetype j = 0; j + 1 < n; ++j) {
@@ -173,7 +177,8 @@ SavedBytes encodeSource(const QString& text, const SourceFormat& format, bool is
         out.change = SavedBytes::Change::CharacterReferences;
         out.bytes = util::encodeText(withCharacterReferences(laidOut), format.encoding);
     }
-    if (out.format.encoding == util::Encoding::Utf8 && out.format.byteOrderMark) out.bytes.prepend("\xEF\xBB\xBF");
+    if (out.format.encoding == util::Encoding::Utf8 && out.format.byteOrderMark)
+        out.bytes.prepend("\xEF\xBB\xBF");
     return out;
 }
 

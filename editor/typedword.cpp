@@ -30,9 +30,11 @@ TypedWord typedWord(const QString& text, int caret, int keyCode, int shift) {
     if (p <= 0 || p > text.size()) return out;
     if (!isTextLetter(text[p - 1])) return out;
     if (keyCode == 38 || keyCode == 40)
-        while (p < text.size() && isTextWordCharacter(text[p])) ++p;
+        while (p < text.size() && isTextWordCharacter(text[p]))
+            ++p;
     int s = p - 1;
-    while (s >= 1 && isTextWordCharacter(text[s - 1])) --s;
+    while (s >= 1 && isTextWordCharacter(text[s - 1]))
+        --s;
     out.check = true;
     out.start = s;
     out.end = p;

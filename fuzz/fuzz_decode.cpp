@@ -18,9 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // An edit in the middle (never inside a line break or a surrogate pair):
     // what is saved reads back as the edited text.
     qsizetype mid = read.text.size() / 2;
-    if (mid > 0 && (read.text.at(mid - 1) == QLatin1Char('\r') || read.text.at(mid).isLowSurrogate())) ++mid;
+    if (mid > 0 &&
+        (read.text.at(mid - 1) == QLatin1Char('\r') || read.text.at(mid).isLowSurrogate()))
+        ++mid;
     const QString edited = read.text.left(mid) + QStringLiteral("x\r\ny") + read.text.mid(mid);
     const editor::SavedBytes saved = editor::encodeSource(edited, read.format, true);
-    if (saved.change == editor::SavedBytes::Change::None) FUZZ_CHECK(editor::decodeSource(saved.bytes).text == edited);
+    if (saved.change == editor::SavedBytes::Change::None)
+        FUZZ_CHECK(editor::decodeSource(saved.bytes).text == edited);
     return 0;
 }

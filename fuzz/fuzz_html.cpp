@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(t.start == at && t.end > t.start && t.end <= text.size());
         if (t.isTag()) {
             FUZZ_CHECK(text[t.start] == QLatin1Char('<') && !t.name.isEmpty());
-            (void)util::html::attribute(QStringView(text).mid(t.start, t.end - t.start), QLatin1StringView("href"));
+            (void)util::html::attribute(QStringView(text).mid(t.start, t.end - t.start),
+                                        QLatin1StringView("href"));
         }
         at = t.end;
     }

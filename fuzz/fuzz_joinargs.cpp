@@ -17,11 +17,14 @@ const QString kSearch = QStringLiteral("https://duckduckgo.com/?q=");
 // no anchor, no blanks around it, not a web address.
 bool plainName(const QString& name) {
     const QString lower = name.toLower();
-    const qsizetype marks = lower.count(QStringLiteral(".htm")) + lower.count(QStringLiteral(".txt"));
-    return marks == 1 && (lower.endsWith(QStringLiteral(".htm")) || lower.endsWith(QStringLiteral(".txt"))) &&
-           !name.contains(QLatin1Char('"')) && !name.contains(QLatin1Char('#')) && name.trimmed() == name &&
-           !name.contains(QStringLiteral("duckduckgo")) && !lower.startsWith(QStringLiteral("http")) &&
-           !lower.startsWith(QStringLiteral("www")) && lower.size() > 4;
+    const qsizetype marks =
+        lower.count(QStringLiteral(".htm")) + lower.count(QStringLiteral(".txt"));
+    return marks == 1 &&
+           (lower.endsWith(QStringLiteral(".htm")) || lower.endsWith(QStringLiteral(".txt"))) &&
+           !name.contains(QLatin1Char('"')) && !name.contains(QLatin1Char('#')) &&
+           name.trimmed() == name && !name.contains(QStringLiteral("duckduckgo")) &&
+           !lower.startsWith(QStringLiteral("http")) && !lower.startsWith(QStringLiteral("www")) &&
+           lower.size() > 4;
 }
 } // namespace
 
@@ -29,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList arguments = fuzzText(data, size).split(QChar(0));
     const QString line = shell::joinArguments(arguments, kHome);
     const shell::StartFiles start = shell::readCommandLine(line, kSearch);
-    for (int k = 0; k < 2; ++k) FUZZ_CHECK(start.fileName[k].size() <= line.size());
+    for (int k = 0; k < 2; ++k)
+        FUZZ_CHECK(start.fileName[k].size() <= line.size());
 
     if (arguments.size() > 2) return 0;
     QStringList expected;
@@ -39,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const QString& e : expected)
         if (!plainName(e) || e.startsWith(QStringLiteral("//"))) return 0;
-    for (int k = 0; k < expected.size(); ++k) FUZZ_CHECK(start.folder[k] + start.fileName[k] == expected[k]);
+    for (int k = 0; k < expected.size(); ++k)
+        FUZZ_CHECK(start.folder[k] + start.fileName[k] == expected[k]);
     return 0;
 }

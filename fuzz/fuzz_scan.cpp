@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (int steps = 0; steps <= text.size() + 1; ++steps) {
             const spelling::ScanStop stop = spelling::nextWordToCheck(text, start, skipAll, rules);
             if (stop.kind != spelling::ScanStop::Kind::Word) break;
-            FUZZ_CHECK(stop.start >= 0 && stop.length > 0 && stop.start + stop.length <= text.size());
+            FUZZ_CHECK(stop.start >= 0 && stop.length > 0 &&
+                       stop.start + stop.length <= text.size());
             FUZZ_CHECK(stop.start + 1 >= start);
             start = stop.start + stop.length + 1;
         }

@@ -9,7 +9,7 @@ namespace platform {
 
 // An embedded web browser pane.
 class BrowserPane : public Control {
-public:
+  public:
     // A local path (with or without "#anchor") or a web address.
     virtual void navigate(const QString& address) = 0;
     // History moves report false when the pane refuses (no history).

@@ -8,7 +8,7 @@ namespace platform {
 // adapters convert with the screen's scale. A setter the widget cannot honour
 // (a negative width, say) is ignored, so layout code never has to guard.
 class Control {
-public:
+  public:
     virtual ~Control() = default;
     virtual bool visible() const = 0;
     virtual void setVisible(bool on) = 0;

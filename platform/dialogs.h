@@ -23,15 +23,17 @@ struct FontChoice {
 // Message and input boxes and the common dialogs. Texts break lines with a
 // lone CR, as the program writes them; an empty title means the program's.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer message(const QString& text, Buttons buttons, const QString& title = {}) = 0;
     // nullopt on Cancel.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultAnswer) = 0;
     // nullopt on Cancel. `initialName` may be a folder followed by "*.*".
-    virtual std::optional<FileChoice> openFile(const QString& title, const QString& initialName) = 0;
-    virtual std::optional<FileChoice> saveFile(const QString& title, const QString& initialName) = 0;
+    virtual std::optional<FileChoice> openFile(const QString& title,
+                                               const QString& initialName) = 0;
+    virtual std::optional<FileChoice> saveFile(const QString& title,
+                                               const QString& initialName) = 0;
     // A file dialog that, unless `mustExist`, also takes a name that does
     // not exist yet (typed, with or without a folder). `initialName` may be
     // a folder followed by "*.*"; `filter` is "description|patterns" (the

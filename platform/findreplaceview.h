@@ -7,7 +7,7 @@
 namespace platform {
 
 class CheckBox {
-public:
+  public:
     virtual ~CheckBox() = default;
     virtual bool checked() const = 0;
     // Setting the value raises onClick when it changes, as a click would.
@@ -16,7 +16,7 @@ public:
 };
 
 class OptionButton {
-public:
+  public:
     virtual ~OptionButton() = default;
     virtual bool value() const = 0;
     // Selecting a button deselects the others of its group and raises onClick.
@@ -26,7 +26,7 @@ public:
 
 // A modeless dialog window owned by the main window (it stays above it).
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
     // Shows the dialog with its top-left corner at the given screen
     // position (twips); an already shown dialog is moved and activated.

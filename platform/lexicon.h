@@ -16,7 +16,7 @@ namespace platform {
 // a text index may compare without regard to case, so a seek can land on a
 // record whose spelling differs in case from the key.
 class TableCursor {
-public:
+  public:
     virtual ~TableCursor() = default;
     // False when the table has no index of that name (the index is unchanged).
     virtual bool setIndex(const QString& index) = 0;
@@ -40,7 +40,7 @@ public:
 // One record of a table read whole, its fields in the order they were
 // asked for. Valid only during the call it is handed to.
 class RecordView {
-public:
+  public:
     virtual ~RecordView() = default;
     virtual bool isNull(int field) const = 0;
     virtual qint64 integer(int field) const = 0;
@@ -49,9 +49,10 @@ public:
 };
 
 class LexiconDatabase {
-public:
+  public:
     virtual ~LexiconDatabase() = default;
-    virtual std::unique_ptr<TableCursor> openTable(const QString& table, QString* error = nullptr) = 0;
+    virtual std::unique_ptr<TableCursor> openTable(const QString& table,
+                                                   QString* error = nullptr) = 0;
     // Reads every record of `table` in the order the records were stored,
     // handing the named fields of each to `record`; false (with the reason)
     // when the table or a field is missing. This is how the checker loads
@@ -62,11 +63,12 @@ public:
 };
 
 class LexiconStore {
-public:
+  public:
     virtual ~LexiconStore() = default;
     // Opens an existing database file for reading and writing; nullptr (and
     // the reason in `error`) when it is missing or not a database.
-    virtual std::unique_ptr<LexiconDatabase> open(const QString& path, QString* error = nullptr) = 0;
+    virtual std::unique_ptr<LexiconDatabase> open(const QString& path,
+                                                  QString* error = nullptr) = 0;
 };
 
 // Why a spelling service could not start or failed: a number and its description.
@@ -79,7 +81,7 @@ struct SpellingError {
 // checker: it is handed the whole text, lets the user correct it in its own
 // dialog and hands back the corrected text.
 class SpellingService {
-public:
+  public:
     virtual ~SpellingService() = default;
     // Gets the service ready (its dictionary loaded); false, with the
     // reason in `error`, when it cannot be had.

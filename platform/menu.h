@@ -24,7 +24,7 @@ struct MenuItem {
 // One entry of the menu tree, addressed by its name and array index (-1 for
 // an entry that is not part of an array).
 class MenuEntry {
-public:
+  public:
     virtual ~MenuEntry() = default;
     virtual bool visible() const = 0;
     virtual void setVisible(bool on) = 0;
@@ -37,7 +37,7 @@ public:
 };
 
 class Menu {
-public:
+  public:
     virtual ~Menu() = default;
     // Every entry of the tree exists; asking for an unknown one is a
     // programming error.

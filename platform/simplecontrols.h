@@ -10,7 +10,7 @@ namespace platform {
 
 // A one-line or multi-line text box.
 class TextBox : public Control {
-public:
+  public:
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
     virtual void setFocus() = 0;
@@ -24,7 +24,7 @@ public:
 
 // A list box, sorted (case ignored) or in insertion order.
 class ListBox : public Control {
-public:
+  public:
     virtual void addItem(const QString& item) = 0;
     virtual void clear() = 0;
     virtual int count() const = 0;
@@ -38,14 +38,14 @@ public:
 
 // A toolbar whose buttons are told apart by key.
 class Toolbar : public Control {
-public:
+  public:
     std::function<void(const QString& key)> onButtonClick;
 };
 
 // A frame, picture box or splitter bar: geometry, a pointer, a tag and the
 // mouse.
 class Panel : public Control {
-public:
+  public:
     virtual void setPointer(Pointer pointer) = 0;
     virtual void raise() = 0;
     QString tag;
@@ -57,14 +57,14 @@ public:
 
 // A caption on a window or frame.
 class Label : public Control {
-public:
+  public:
     virtual QString caption() const = 0;
     virtual void setCaption(const QString& caption) = 0;
 };
 
 // A push button (the dialogs' and the suggestion box's).
 class Button {
-public:
+  public:
     virtual ~Button() = default;
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool on) = 0;

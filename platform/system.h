@@ -12,7 +12,7 @@ namespace platform {
 // Files on disk. Writes are atomic: a failed or interrupted write leaves the
 // old file as it was.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool exists(const QString& path) const = 0; // a file or a folder
     virtual bool isFile(const QString& path) const = 0;
@@ -33,7 +33,7 @@ public:
 // event loop once the time has run out, never from within start(), and is
 // no longer active when it does, so the callback may start it again.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void start(int milliseconds) = 0; // restarts a running timer
     virtual void stop() = 0;
@@ -44,7 +44,7 @@ public:
 // Work done off the user-interface thread, such as reading the lexicon, so
 // that the window never waits for it.
 class BackgroundWork {
-public:
+  public:
     virtual ~BackgroundWork() = default;
     // Runs `work` on another thread, then `done` on the user-interface
     // thread from its event loop. `work` must touch nothing that the
@@ -54,36 +54,42 @@ public:
 
 // Starts another program with a list of arguments (never through a shell).
 class ProcessLauncher {
-public:
+  public:
     virtual ~ProcessLauncher() = default;
     virtual bool start(const QString& program, const QStringList& arguments) = 0;
 };
 
 // A monotonic clock, in seconds.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double seconds() const = 0;
 };
 
 // The internet transfer control: fetches an address synchronously.
 class Transfer {
-public:
+  public:
     virtual ~Transfer() = default;
     virtual std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) = 0;
 };
 
 // The windowing system's monitor functions, in pixels.
 class MonitorSystem {
-public:
+  public:
     virtual ~MonitorSystem() = default;
-    enum Metric { SM_XVIRTUALSCREEN = 76, SM_YVIRTUALSCREEN = 77, SM_CXVIRTUALSCREEN = 78,
-                  SM_CYVIRTUALSCREEN = 79, SM_CMONITORS = 80 };
+    enum Metric {
+        SM_XVIRTUALSCREEN = 76,
+        SM_YVIRTUALSCREEN = 77,
+        SM_CXVIRTUALSCREEN = 78,
+        SM_CYVIRTUALSCREEN = 79,
+        SM_CMONITORS = 80
+    };
     virtual int getSystemMetrics(int metric) const = 0;
     // Handle of the monitor nearest to the main window's current frame.
     virtual long long monitorFromWindow() const = 0;
     // Calls back with each monitor's handle and rectangle until it returns false.
-    virtual void enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const = 0;
+    virtual void
+    enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const = 0;
     virtual int primaryWidth() const = 0;
     virtual int primaryHeight() const = 0;
     virtual double twipsPerPixelX() const = 0;

@@ -11,7 +11,7 @@ namespace platform {
 // counts in that text: a line break is two characters here, whatever the
 // widget stores.
 class TextEditor : public Control {
-public:
+  public:
     // Exactly the text that was set or typed: no character is changed on the
     // way in or out (no-break spaces, U+2028, U+2029 and the rest stay as
     // they are); line breaks come out as CR LF, whatever came in.

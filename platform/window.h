@@ -11,7 +11,7 @@ enum class WindowState { Normal, Minimized, Maximized };
 
 // The main window's frame: position, size and state in twips.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     virtual int left() const = 0;
     virtual int top() const = 0;

@@ -12,8 +12,8 @@ packages=(
   libqt6opengl6-dev libgl-dev qt6-svg-dev
   # desktop integration and the Debian package: validators and lint
   desktop-file-utils appstream dpkg-dev lintian fakeroot
-  # fuzz targets: clang with libFuzzer
-  clang libclang-rt-14-dev
+  # fuzz targets: clang with libFuzzer; the layout check: clang-format
+  clang libclang-rt-14-dev clang-format
   # lexicon store and fallback speller; hunspell itself checks the exported
   # Hunspell dictionary in the tests
   libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us hunspell

@@ -42,7 +42,8 @@ StartFiles readCommandLine(const QString& commandLine, const QString& searchAddr
         QString rest;
         if (p == 1) {
             name = cmd;
-        } else if (mid(cmd, p + 4, 1) == QLatin1String("#") && instr(p + 4, cmd, QStringLiteral(" ")) == 0) {
+        } else if (mid(cmd, p + 4, 1) == QLatin1String("#") &&
+                   instr(p + 4, cmd, QStringLiteral(" ")) == 0) {
             name = cmd;
         } else {
             const qsizetype s = instr(p + 4, cmd, QStringLiteral(" "));
@@ -72,8 +73,10 @@ QString joinArguments(const QStringList& arguments, const QString& currentDir) {
         if (arg.trimmed().isEmpty()) continue;
         // A file address (a desktop or a browser may hand one over) is the
         // local path it names.
-        if (arg.startsWith(fileUrlPrefix() + QLatin1Char('/'), Qt::CaseInsensitive)) arg = localPathFromUrl(arg);
-        const bool web = isWebAddress(arg) || arg.startsWith(QLatin1String("www"), Qt::CaseInsensitive);
+        if (arg.startsWith(fileUrlPrefix() + QLatin1Char('/'), Qt::CaseInsensitive))
+            arg = localPathFromUrl(arg);
+        const bool web =
+            isWebAddress(arg) || arg.startsWith(QLatin1String("www"), Qt::CaseInsensitive);
         if (web || QDir::isAbsolutePath(arg)) {
             parts << arg;
         } else {
@@ -86,7 +89,8 @@ QString joinArguments(const QStringList& arguments, const QString& currentDir) {
         return p.contains(QLatin1Char(' ')) && !isWebAddress(p);
     });
     if (blank)
-        for (QString& p : parts) p = QLatin1Char('"') + p + QLatin1Char('"');
+        for (QString& p : parts)
+            p = QLatin1Char('"') + p + QLatin1Char('"');
     return parts.join(QLatin1Char(' '));
 }
 

@@ -8,14 +8,16 @@ namespace shell {
 
 QString readField(const QString& line) {
     qsizetype i = 0;
-    while (i < line.size() && (line[i] == QLatin1Char(' ') || line[i] == QLatin1Char('\t'))) ++i;
+    while (i < line.size() && (line[i] == QLatin1Char(' ') || line[i] == QLatin1Char('\t')))
+        ++i;
     if (i < line.size() && line[i] == QLatin1Char('"')) {
         const qsizetype close = line.indexOf(QLatin1Char('"'), i + 1);
         return close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
     }
     const qsizetype comma = line.indexOf(QLatin1Char(','), i);
     QString value = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
-    while (value.endsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char('\t'))) value.chop(1);
+    while (value.endsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char('\t')))
+        value.chop(1);
     return value;
 }
 
@@ -24,7 +26,8 @@ int readConfig(const QString& text, ConfigValues& v) {
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     // A final line break does not start another line.
-    if (!lines.isEmpty() && lines.back().isEmpty() && text.endsWith(QLatin1Char('\n'))) lines.pop_back();
+    if (!lines.isEmpty() && lines.back().isEmpty() && text.endsWith(QLatin1Char('\n')))
+        lines.pop_back();
     if (text.isEmpty()) lines.clear();
 
     const int count = static_cast<int>(std::min<qsizetype>(lines.size(), kConfigLines));
@@ -63,8 +66,10 @@ QString writeConfig(const ConfigValues& v) {
     number(v.leftPaneWidth);
     number(v.rightPaneWidth);
     number(v.paneHeight);
-    for (const QString& c : v.pageColors) out += c + crlf;
-    for (int i = 0; i < 10; ++i) out += v.recentFolder[i] + crlf + v.recentFile[i] + crlf;
+    for (const QString& c : v.pageColors)
+        out += c + crlf;
+    for (int i = 0; i < 10; ++i)
+        out += v.recentFolder[i] + crlf + v.recentFile[i] + crlf;
     out += v.openInRight + crlf;
     return out;
 }

@@ -6,8 +6,8 @@ namespace shell {
 
 // Fixed measures of the main window, in twips.
 namespace metrics {
-constexpr int kTwoPaneMargin = 580;  // window width not given to the two panes
-constexpr int kOnePaneMargin = 430;  // window width not given to the single pane
+constexpr int kTwoPaneMargin = 580;   // window width not given to the two panes
+constexpr int kOnePaneMargin = 430;   // window width not given to the single pane
 constexpr int kRightPaneOffset = 315; // left pane width to the right pane's left
 constexpr int kPaneHeightMargin = 1500;
 constexpr int kMinimumHeight = 2000; // start-up grows a window lower than this

@@ -9,8 +9,8 @@ namespace shell {
 
 TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services,
                                        const FixedPaths& paths, const QString& commandLine)
-    : colorsSlide_(services.colorsSlideTimer), suggestionSlide_(services.suggestionSlideTimer), ui_(ui),
-      services_(services), paths_(paths), commandLine_(commandLine) {
+    : colorsSlide_(services.colorsSlideTimer), suggestionSlide_(services.suggestionSlideTimer),
+      ui_(ui), services_(services), paths_(paths), commandLine_(commandLine) {
     registerShellHandlers();
     registerEditorHandlers();
     registerAuthoringHandlers();
@@ -23,12 +23,15 @@ TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices&
         if (item.isSeparator() || item.parent.isEmpty()) continue;
         const bool header = std::any_of(menuTree().begin(), menuTree().end(),
                                         [&](const MenuItem& m) { return m.parent == item.name; });
-        if (!header && !hasHandler(item.name)) ui_.menu->entry(item.name, item.index).setEnabled(false);
+        if (!header && !hasHandler(item.name))
+            ui_.menu->entry(item.name, item.index).setEnabled(false);
     }
     EnableEditorMenus(false);
 }
 
-TarnwellFileViewer::~TarnwellFileViewer() { unwireEvents(); }
+TarnwellFileViewer::~TarnwellFileViewer() {
+    unwireEvents();
+}
 
 void TarnwellFileViewer::registerHandler(const QString& name, std::function<void(int)> handler) {
     handlers_.insert(name, std::move(handler));
@@ -52,7 +55,9 @@ void TarnwellFileViewer::registerShellHandlers() {
     on("mVer", [](int) {});
 }
 
-bool TarnwellFileViewer::hasHandler(const QString& name) const { return handlers_.contains(name); }
+bool TarnwellFileViewer::hasHandler(const QString& name) const {
+    return handlers_.contains(name);
+}
 
 void TarnwellFileViewer::menuClick(const QString& name, int index) {
     const auto it = handlers_.constFind(name);
@@ -75,11 +80,16 @@ void TarnwellFileViewer::wireEvents() {
         };
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
     }
-    if (services_.recoveryTimer) services_.recoveryTimer->onTimeout = [this] { WriteRecoveryCopy(); };
+    if (services_.recoveryTimer)
+        services_.recoveryTimer->onTimeout = [this] { WriteRecoveryCopy(); };
     if (services_.swapTimer) services_.swapTimer->onTimeout = [this] { swapWaitOver(); };
     ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
-    ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) { pSplitterBar_MouseDown(button, x); };
-    ui_.pSplitterBar->onMouseMove = [this](int buttons, int x, int) { pSplitterBar_MouseMove(buttons, x); };
+    ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) {
+        pSplitterBar_MouseDown(button, x);
+    };
+    ui_.pSplitterBar->onMouseMove = [this](int buttons, int x, int) {
+        pSplitterBar_MouseMove(buttons, x);
+    };
     // The editor the user works in is the one the commands address.
     for (int i = 0; i < 2; ++i) {
         ui_.Text1[i]->onGotFocus = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
@@ -121,8 +131,8 @@ void TarnwellFileViewer::unwireEvents() {
     if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = nullptr;
     for (platform::Button* button : ui_.cmdGetColor)
         if (button) button->onClick = nullptr;
-    for (platform::Button* button : {ui_.cmdFixSpelling, ui_.cmdSkipWord[0], ui_.cmdSkipWord[1], ui_.cmdAddWord,
-                                     ui_.cmdCloseSpellCk})
+    for (platform::Button* button : {ui_.cmdFixSpelling, ui_.cmdSkipWord[0], ui_.cmdSkipWord[1],
+                                     ui_.cmdAddWord, ui_.cmdCloseSpellCk})
         if (button) button->onClick = nullptr;
     if (ui_.lstSuggestions) {
         ui_.lstSuggestions->onClick = nullptr;

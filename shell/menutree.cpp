@@ -6,8 +6,13 @@ namespace {
 
 MenuItem item(const char* parent, const char* caption, const char* name, int index = -1,
               const char* shortcut = "", bool visible = true, bool enabled = true) {
-    return {QString::fromUtf8(parent), QString::fromUtf8(caption), QString::fromUtf8(name), index,
-            QString::fromUtf8(shortcut), visible, enabled};
+    return {QString::fromUtf8(parent),
+            QString::fromUtf8(caption),
+            QString::fromUtf8(name),
+            index,
+            QString::fromUtf8(shortcut),
+            visible,
+            enabled};
 }
 
 std::vector<MenuItem> build() {
@@ -40,8 +45,8 @@ std::vector<MenuItem> build() {
     t.push_back(item("mF", "E&xit", "mExit"));
     t.push_back(item("mF", "-", "mRecent", 0, "", hidden));
     for (int i = 1; i <= 10; ++i)
-        t.push_back(item("mF", QStringLiteral("Recent file %1").arg(i).toUtf8().constData(), "mRecent", i,
-                         "", hidden));
+        t.push_back(item("mF", QStringLiteral("Recent file %1").arg(i).toUtf8().constData(),
+                         "mRecent", i, "", hidden));
     // Edit
     t.push_back(item("", "&Edit", "mE"));
     t.push_back(item("mE", "&Edit HTML", "mEditHTML", -1, "F11"));

@@ -16,7 +16,8 @@ MonitorMove changeMonitors(const MonitorPair& m, const Frame& w) {
         f.top = w.top * sy;
         f.width = w.width * sx;
         f.height = w.height * sy;
-        if (f.width + f.left > m.mon2Width + m.mon2Left) f.left = m.mon2Width + m.mon2Left - f.width;
+        if (f.width + f.left > m.mon2Width + m.mon2Left)
+            f.left = m.mon2Width + m.mon2Left - f.width;
         if (f.height > m.mon2Height - 380) f.height = m.mon2Height - 380;
         out.sx = sx;
     } else {

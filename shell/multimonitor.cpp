@@ -19,14 +19,15 @@ void MultiMonitor::GetVirtualScreen(const MonitorSystem& s) {
     VirtualWidth = roundHalfEven(s.getSystemMetrics(MonitorSystem::SM_CXVIRTUALSCREEN) * tx);
 }
 
-bool MultiMonitor::MonitorEnumProc(long long handle, int leftPx, int topPx, int rightPx, int bottomPx,
-                                   double tx, double ty) {
+bool MultiMonitor::MonitorEnumProc(long long handle, int leftPx, int topPx, int rightPx,
+                                   int bottomPx, double tx, double ty) {
     const std::int32_t l = roundHalfEven(leftPx * tx);
     const std::int32_t t = roundHalfEven(topPx * ty);
     const std::int32_t r = roundHalfEven(rightPx * tx);
     const std::int32_t b = roundHalfEven(bottomPx * ty);
-    const bool matches = handle == SecondMonitorHandle ||
-                         (SecondMonitorHandle >= 9999999 && std::llabs(handle - SecondMonitorHandle) < 100);
+    const bool matches =
+        handle == SecondMonitorHandle ||
+        (SecondMonitorHandle >= 9999999 && std::llabs(handle - SecondMonitorHandle) < 100);
     // Differences in 64 bits: the platform's rectangles are not ours to
     // trust with 32-bit arithmetic.
     const std::int32_t width = clampTo((long long)r - l, INT32_MIN, INT32_MAX);
@@ -58,7 +59,8 @@ void MultiMonitor::FindMonitors(TarnwellFileViewer& v) {
     SecondMonitorHandle = s.monitorFromWindow();
     Mon2Width = 0;
     s.enumDisplayMonitors([&](long long handle, const QRect& r) {
-        return MonitorEnumProc(handle, r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), tx, ty);
+        return MonitorEnumProc(handle, r.left(), r.top(), r.left() + r.width(),
+                               r.top() + r.height(), tx, ty);
     });
     w.setLeft(oldLeft);
     auto& change = v.ui().menu->entry(QStringLiteral("mChangeMonitors"));

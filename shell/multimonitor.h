@@ -14,7 +14,7 @@ class TarnwellFileViewer;
 // two monitors, the first reported and one just right of the primary
 // screen. All values in twips, measured once at start-up.
 class MultiMonitor {
-public:
+  public:
     std::int16_t MonitorCount = 0;
     std::int32_t VirtualLeft = 0, VirtualTop = 0, VirtualWidth = 0, VirtualHeight = 0;
     long long SecondMonitorHandle = 0;

@@ -61,7 +61,9 @@ void TarnwellFileViewer::TidyLeftName() {
     // A web page's name is its whole address, with no folder: cutting it at
     // its last "/" lost the address, so that Save Web page and F11 no
     // longer knew which page was shown.
-    const QString web = isWebAddress(PaneFileName[0]) ? PaneFileName[0] : isWebAddress(box.text()) ? box.text() : QString();
+    const QString web = isWebAddress(PaneFileName[0]) ? PaneFileName[0]
+                        : isWebAddress(box.text())    ? box.text()
+                                                      : QString();
     if (!web.isEmpty()) {
         PaneFileName[0] = web;
         PaneFolder[0].clear();
@@ -92,10 +94,12 @@ void TarnwellFileViewer::TidyLeftName() {
     if (PaneFileName[0].endsWith(QLatin1Char('/'))) PaneFileName[0].chop(1);
 }
 
-void TarnwellFileViewer::brwWebBrowser_GotFocus(int index) { FocusPane = static_cast<std::int16_t>(index); }
+void TarnwellFileViewer::brwWebBrowser_GotFocus(int index) {
+    FocusPane = static_cast<std::int16_t>(index);
+}
 
-void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel,
-                                                      bool followedLink) {
+void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& address,
+                                                      bool& cancel, bool followedLink) {
     // The next navigation of a pane a toolbar button moved is that move, the
     // program's own, even where the pane reports a jump within its page as
     // followed: "Open Links/Files in Right Window" leaves it in its pane.
@@ -130,7 +134,8 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
     if (ui_.Text1[1]->visible()) {
         if (!PaneFileName[1].isEmpty() && name.startsWith(PaneFileName[1])) {
             qsizetype k = name.size() - 1; // second-to-last character, 1-based
-            while (k > 1 && name[k - 1] != QLatin1Char('.') && name[k - 1] != QLatin1Char('#')) --k;
+            while (k > 1 && name[k - 1] != QLatin1Char('.') && name[k - 1] != QLatin1Char('#'))
+                --k;
             if (k >= 1 && name[k - 1] == QLatin1Char('#')) {
                 const QString anchor = qs("NAME=") + QuoteChar + name.mid(k);
                 const QString text = ui_.Text1[1]->text();
@@ -189,7 +194,8 @@ void TarnwellFileViewer::brwWebBrowser_DocumentComplete(int index, const QString
     if (ui_.Text1[1]->visible()) {
         auto& editor = *ui_.Text1[1];
         if (l.contains(QLatin1Char('#'))) {
-            const QString anchor = qs("<A NAME=") + QuoteChar + l.mid(l.lastIndexOf(QLatin1Char('#')) + 1);
+            const QString anchor =
+                qs("<A NAME=") + QuoteChar + l.mid(l.lastIndexOf(QLatin1Char('#')) + 1);
             const QString text = editor.text();
             const qsizetype found = instr(1, text, anchor);
             if (found > 0) {
@@ -240,12 +246,15 @@ void TarnwellFileViewer::mOpen_Click() {
     QString start = PaneFolder[1].isEmpty() ? PaneFolder[0] : PaneFolder[1];
     if (start.isEmpty() || start.startsWith(QLatin1String("res:"))) start = DriveRoot;
     const auto choice = ui_.dialogs->openFile(qs("Select file."), start + qs("*.*"));
-    if (!choice || choice->path.endsWith(QLatin1String("*.*")) || choice->fileName.isEmpty()) return;
+    if (!choice || choice->path.endsWith(QLatin1String("*.*")) || choice->fileName.isEmpty())
+        return;
     // The folder is what precedes the file name at the end of the path, so a
     // folder whose own name contains the file name is kept whole.
     QString folder = choice->path;
-    if (folder.endsWith(choice->fileName)) folder.chop(choice->fileName.size());
-    else folder = splitPath(choice->path).folder;
+    if (folder.endsWith(choice->fileName))
+        folder.chop(choice->fileName.size());
+    else
+        folder = splitPath(choice->path).folder;
     OpenFile(folder, choice->fileName);
 }
 
@@ -272,8 +281,8 @@ void TarnwellFileViewer::mHelp_Click() {
 namespace {
 int choosePrintPane(const ViewerUi& ui, const QString& question) {
     if (ui.brwWebBrowser[0]->visible() && ui.brwWebBrowser[1]->visible()) {
-        const Answer a = ui.dialogs->message(
-            crJoin(question, qs("(Click NO for right panel.)")), Buttons::YesNoCancel);
+        const Answer a = ui.dialogs->message(crJoin(question, qs("(Click NO for right panel.)")),
+                                             Buttons::YesNoCancel);
         if (a == Answer::Cancel) return -1;
         return a == Answer::Yes ? 0 : 1;
     }

@@ -162,8 +162,8 @@ void TarnwellFileViewer::mChangeMonitors_Click() {
     pair.mon2Height = Monitors.Mon2Height;
     pair.monitorCount = Monitors.MonitorCount;
     auto& w = *ui_.window;
-    const MonitorMove move = changeMonitors(pair, {double(w.left()), double(w.top()), double(w.width()),
-                                                   double(w.height())});
+    const MonitorMove move = changeMonitors(
+        pair, {double(w.left()), double(w.top()), double(w.width()), double(w.height())});
     if (!move.moved) return; // no second monitor was recorded
     ResizeBusy = true;
     w.setLeft(roundHalfEven(move.frame.left));

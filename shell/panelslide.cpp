@@ -26,7 +26,8 @@ void PanelSlider::start(platform::Panel& panel, int step, int moves, int movesPe
     done_ = 0;
     finished_ = std::move(finished);
     frame();
-    while (!timer_ && running()) frame();
+    while (!timer_ && running())
+        frame();
 }
 
 void PanelSlider::finish() {

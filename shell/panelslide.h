@@ -15,7 +15,7 @@ namespace shell {
 // than 154). A slide works from the place it last gave instead, so the
 // rounding happens once for each move and never adds up.
 class PanelSlide {
-public:
+  public:
     // The panel's left edge: the one last given, while the panel still
     // stands where that put it; what the panel reports once something
     // else has moved it.
@@ -28,7 +28,7 @@ public:
         shownLeft_ = panel.left();
     }
 
-private:
+  private:
     int givenLeft_ = 0;
     int shownLeft_ = INT_MIN;
 };
@@ -39,7 +39,7 @@ private:
 // them in each frame, a frame every kFrameMs. The first frame is made at
 // once. Without a timer the panel goes the whole way at once.
 class PanelSlider {
-public:
+  public:
     static constexpr int kFrameMs = 20;
 
     explicit PanelSlider(platform::Timer* timer);
@@ -62,7 +62,7 @@ public:
     int left(const platform::Panel& panel) const { return place_.left(panel); }
     void moveTo(platform::Panel& panel, int twips) { place_.moveTo(panel, twips); }
 
-private:
+  private:
     void frame();
 
     platform::Timer* timer_;

@@ -9,7 +9,9 @@ bool isWebAddress(const QString& s) {
            s.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
-QString fileUrlPrefix() { return QStringLiteral("file://"); }
+QString fileUrlPrefix() {
+    return QStringLiteral("file://");
+}
 
 QString localPathFromUrl(const QString& address) {
     if (!address.startsWith(fileUrlPrefix(), Qt::CaseInsensitive)) return address;

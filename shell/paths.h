@@ -7,8 +7,12 @@
 // one file.
 namespace shell {
 
-inline QChar pathSeparator() { return QLatin1Char('/'); }
-inline QString separatorString() { return QString(pathSeparator()); }
+inline QChar pathSeparator() {
+    return QLatin1Char('/');
+}
+inline QString separatorString() {
+    return QString(pathSeparator());
+}
 
 // A web address: "http://" or "https://" at the start, any case.
 bool isWebAddress(const QString& s);
@@ -27,12 +31,12 @@ SplitPath splitPath(const QString& path);
 
 // The fixed folders and programs of the running program.
 struct FixedPaths {
-    QString driveRoot;      // default root folder, ends with the separator
-    QString dataFolder;     // configuration, help page, placeholder, table template
-    QString lexiconFolder;  // the lexicon databases, ends with the separator
-    QString helpProgram;    // this program's own executable
-    QString searchAddress;  // the configured web-search address
-    QString searchEngine;   // the word that address contains
+    QString driveRoot;     // default root folder, ends with the separator
+    QString dataFolder;    // configuration, help page, placeholder, table template
+    QString lexiconFolder; // the lexicon databases, ends with the separator
+    QString helpProgram;   // this program's own executable
+    QString searchAddress; // the configured web-search address
+    QString searchEngine;  // the word that address contains
 };
 
 } // namespace shell

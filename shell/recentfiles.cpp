@@ -7,9 +7,10 @@ bool addToRecentFiles(RecentFiles& list, const QString& folder, const QString& f
     if (name.size() < 5) return false;
     const qsizetype hash = name.indexOf(QLatin1Char('#'));
     if (hash >= 0) {
-        const qsizetype h = hash + 1; // 1-based
+        const qsizetype h = hash + 1;  // 1-based
         qsizetype k = name.size() - 2; // third-to-last character, 1-based
-        while (k >= h && name[k - 1] != QLatin1Char('.')) --k;
+        while (k >= h && name[k - 1] != QLatin1Char('.'))
+            --k;
         if (k <= h) name = name.left(hash);
     }
     int j = 0;

@@ -17,12 +17,20 @@ using util::qs;
 
 namespace {
 const char* const kDefaultColors[5] = {"#000080", "#AFFEFE", "#1C8E1F", "#7C2C76", "#F00000"};
-QString configName() { return QStringLiteral("VontrelFileViewer.cfg"); }
-QString helpPageName() { return QStringLiteral("Tarnwell_File_Viewer.htm"); }
-QString placeholderName() { return QStringLiteral("temp98765.htm"); }
+QString configName() {
+    return QStringLiteral("VontrelFileViewer.cfg");
+}
+QString helpPageName() {
+    return QStringLiteral("Tarnwell_File_Viewer.htm");
+}
+QString placeholderName() {
+    return QStringLiteral("temp98765.htm");
+}
 } // namespace
 
-QString TarnwellFileViewer::applicationTitle() { return QStringLiteral("Tarnwell File Viewer"); }
+QString TarnwellFileViewer::applicationTitle() {
+    return QStringLiteral("Tarnwell File Viewer");
+}
 
 void TarnwellFileViewer::Form_Load() {
     applyWindowDefinition();
@@ -37,7 +45,8 @@ void TarnwellFileViewer::Form_Load() {
     // stored list does not push it out again.
     AddToRecentFiles(0);
     ui_.window->show();
-    if (ui_.window->height() < metrics::kMinimumHeight) ui_.window->setHeight(metrics::kStartHeight);
+    if (ui_.window->height() < metrics::kMinimumHeight)
+        ui_.window->setHeight(metrics::kStartHeight);
     Form_Resize();
     if (ui_.Text1[1]->visible()) {
         ActivePane = 1;
@@ -69,7 +78,8 @@ void TarnwellFileViewer::ShowStartFiles() {
         if (files.isFile(DataFolder + sep + helpPageName())) {
             PaneFileName[0] = helpPageName();
         } else {
-            const QString page = qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
+            const QString page =
+                qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
             files.write(DataFolder + sep + placeholderName(), page.toUtf8());
             PaneFileName[0] = placeholderName();
         }
@@ -83,7 +93,8 @@ void TarnwellFileViewer::ShowStartFiles() {
     const bool web = isWebAddress(PaneFileName[0]);
     if (!PaneFolder[0].endsWith(pathSeparator()) && !web) PaneFolder[0] += sep;
     bool skipToEnd = false;
-    const bool searchPage = !paths_.searchEngine.isEmpty() && PaneFileName[0].contains(paths_.searchEngine);
+    const bool searchPage =
+        !paths_.searchEngine.isEmpty() && PaneFileName[0].contains(paths_.searchEngine);
     if (!web && !searchPage && !files.isFile(PaneFolder[0] + name)) {
         const QString bad = PaneFolder[0] + name;
         message(crJoin(qs("The following path and/or file name is invalid:"), bad));
@@ -95,7 +106,8 @@ void TarnwellFileViewer::ShowStartFiles() {
             PaneFileName[0] = helpPageName();
             if (!files.isFile(help)) {
                 // Without the help page the placeholder page stands in.
-                const QString page = qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
+                const QString page =
+                    qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
                 files.write(paths_.dataFolder + sep + placeholderName(), page.toUtf8());
                 PaneFileName[0] = placeholderName();
             }
@@ -149,19 +161,21 @@ void TarnwellFileViewer::LoadSettings() {
         v.leftPaneWidth = LeftPaneWidth;
         v.rightPaneWidth = RightPaneWidth;
         v.paneHeight = PaneHeight;
-        for (int i = 0; i < 5; ++i) v.pageColors[i] = PageColors[i + 1];
+        for (int i = 0; i < 5; ++i)
+            v.pageColors[i] = PageColors[i + 1];
         for (int i = 0; i < 10; ++i) {
             v.recentFolder[i] = Recent.folder[i + 1];
             v.recentFile[i] = Recent.file[i + 1];
         }
         int read = 0;
-        if (const auto bytes = services_.files->read(path)) read = readConfig(util::decodeText(*bytes).text, v);
+        if (const auto bytes = services_.files->read(path))
+            read = readConfig(util::decodeText(*bytes).text, v);
         // Whatever the file holds, the measures are held to the screens
         // present: a size far beyond them (a broken file, or one written on a
         // larger desk) must not reach the window and its browser panes.
         const StoredGeometry g = fitStoredGeometry(
-            {std::max(0, v.windowLeft), std::max(0, v.windowTop), v.windowHeight, v.windowWidth, v.oneWidth,
-             v.twoWidth, v.leftPaneWidth, v.rightPaneWidth, v.paneHeight},
+            {std::max(0, v.windowLeft), std::max(0, v.windowTop), v.windowHeight, v.windowWidth,
+             v.oneWidth, v.twoWidth, v.leftPaneWidth, v.rightPaneWidth, v.paneHeight},
             virtualScreen());
         WindowLeft = g.windowLeft;
         WindowTop = g.windowTop;
@@ -172,7 +186,8 @@ void TarnwellFileViewer::LoadSettings() {
         LeftPaneWidth = g.leftPaneWidth;
         RightPaneWidth = g.rightPaneWidth;
         PaneHeight = g.paneHeight;
-        for (int i = 0; i < 5; ++i) PageColors[i + 1] = v.pageColors[i];
+        for (int i = 0; i < 5; ++i)
+            PageColors[i + 1] = v.pageColors[i];
         for (int i = 1; i <= 10; ++i) {
             const int fileLine = 14 + 2 * (i - 1) + 1; // 0-based line of entry i's file
             if (read <= fileLine - 1) break;
@@ -202,10 +217,12 @@ void TarnwellFileViewer::LoadSettings() {
     if (WindowWidth <= 0) WindowWidth = twoPanes ? twoPaneWidth() : onePaneWidth();
     // A height the platform would raise to its own minimum is taken as none
     // stored; start-up then gives the window its standard height.
-    const std::int32_t height = WindowHeight < metrics::kMinimumHeight ? metrics::kStartHeight : WindowHeight;
+    const std::int32_t height =
+        WindowHeight < metrics::kMinimumHeight ? metrics::kStartHeight : WindowHeight;
     // The position is checked against the width the window gets, not the
     // one it had before.
-    const WindowFrame frame = placeOnScreen({WindowLeft, WindowTop, WindowWidth, height}, virtualScreen());
+    const WindowFrame frame =
+        placeOnScreen({WindowLeft, WindowTop, WindowWidth, height}, virtualScreen());
     if (frame.left != WindowLeft || frame.top != WindowTop) {
         // Pulled back onto the screen: at its top-left corner, as tall as
         // the screen, or moved up to end at its bottom.
@@ -222,7 +239,8 @@ void TarnwellFileViewer::LoadSettings() {
 }
 
 ScreenArea TarnwellFileViewer::virtualScreen() const {
-    return usableScreen({Monitors.VirtualLeft, Monitors.VirtualTop, Monitors.VirtualWidth, Monitors.VirtualHeight});
+    return usableScreen(
+        {Monitors.VirtualLeft, Monitors.VirtualTop, Monitors.VirtualWidth, Monitors.VirtualHeight});
 }
 
 void TarnwellFileViewer::AddToRecentFiles(int pane) {
@@ -239,7 +257,9 @@ void TarnwellFileViewer::showRecentEntry(int i) {
     entry.setVisible(true);
 }
 
-void TarnwellFileViewer::SetWindowCaption() { ui_.window->setCaption(applicationTitle()); }
+void TarnwellFileViewer::SetWindowCaption() {
+    ui_.window->setCaption(applicationTitle());
+}
 
 void TarnwellFileViewer::EnableEditorMenus(bool on) {
     menu("mH").setEnabled(on);
@@ -272,7 +292,8 @@ bool TarnwellFileViewer::SaveSettings() {
     v.leftPaneWidth = LeftPaneWidth;
     v.rightPaneWidth = RightPaneWidth;
     v.paneHeight = PaneHeight;
-    for (int i = 0; i < 5; ++i) v.pageColors[i] = PageColors[i + 1];
+    for (int i = 0; i < 5; ++i)
+        v.pageColors[i] = PageColors[i + 1];
     for (int i = 0; i < 10; ++i) {
         v.recentFolder[i] = Recent.folder[i + 1];
         v.recentFile[i] = Recent.file[i + 1];
@@ -282,14 +303,18 @@ bool TarnwellFileViewer::SaveSettings() {
     for (;;) {
         const QString path = DataFolder + separatorString() + configName();
         if (services_.files->write(path, bytes)) return true;
-        const auto answer = ui_.dialogs->input(
-            qs("Bad path: ") + path + QLatin1Char('\r') + qs("Enter another path:"), QString(), QString());
+        const auto answer = ui_.dialogs->input(qs("Bad path: ") + path + QLatin1Char('\r') +
+                                                   qs("Enter another path:"),
+                                               QString(), QString());
         DataFolder = answer.value_or(QString());
         if (DataFolder.isEmpty()) return false;
-        while (DataFolder.size() > 1 && DataFolder.endsWith(pathSeparator())) DataFolder.chop(1);
+        while (DataFolder.size() > 1 && DataFolder.endsWith(pathSeparator()))
+            DataFolder.chop(1);
     }
 }
 
-void TarnwellFileViewer::mExit_Click() { ui_.window->close(); }
+void TarnwellFileViewer::mExit_Click() {
+    ui_.window->close();
+}
 
 } // namespace shell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/sourcefile.h"
 #include "shell/monitorlayout.h"
 #include "shell/multimonitor.h"
 #include "shell/panelslide.h"
@@ -8,14 +9,13 @@
 #include "shell/viewerui.h"
 #include "spelling/scan.h"
 #include "spelling/spellingchecker.h"
-#include "editor/sourcefile.h"
 
 #include <QHash>
 #include <QSet>
-#include <memory>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace editor {
 class frmFindReplace;
@@ -35,7 +35,7 @@ namespace shell {
 // Handlers are defined in the folder of their subsystem; this class is the
 // one place that names them all.
 class TarnwellFileViewer {
-public:
+  public:
     TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services, const FixedPaths& paths,
                        const QString& commandLine);
     ~TarnwellFileViewer();
@@ -88,7 +88,8 @@ public:
     // `followedLink`: the user followed a link in the page; only such a
     // navigation is sent to the right pane by "Open Links/Files in Right
     // Window" (the program's own, the start files among them, never are).
-    void brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel, bool followedLink = true);
+    void brwWebBrowser_BeforeNavigate(int index, const QString& address, bool& cancel,
+                                      bool followedLink = true);
     void brwWebBrowser_DocumentComplete(int index, const QString& address);
     // The pane whose Back, Forward or Search button was pressed, until its
     // next navigation raises before-navigate; -1: none.
@@ -179,7 +180,7 @@ public:
     bool TypingCheckOff = false; // the lexicon could not be read
     bool TypingCheckToldOff = false;
     bool TypingWantsTelling = false; // a file opened while the lexicon was being read
-    QString TypingCheckOffReason; // "<file>: <why>", for the message
+    QString TypingCheckOffReason;    // "<file>: <why>", for the message
     // True when typing can be checked; otherwise it has the lexicon read
     // (off the user-interface thread) and, when it cannot be read and
     // `tell` is set, the user hears of it once.
@@ -297,7 +298,8 @@ public:
     // field). A caller that walks many words holds the editor's text once
     // and passes it as `text` (the scan does not change the text).
     // `markup`, with `text`, is the text's markup map, made once for a walk.
-    void NextWordToCheck(int start, const QString* text = nullptr, const spelling::MarkupMap* markup = nullptr);
+    void NextWordToCheck(int start, const QString* text = nullptr,
+                         const spelling::MarkupMap* markup = nullptr);
     // Empties the suggestion list and the replacement field and shows `word`.
     void ShowWordToCheck(const QString& word);
     // Fills the suggestion list for a word the lexicon rejected (and the
@@ -355,7 +357,7 @@ public:
 
     static QString applicationTitle();
 
-private:
+  private:
     void wireEvents();
     // Each subsystem names the menu commands it implements.
     void registerShellHandlers();
@@ -414,6 +416,8 @@ private:
 };
 
 // Joins message lines the way the program's message boxes expect them.
-inline QString crJoin(const QString& a, const QString& b) { return a + QLatin1Char('\r') + b; }
+inline QString crJoin(const QString& a, const QString& b) {
+    return a + QLatin1Char('\r') + b;
+}
 
 } // namespace shell

@@ -57,7 +57,7 @@ struct ViewerServices {
     platform::MonitorSystem* monitors = nullptr;
     platform::LexiconStore* lexicon = nullptr;
     platform::SpellingService* speller = nullptr;
-    platform::Timer* recoveryTimer = nullptr; // writes the recovery copy of unsaved edits
+    platform::Timer* recoveryTimer = nullptr;       // writes the recovery copy of unsaved edits
     platform::BackgroundWork* background = nullptr; // reads the lexicon
     // The frames of the two sliding panels, and the bound on Swap Panels'
     // wait for a page.

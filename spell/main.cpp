@@ -92,7 +92,8 @@ bool openLexicon(const QString& folder, Lexicon& lex, bool forWriting, QString* 
     if (lex.index && forWriting) {
         file = spelling::lexicon::wordsFile();
         lex.wordsDb = store.open(folder + file, &reason);
-        if (lex.wordsDb) lex.words = lex.wordsDb->openTable(spelling::lexicon::wordsTable(), &reason);
+        if (lex.wordsDb)
+            lex.words = lex.wordsDb->openTable(spelling::lexicon::wordsTable(), &reason);
         if (!lex.words) lex.index.reset();
     }
     if (lex.index) return true;
@@ -271,8 +272,8 @@ int main(int argc, char** argv) {
         return usageError(ql("--export-hunspell takes no files and no -H"));
 
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                 ql("/Quarn/");
+        folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + ql("/Quarn/");
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 
     Lexicon lex;

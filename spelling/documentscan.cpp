@@ -8,7 +8,8 @@ namespace {
 constexpr int kRed = 255;
 } // namespace
 
-void TarnwellFileViewer::NextWordToCheck(int start, const QString* text, const spelling::MarkupMap* markup) {
+void TarnwellFileViewer::NextWordToCheck(int start, const QString* text,
+                                         const spelling::MarkupMap* markup) {
     auto& m = basSpellingChecker;
     setSuggestionWord({});
     platform::TextEditor* editor = ui_.Text1[1];
@@ -18,8 +19,8 @@ void TarnwellFileViewer::NextWordToCheck(int start, const QString* text, const s
         editor->setSelBold(false);
     }
     const QString editorText = text ? QString() : editor->text();
-    const spelling::ScanStop stop =
-        spelling::nextWordToCheck(text ? *text : editorText, start, m.skipAllSet, {}, text ? markup : nullptr);
+    const spelling::ScanStop stop = spelling::nextWordToCheck(
+        text ? *text : editorText, start, m.skipAllSet, {}, text ? markup : nullptr);
     switch (stop.kind) {
     case spelling::ScanStop::Kind::TooShort:
         return;

@@ -5,7 +5,8 @@
 namespace shell {
 
 void TarnwellFileViewer::registerSpellingHandlers() {
-    registerHandler(QStringLiteral("mSpellCheckDocument"), [this](int) { mSpellCheckDocument_Click(); });
+    registerHandler(QStringLiteral("mSpellCheckDocument"),
+                    [this](int) { mSpellCheckDocument_Click(); });
     registerHandler(QStringLiteral("mSpellCheckWord"), [this](int) { mSpellCheckWord_Click(); });
 
     if (ui_.frmSuggestions) ui_.frmSuggestions->setVisible(false);

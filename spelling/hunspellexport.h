@@ -24,9 +24,9 @@ inline QString hunspellDictionaryName() {
 QStringList acceptedWords(const WordIndex& index);
 
 struct HunspellDictionary {
-    QByteArray dic; // UTF-8: the number of words, then one word a line
-    QByteArray aff; // UTF-8
-    int words = 0;  // listed in dic
+    QByteArray dic;   // UTF-8: the number of words, then one word a line
+    QByteArray aff;   // UTF-8
+    int words = 0;    // listed in dic
     QStringList left; // spellings a Hunspell dictionary cannot hold (blanks inside)
 };
 

@@ -48,7 +48,7 @@ void TarnwellFileViewer::LoadLexicon() {
             *loaded = spelling::loadLexicon(*store, folder);
             if (loaded->index) loaded->index->prepareSuggestions();
         },
-                              [this, loaded, stamp] { LexiconLoaded(*loaded, stamp); });
+        [this, loaded, stamp] { LexiconLoaded(*loaded, stamp); });
 }
 
 void TarnwellFileViewer::LexiconLoaded(const spelling::LoadedLexicon& loaded, qint64 stamp) {

@@ -31,8 +31,8 @@ bool isPlausibleWord(const QString& word) {
     if (word.isEmpty() || word.size() > kLongestUserWord || !word.front().isLetter()) return false;
     for (QChar c : word) {
         const char16_t u = c.unicode();
-        const bool ok = c.isLetter() || (u >= 0x300 && c.isMark()) || u == u'-' || u == u'\'' ||
-                        u == 0x2019;
+        const bool ok =
+            c.isLetter() || (u >= 0x300 && c.isMark()) || u == u'-' || u == u'\'' || u == 0x2019;
         if (!ok) return false; // U+FFFD (bytes that were not UTF-8) is no letter either
     }
     return true;
@@ -48,8 +48,7 @@ bool LineChecker::isAcceptedByUser(const QString& word) const {
     // "Bridge" and "BRIDGE" for "bridge"; never the other way round.
     const QString lower = word.toLower();
     if (lower == word || !userWords_.contains(lower)) return false;
-    return word == word.toUpper() ||
-           (word.at(0).isUpper() && isSmallLetters(word.mid(1)));
+    return word == word.toUpper() || (word.at(0).isUpper() && isSmallLetters(word.mid(1)));
 }
 
 bool LineChecker::verdict(QStringView view, CheckedWord& out, int& hyphenSkip) {
@@ -190,9 +189,9 @@ QString IspellPipe::answerText(const QString& text, int offsetBase) {
         if (list.isEmpty()) {
             out += QStringLiteral("# ") + w.word + QLatin1Char(' ') + offset + QLatin1Char('\n');
         } else {
-            out += QStringLiteral("& ") + w.word + QLatin1Char(' ') +
-                   QString::number(list.size()) + QLatin1Char(' ') + offset +
-                   QStringLiteral(": ") + list.join(QStringLiteral(", ")) + QLatin1Char('\n');
+            out += QStringLiteral("& ") + w.word + QLatin1Char(' ') + QString::number(list.size()) +
+                   QLatin1Char(' ') + offset + QStringLiteral(": ") +
+                   list.join(QStringLiteral(", ")) + QLatin1Char('\n');
         }
     }
     out += QLatin1Char('\n');

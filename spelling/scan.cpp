@@ -35,9 +35,23 @@ bool isApostrophe(QChar c) {
 // Characters that end a run of text that may be an address or a file name.
 bool endsToken(QChar c) {
     switch (c.unicode()) {
-    case u' ': case u'\t': case u'\r': case u'\n': case u'<': case u'>': case u'"':
-    case u'(': case u')': case u'[': case u']': case u'{': case u'}': case u',':
-    case 0xA0: case 0x201C: case 0x201D:
+    case u' ':
+    case u'\t':
+    case u'\r':
+    case u'\n':
+    case u'<':
+    case u'>':
+    case u'"':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u'{':
+    case u'}':
+    case u',':
+    case 0xA0:
+    case 0x201C:
+    case 0x201D:
         return true;
     default:
         return false;
@@ -79,11 +93,11 @@ bool notProse(QStringView t) {
         ++firstPart;
     if (firstPart >= 2) return true;
     // "C.gif": a one-letter name with an ending files have.
-    static const QStringList endings = {QStringLiteral("htm"), QStringLiteral("html"),
-                                        QStringLiteral("gif"), QStringLiteral("jpg"),
+    static const QStringList endings = {QStringLiteral("htm"),  QStringLiteral("html"),
+                                        QStringLiteral("gif"),  QStringLiteral("jpg"),
                                         QStringLiteral("jpeg"), QStringLiteral("png"),
-                                        QStringLiteral("txt"), QStringLiteral("pdf"),
-                                        QStringLiteral("css"), QStringLiteral("js")};
+                                        QStringLiteral("txt"),  QStringLiteral("pdf"),
+                                        QStringLiteral("css"),  QStringLiteral("js")};
     return endings.contains(last.toString());
 }
 
@@ -157,7 +171,7 @@ bool isWordExempt(QStringView word, int pos, const QString& text, const QSet<QSt
             // 1st, 22nd, 103rd, 4th; 11th, 12th and 113th (not 11st).
             const char16_t d = c.unicode();
             const bool teen = charAt(text, pos - 4, int(text.size())) == QLatin1Char('1');
-            const QLatin1String ending = teen         ? QLatin1String("th")
+            const QLatin1String ending = teen        ? QLatin1String("th")
                                          : d == u'1' ? QLatin1String("st")
                                          : d == u'2' ? QLatin1String("nd")
                                          : d == u'3' ? QLatin1String("rd")
@@ -195,8 +209,8 @@ ScanStop nextWordToCheck(const QString& text, int start, const QSet<QString>& sk
                 // A number ("123", "4.5") is answered as correct; one that
                 // runs into letters ("21st") goes on as the word it holds.
                 int end = pos;
-                while (end <= len && (isDigit(at(end)) ||
-                                      ((at(end) == u'.' || at(end) == u',') && isDigit(at(end + 1)))))
+                while (end <= len && (isDigit(at(end)) || ((at(end) == u'.' || at(end) == u',') &&
+                                                           isDigit(at(end + 1)))))
                     ++end;
                 if (!isInnerLetter(at(end))) return {Kind::Word, pos - 1, end - pos, true};
             }

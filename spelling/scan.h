@@ -53,13 +53,13 @@ struct ScanRules {
 // markup commands share reads them (util/htmltokens.h). Made once for a text
 // and kept while that text is scanned.
 class MarkupMap {
-public:
+  public:
     MarkupMap() = default;
     explicit MarkupMap(QStringView text);
     // The first 0-based position at or after `pos` that is not markup.
     qsizetype skip(qsizetype pos) const;
 
-private:
+  private:
     std::vector<std::pair<qsizetype, qsizetype>> ranges_;
 };
 

@@ -132,10 +132,12 @@ void TarnwellFileViewer::FixSpelling() {
     const int s = editor->selStart();
     editor->setSelColor(0);
     editor->setSelBold(false);
-    editor->setSelText(selected.endsWith(QLatin1Char(' ')) ? spelling + QLatin1Char(' ') : spelling);
+    editor->setSelText(selected.endsWith(QLatin1Char(' ')) ? spelling + QLatin1Char(' ')
+                                                           : spelling);
 
     platform::ListBox* list = ui_.lstSuggestions;
-    const bool chosenFromList = list && list->listIndex() >= 0 && list->item(list->listIndex()) == typed;
+    const bool chosenFromList =
+        list && list->listIndex() >= 0 && list->item(list->listIndex()) == typed;
     if (chosenFromList) {
         if (singleWordCheck()) {
             CloseLexicon();

@@ -54,7 +54,6 @@ struct SpellingCheckerState {
     }
     int SkipAllCount() const { return int(SkipAllWords.size()); }
 
-
     bool isOpen() const { return open && index; }
 };
 

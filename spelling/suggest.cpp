@@ -64,8 +64,8 @@ bool adjacentKeys(char16_t a, char16_t b) {
 }
 
 bool likeSound(char16_t a, char16_t b) {
-    static const char* const pairs[] = {"ck", "cs", "sz", "kq", "gj", "fv", "mn", "dt", "bp", "iy",
-                                        "xz", "wv", "lr"};
+    static const char* const pairs[] = {"ck", "cs", "sz", "kq", "gj", "fv", "mn",
+                                        "dt", "bp", "iy", "xz", "wv", "lr"};
     for (const char* p : pairs)
         if ((a == p[0] && b == p[1]) || (a == p[1] && b == p[0])) return true;
     return false;
@@ -79,10 +79,10 @@ int likeness(char16_t a, char16_t b) {
         for (int x = 0; x < 26; ++x)
             for (int y = 0; y < 26; ++y) {
                 const char16_t p = char16_t(u'a' + x), q = char16_t(u'a' + y);
-                t[size_t(x)][size_t(y)] = p == q                               ? 0
-                                          : isVowel(p) && isVowel(q)           ? 1
+                t[size_t(x)][size_t(y)] = p == q                              ? 0
+                                          : isVowel(p) && isVowel(q)          ? 1
                                           : touching(p, q) || likeSound(p, q) ? 2
-                                                                               : 3;
+                                                                              : 3;
             }
         return t;
     }();
@@ -98,12 +98,12 @@ struct Rewrite {
 const std::vector<Rewrite>& rewrites() {
     static const std::vector<Rewrite> r = [] {
         const char* const pairs[][2] = {
-            {"f", "ph"},     {"k", "ck"},     {"c", "ck"},   {"sh", "ti"},  {"shun", "tion"},
-            {"shun", "sion"}, {"j", "dg"},    {"ch", "tch"}, {"s", "sc"},   {"kw", "qu"},
-            {"x", "ks"},     {"x", "cks"},    {"ite", "ight"}, {"f", "gh"}, {"i", "igh"},
-            {"shus", "cious"}, {"shul", "tial"}, {"ur", "er"}, {"ant", "ent"}, {"ance", "ence"},
-            {"able", "ible"}, {"sy", "cy"},   {"s", "ss"},   {"wh", "w"},   {"oo", "u"},
-            {"z", "x"},      {"sk", "sc"},    {"er", "our"}, {"ee", "ie"},  {"ei", "ie"}};
+            {"f", "ph"},       {"k", "ck"},      {"c", "ck"},     {"sh", "ti"},   {"shun", "tion"},
+            {"shun", "sion"},  {"j", "dg"},      {"ch", "tch"},   {"s", "sc"},    {"kw", "qu"},
+            {"x", "ks"},       {"x", "cks"},     {"ite", "ight"}, {"f", "gh"},    {"i", "igh"},
+            {"shus", "cious"}, {"shul", "tial"}, {"ur", "er"},    {"ant", "ent"}, {"ance", "ence"},
+            {"able", "ible"},  {"sy", "cy"},     {"s", "ss"},     {"wh", "w"},    {"oo", "u"},
+            {"z", "x"},        {"sk", "sc"},     {"er", "our"},   {"ee", "ie"},   {"ei", "ie"}};
         std::vector<Rewrite> out;
         for (const auto& p : pairs) {
             out.push_back({QLatin1String(p[0]), QLatin1String(p[1])});
@@ -171,7 +171,8 @@ double distanceFolded(const QString& w, const QString& e, const TypingCosts& k) 
             for (const Rewrite* r : rules) {
                 const int la = int(r->a.size()), lb = int(r->b.size());
                 if (la > i || lb > j || ec(j) != char16_t(r->b.back().unicode())) continue;
-                if (QStringView(w).mid(i - la, la) == r->a && QStringView(e).mid(j - lb, lb) == r->b)
+                if (QStringView(w).mid(i - la, la) == r->a &&
+                    QStringView(e).mid(j - lb, lb) == r->b)
                     v = std::min(v, at(i - la, j - lb) + k.rewrite);
             }
             at(i, j) = v;
@@ -183,8 +184,8 @@ double distanceFolded(const QString& w, const QString& e, const TypingCosts& k) 
 // ---- the candidates ---------------------------------------------------------
 
 struct Candidate {
-    QString text;       // as stored
-    int entry = -1;     // -1 for a split or a table correction the lexicon lacks
+    QString text;   // as stored
+    int entry = -1; // -1 for a split or a table correction the lexicon lacks
     double score = 0;
     double freq = kUnknownFrequency;
     bool fromTable = false;

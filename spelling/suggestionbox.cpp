@@ -30,7 +30,8 @@ void TarnwellFileViewer::setSuggestionList(const QStringList& entries) {
     platform::ListBox* list = ui_.lstSuggestions;
     if (!list) return;
     list->clear();
-    for (const QString& e : entries) list->addItem(e);
+    for (const QString& e : entries)
+        list->addItem(e);
 }
 
 bool TarnwellFileViewer::suggestionBoxVisible() const {

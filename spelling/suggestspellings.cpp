@@ -14,7 +14,8 @@ void TarnwellFileViewer::SuggestSpellings(const QString& word) {
     // The hidden work list holds the ranked entries with their marks.
     if (platform::ListBox* work = ui_.lstSuggestions2) {
         work->clear();
-        for (const QString& e : r.work) work->addItem(e);
+        for (const QString& e : r.work)
+            work->addItem(e);
     }
     if (r.lastWordId) m.LastWordID = r.lastWordId;
 }

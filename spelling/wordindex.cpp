@@ -30,7 +30,6 @@ quint32 hashFolded(QStringView s) {
     return h;
 }
 
-
 bool sameFolded(QStringView a, QStringView b) {
     if (a.size() != b.size()) return false;
     for (qsizetype i = 0; i < a.size(); ++i)

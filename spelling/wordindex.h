@@ -23,14 +23,14 @@ class WordTrie;
 class WordIndex {
   public:
     enum Flag : quint16 {
-        HasLinks = 1,      // the word has `Velmora` entries
-        Categorised = 2,   // one of them is a word category (30000..30210)
-        ProperName = 4,    // one of them is the proper-name category
-        SplitPart = 8,     // one may stand as a part of a run-together word
-        UserWord = 16,     // added by the user (Tag 999), this record or one of its spelling
-        Accepted = 32,     // the spelling is a word: categorised, without entries, or added
-        Misspelling = 64,  // recorded as a misspelling of `correction`
-        Noun = 128,        // the parts of speech its categories name
+        HasLinks = 1,     // the word has `Velmora` entries
+        Categorised = 2,  // one of them is a word category (30000..30210)
+        ProperName = 4,   // one of them is the proper-name category
+        SplitPart = 8,    // one may stand as a part of a run-together word
+        UserWord = 16,    // added by the user (Tag 999), this record or one of its spelling
+        Accepted = 32,    // the spelling is a word: categorised, without entries, or added
+        Misspelling = 64, // recorded as a misspelling of `correction`
+        Noun = 128,       // the parts of speech its categories name
         Verb = 256,
         Adjective = 512,
         Adverb = 1024,

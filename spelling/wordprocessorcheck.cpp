@@ -29,7 +29,8 @@ void TarnwellFileViewer::WordProcessorSpellCheck() {
         }
     }
     if (!corrected) {
-        message(ql("Error") + util::numberText(error.number) + ql(" opening Word.\r\n") + error.description);
+        message(ql("Error") + util::numberText(error.number) + ql(" opening Word.\r\n") +
+                error.description);
         return;
     }
 
@@ -40,7 +41,8 @@ void TarnwellFileViewer::WordProcessorSpellCheck() {
     s.replace(QLatin1Char('\r'), ql("\r\n"));
 
     const platform::Answer answer =
-        message(crJoin(crJoin(ql("Save all corrections to disk?"), ql("(No = save to display, not to disk.")),
+        message(crJoin(crJoin(ql("Save all corrections to disk?"),
+                              ql("(No = save to display, not to disk.")),
                        ql(" Cancel = discard all corrections.)")),
                 platform::Buttons::YesNoCancel);
     if (answer == platform::Answer::Cancel) return;

@@ -39,8 +39,9 @@ void WordTrie::finish() {
         kids.clear();
         for (qint32 k = b.firstChild; k >= 0; k = building_[size_t(k)].nextSibling)
             kids.push_back(k);
-        std::sort(kids.begin(), kids.end(),
-                  [&](qint32 x, qint32 y) { return building_[size_t(x)].c < building_[size_t(y)].c; });
+        std::sort(kids.begin(), kids.end(), [&](qint32 x, qint32 y) {
+            return building_[size_t(x)].c < building_[size_t(y)].c;
+        });
         Node& n = nodes_[at];
         n.first = qint32(order.size());
         n.count = qint32(kids.size());
@@ -96,7 +97,8 @@ void WordTrie::searchOneEdit(QStringView w, qsizetype from,
             for (qint32 ch = here.first; ch < here.first + here.count; ++ch) {
                 // A letter inserted before position i, or put in place of letter i.
                 report(follow(ch, w.mid(i)));
-                if (i < n && nodes_[size_t(ch)].c != w[i].unicode()) report(follow(ch, w.mid(i + 1)));
+                if (i < n && nodes_[size_t(ch)].c != w[i].unicode())
+                    report(follow(ch, w.mid(i + 1)));
             }
         if (i < n) {
             // Letter i left out.

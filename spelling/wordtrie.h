@@ -45,7 +45,7 @@ class WordTrie {
         quint32 letters = 0; // bit k: a child for the letter 'a' + k
         qint32 first = 0;    // the first child
         qint32 count = 0;
-        qint32 aAt = 0;      // the first child from 'a' on
+        qint32 aAt = 0; // the first child from 'a' on
         qint32 word = -1;
     };
     qint32 child(qint32 node, char16_t c) const;

@@ -11,7 +11,9 @@ bool isAsciiLetter(QChar c) {
     const char16_t u = c.unicode();
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
 }
-bool isDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
+bool isDigit(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
 bool isHexDigit(QChar c) {
     const char16_t u = c.unicode();
     return isDigit(c) || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
@@ -19,25 +21,29 @@ bool isHexDigit(QChar c) {
 
 // Walks the tag that begins at `at`, calling `f(name, value)` for each
 // attribute (stopping when it returns true); returns one past the tag.
-template <class F>
-qsizetype walkTag(QStringView text, qsizetype at, F f) {
+template <class F> qsizetype walkTag(QStringView text, qsizetype at, F f) {
     const qsizetype n = text.size();
     qsizetype i = at + 1;
     if (i < n && text[i] == u'/') ++i;
-    while (i < n && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>') ++i;
+    while (i < n && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>')
+        ++i;
     for (;;) {
-        while (i < n && (isSpace(text[i]) || text[i] == u'/')) ++i;
+        while (i < n && (isSpace(text[i]) || text[i] == u'/'))
+            ++i;
         if (i >= n) return n;
         if (text[i] == u'>') return i + 1;
         // An attribute's name may begin with any character, even a quote.
         const qsizetype nameStart = i++;
-        while (i < n && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>' && text[i] != u'=') ++i;
+        while (i < n && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>' && text[i] != u'=')
+            ++i;
         const QStringView name = text.mid(nameStart, i - nameStart);
-        while (i < n && isSpace(text[i])) ++i;
+        while (i < n && isSpace(text[i]))
+            ++i;
         QStringView value;
         if (i < n && text[i] == u'=') {
             ++i;
-            while (i < n && isSpace(text[i])) ++i;
+            while (i < n && isSpace(text[i]))
+                ++i;
             if (i < n && (text[i] == u'"' || text[i] == u'\'')) {
                 const qsizetype close = text.indexOf(text[i], i + 1);
                 if (close < 0) return n; // an unclosed quote runs to the end
@@ -45,7 +51,8 @@ qsizetype walkTag(QStringView text, qsizetype at, F f) {
                 i = close + 1;
             } else {
                 const qsizetype valueStart = i;
-                while (i < n && !isSpace(text[i]) && text[i] != u'>') ++i;
+                while (i < n && !isSpace(text[i]) && text[i] != u'>')
+                    ++i;
                 value = text.mid(valueStart, i - valueStart);
             }
         }
@@ -55,7 +62,8 @@ qsizetype walkTag(QStringView text, qsizetype at, F f) {
 
 QStringView tagName(QStringView text, qsizetype nameStart) {
     qsizetype i = nameStart;
-    while (i < text.size() && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>') ++i;
+    while (i < text.size() && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>')
+        ++i;
     return text.mid(nameStart, i - nameStart);
 }
 
@@ -65,8 +73,11 @@ qsizetype endTagOf(QStringView text, qsizetype from, QStringView element) {
     const qsizetype n = text.size();
     for (qsizetype at = text.indexOf(u"</", from); at >= 0; at = text.indexOf(u"</", at + 2)) {
         const qsizetype after = at + 2 + element.size();
-        if (after > n || text.mid(at + 2, element.size()).compare(element, Qt::CaseInsensitive) != 0) continue;
-        if (after == n || isSpace(text[after]) || text[after] == u'/' || text[after] == u'>') return at;
+        if (after > n ||
+            text.mid(at + 2, element.size()).compare(element, Qt::CaseInsensitive) != 0)
+            continue;
+        if (after == n || isSpace(text[after]) || text[after] == u'/' || text[after] == u'>')
+            return at;
     }
     return n;
 }
@@ -79,12 +90,14 @@ qsizetype entityEnd(QStringView text, qsizetype at, qsizetype limit) {
         const bool hex = i < limit && (text[i] == u'x' || text[i] == u'X');
         if (hex) ++i;
         const qsizetype digits = i;
-        while (i < limit && (hex ? isHexDigit(text[i]) : isDigit(text[i]))) ++i;
+        while (i < limit && (hex ? isHexDigit(text[i]) : isDigit(text[i])))
+            ++i;
         if (i == digits) return at;
         return i < limit && text[i] == u';' ? i + 1 : i;
     }
     if (i >= limit || !isAsciiLetter(text[i])) return at;
-    while (i < limit && (isAsciiLetter(text[i]) || isDigit(text[i]))) ++i;
+    while (i < limit && (isAsciiLetter(text[i]) || isDigit(text[i])))
+        ++i;
     return i < limit && text[i] == u';' ? i + 1 : at;
 }
 
@@ -128,8 +141,10 @@ bool Reader::next(Token& t) {
         if (d == u'!' && text_.mid(pos_, 4) == u"<!--") {
             t.kind = Kind::Comment;
             // "<!-->" and "<!--->" are whole (empty) comments.
-            if (text_.mid(pos_ + 4, 1) == u">") t.end = pos_ + 5;
-            else if (text_.mid(pos_ + 4, 2) == u"->") t.end = pos_ + 6;
+            if (text_.mid(pos_ + 4, 1) == u">")
+                t.end = pos_ + 5;
+            else if (text_.mid(pos_ + 4, 2) == u"->")
+                t.end = pos_ + 6;
             else {
                 const qsizetype close = text_.indexOf(u"-->", pos_ + 4);
                 t.end = close < 0 ? n : close + 3;
@@ -149,7 +164,8 @@ bool Reader::next(Token& t) {
             if (t.named(QLatin1StringView("SCRIPT")) || t.named(QLatin1StringView("STYLE"))) {
                 special_ = t.name;
                 raw_ = true;
-            } else if (t.named(QLatin1StringView("TITLE")) || t.named(QLatin1StringView("TEXTAREA"))) {
+            } else if (t.named(QLatin1StringView("TITLE")) ||
+                       t.named(QLatin1StringView("TEXTAREA"))) {
                 special_ = t.name;
                 raw_ = false;
             }
@@ -168,7 +184,8 @@ bool Reader::next(Token& t) {
         }
     }
     qsizetype i = pos_ + 1;
-    while (i < limit && text_[i] != u'&' && !(text_[i] == u'<' && special_.isEmpty())) ++i;
+    while (i < limit && text_[i] != u'&' && !(text_[i] == u'<' && special_.isEmpty()))
+        ++i;
     t.kind = Kind::Text;
     t.end = pos_ = i;
     return true;
@@ -179,7 +196,8 @@ QString textOnly(QStringView html) {
     Reader reader(html);
     Token t;
     while (reader.next(t))
-        if (t.kind == Kind::Text || t.kind == Kind::Entity) out += html.mid(t.start, t.end - t.start);
+        if (t.kind == Kind::Text || t.kind == Kind::Entity)
+            out += html.mid(t.start, t.end - t.start);
     return out;
 }
 

@@ -40,12 +40,12 @@ struct Token {
 };
 
 class Reader {
-public:
+  public:
     explicit Reader(QStringView text) : text_(text) {}
     // The next token; false at the end of the text.
     bool next(Token& token);
 
-private:
+  private:
     QStringView text_;
     qsizetype pos_ = 0;
     // Inside SCRIPT/STYLE (raw) or TITLE/TEXTAREA (no tags): the element.

@@ -8,8 +8,10 @@ namespace util {
 std::int32_t roundHalfEven(double value) {
     if (!std::isfinite(value)) return 0;
     const double r = std::nearbyint(value); // default FE_TONEAREST is half-even
-    if (r > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (r < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (r > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (r < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(r);
 }
 
@@ -26,7 +28,8 @@ std::int32_t parseNumber(const QString& text) {
     const double value = field.toDouble(&ok);
     if (!ok || !std::isfinite(value)) return 0;
     const double rounded = std::nearbyint(value);
-    if (rounded > std::numeric_limits<std::int32_t>::max() || rounded < std::numeric_limits<std::int32_t>::min())
+    if (rounded > std::numeric_limits<std::int32_t>::max() ||
+        rounded < std::numeric_limits<std::int32_t>::min())
         return 0;
     return static_cast<std::int32_t>(rounded);
 }

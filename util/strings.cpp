@@ -22,8 +22,12 @@ QString mid(const QString& s, qsizetype start, qsizetype length) {
     return length < 0 ? s.mid(start - 1) : s.mid(start - 1, length);
 }
 
-QString left(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.left(n); }
-QString right(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.right(n); }
+QString left(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.left(n);
+}
+QString right(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.right(n);
+}
 
 QString percentDecode(const QString& s) {
     if (!s.contains(QLatin1Char('%'))) return s;

@@ -5,7 +5,9 @@
 // Small string helpers for the program's 1-based position arithmetic.
 namespace util {
 
-inline QString qs(const char* latin1) { return QString::fromLatin1(latin1); }
+inline QString qs(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
 
 // 1-based position of `needle` in `hay` at or after `start` (1-based), 0 when
 // absent; an empty needle is found at `start` when that lies in the text.

@@ -13,25 +13,27 @@ bool isAsciiLetter(QChar c) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
 }
 bool isWordCharacter(QChar c) {
-    return isAsciiLetter(c) || (c.unicode() >= u'0' && c.unicode() <= u'9') || c == QLatin1Char('-') ||
-           c == QLatin1Char('\'');
+    return isAsciiLetter(c) || (c.unicode() >= u'0' && c.unicode() <= u'9') ||
+           c == QLatin1Char('-') || c == QLatin1Char('\'');
 }
 } // namespace
 
 HunspellChecker::HunspellChecker() = default;
 HunspellChecker::~HunspellChecker() = default;
 
-bool HunspellChecker::open(const QString& folder, const QString& language, const QString& personalList,
-                           SpellingError* error) {
+bool HunspellChecker::open(const QString& folder, const QString& language,
+                           const QString& personalList, SpellingError* error) {
     const QString base = folder + QLatin1Char('/') + language;
     const QString aff = base + QStringLiteral(".aff"), dic = base + QStringLiteral(".dic");
     if (!QFileInfo(aff).isFile() || !QFileInfo(dic).isFile()) {
         if (error)
-            *error = {53, QStringLiteral("File not found: the spelling dictionary %1 (%2.aff, %2.dic).")
-                              .arg(language, base)};
+            *error = {53,
+                      QStringLiteral("File not found: the spelling dictionary %1 (%2.aff, %2.dic).")
+                          .arg(language, base)};
         return false;
     }
-    speller_ = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+    speller_ = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(),
+                                          QFile::encodeName(dic).constData());
     utf8_ = QByteArray(speller_->get_dict_encoding().c_str()).toUpper().replace('-', "") == "UTF8";
     personalList_ = personalList;
     QFile list(personalList);
@@ -44,7 +46,9 @@ bool HunspellChecker::open(const QString& folder, const QString& language, const
     return true;
 }
 
-QByteArray HunspellChecker::encode(const QString& s) const { return utf8_ ? s.toUtf8() : s.toLatin1(); }
+QByteArray HunspellChecker::encode(const QString& s) const {
+    return utf8_ ? s.toUtf8() : s.toLatin1();
+}
 
 QString HunspellChecker::decode(const std::string& s) const {
     return utf8_ ? QString::fromStdString(s) : QString::fromLatin1(s.data(), qsizetype(s.size()));
@@ -57,7 +61,8 @@ bool HunspellChecker::isCorrect(const QString& word) const {
 QStringList HunspellChecker::suggest(const QString& word) const {
     QStringList out;
     if (!speller_) return out;
-    for (const std::string& s : speller_->suggest(encode(word).toStdString())) out << decode(s);
+    for (const std::string& s : speller_->suggest(encode(word).toStdString()))
+        out << decode(s);
     return out;
 }
 
@@ -85,11 +90,12 @@ std::optional<MisspellingWalk::Misspelling> MisspellingWalk::next() {
             continue;
         }
         int end = pos;
-        while (end <= len && isWordCharacter(text_.at(end - 1))) ++end;
+        while (end <= len && isWordCharacter(text_.at(end - 1)))
+            ++end;
         // Apostrophes and hyphens at the end belong to no word.
         int wordEnd = end;
-        while (wordEnd > pos + 1 &&
-               (text_.at(wordEnd - 2) == QLatin1Char('\'') || text_.at(wordEnd - 2) == QLatin1Char('-')))
+        while (wordEnd > pos + 1 && (text_.at(wordEnd - 2) == QLatin1Char('\'') ||
+                                     text_.at(wordEnd - 2) == QLatin1Char('-')))
             --wordEnd;
         const QString word = text_.mid(pos - 1, wordEnd - pos);
         pos_ = end - 1;
@@ -115,6 +121,8 @@ void MisspellingWalk::ignoreAll() {
     if (current_) ignored_.insert(current_->word);
 }
 
-bool MisspellingWalk::add() { return current_ && checker_.addToPersonal(current_->word); }
+bool MisspellingWalk::add() {
+    return current_ && checker_.addToPersonal(current_->word);
+}
 
 } // namespace platform::hunspell

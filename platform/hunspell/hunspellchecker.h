@@ -17,7 +17,7 @@ namespace platform::hunspell {
 // A Hunspell dictionary ("en_US.aff" and "en_US.dic" in a folder) with the
 // user's personal word list, a text file of one word a line.
 class HunspellChecker {
-public:
+  public:
     HunspellChecker();
     ~HunspellChecker();
     // Loads the dictionary and the personal words; false, with the error
@@ -30,7 +30,7 @@ public:
     // Accepts the word from now on and appends it to the personal list.
     bool addToPersonal(const QString& word);
 
-private:
+  private:
     QByteArray encode(const QString& s) const;
     QString decode(const std::string& s) const;
     std::unique_ptr<Hunspell> speller_;
@@ -42,7 +42,7 @@ private:
 // are stepped over and words with inner capitals or digits are passed over,
 // as the document scan does. Changes are made to the walk's own copy.
 class MisspellingWalk {
-public:
+  public:
     struct Misspelling {
         int start = 0; // 0-based in text()
         int length = 0;
@@ -57,7 +57,7 @@ public:
     bool add();
     const QString& text() const { return text_; }
 
-private:
+  private:
     QString text_;
     spelling::MarkupMap markup_; // of text_, made again after each change
     HunspellChecker& checker_;

@@ -13,12 +13,12 @@ namespace platform::qt {
 // event loop of the thread that made this object. Work still running when
 // the object goes is waited for.
 class QtBackgroundWork : public BackgroundWork {
-public:
+  public:
     QtBackgroundWork() = default;
     ~QtBackgroundWork() override;
     void run(std::function<void()> work, std::function<void()> done) override;
 
-private:
+  private:
     QObject context_;
     QSet<QThread*> running_;
 };

@@ -41,10 +41,11 @@ ViewerPage::ViewerPage(QtBrowserPane* owner, QWebEngineProfile* profile, QObject
 bool ViewerPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     if (!isMainFrame || type == NavigationTypeReload) return true;
     QtBrowserPane& pane = *owner_;
-    const bool followedLink = type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted ||
-                              type == NavigationTypeOther;
+    const bool followedLink = type == NavigationTypeLinkClicked ||
+                              type == NavigationTypeFormSubmitted || type == NavigationTypeOther;
     bool cancel = false;
-    if (pane.onBeforeNavigate) pane.onBeforeNavigate(url.toString(QUrl::FullyEncoded), followedLink, cancel);
+    if (pane.onBeforeNavigate)
+        pane.onBeforeNavigate(url.toString(QUrl::FullyEncoded), followedLink, cancel);
     if (cancel) {
         pane.swallowFailedLoad_ = true;
         return false;
@@ -52,7 +53,9 @@ bool ViewerPage::acceptNavigationRequest(const QUrl& url, NavigationType type, b
     return true;
 }
 
-bool ViewerPage::mayAsk() { return ++questions_ <= 3; }
+bool ViewerPage::mayAsk() {
+    return ++questions_ <= 3;
+}
 
 void ViewerPage::javaScriptAlert(const QUrl& origin, const QString& msg) {
     if (mayAsk()) QWebEnginePage::javaScriptAlert(origin, msg);
@@ -62,16 +65,17 @@ bool ViewerPage::javaScriptConfirm(const QUrl& origin, const QString& msg) {
     return mayAsk() && QWebEnginePage::javaScriptConfirm(origin, msg);
 }
 
-bool ViewerPage::javaScriptPrompt(const QUrl& origin, const QString& msg, const QString& defaultValue,
-                                  QString* result) {
+bool ViewerPage::javaScriptPrompt(const QUrl& origin, const QString& msg,
+                                  const QString& defaultValue, QString* result) {
     return mayAsk() && QWebEnginePage::javaScriptPrompt(origin, msg, defaultValue, result);
 }
 
 QtBrowserPane::QtBrowserPane(QWidget* parent, const QString& searchPage)
-    : WidgetControl<BrowserPane>(new QWebEngineView(parent)), view_(static_cast<QWebEngineView*>(widget())),
-      searchPage_(searchPage) {
+    : WidgetControl<BrowserPane>(new QWebEngineView(parent)),
+      view_(static_cast<QWebEngineView*>(widget())), searchPage_(searchPage) {
     QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-    if (!profile->findChild<LocalFileGuard*>()) profile->setUrlRequestInterceptor(new LocalFileGuard(profile));
+    if (!profile->findChild<LocalFileGuard*>())
+        profile->setUrlRequestInterceptor(new LocalFileGuard(profile));
     auto* page = new ViewerPage(this, profile, view_);
     QWebEngineSettings* s = page->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, true); // the show/hide blocks need it
@@ -117,12 +121,15 @@ void QtBrowserPane::sameDocumentJump(const QUrl& url) {
     if (onDocumentComplete) onDocumentComplete(url.toString(QUrl::FullyEncoded));
 }
 
-QUrl QtBrowserPane::addressToUrl(const QString& address) { return browserUrl(address); }
+QUrl QtBrowserPane::addressToUrl(const QString& address) {
+    return browserUrl(address);
+}
 
 void QtBrowserPane::navigate(const QString& address) {
     const QUrl url = addressToUrl(address);
     const QUrl current = view_->url();
-    const bool samePage = url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment);
+    const bool samePage =
+        url.adjusted(QUrl::RemoveFragment) == current.adjusted(QUrl::RemoveFragment);
     if (reloading_ && url.hasFragment() && samePage) {
         pendingFragment_ = url.fragment();
         return;
@@ -135,10 +142,12 @@ void QtBrowserPane::navigate(const QString& address) {
 
 void QtBrowserPane::scrollToFragment(const QString& fragment) {
     QString name = fragment;
-    name.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    name.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\''), QLatin1String("\\'"));
     view_->page()->runJavaScript(
-        QStringLiteral("(function(n){var a=document.getElementById(n)||document.getElementsByName(n)[0];"
-                       "if(a)a.scrollIntoView();})('%1');")
+        QStringLiteral(
+            "(function(n){var a=document.getElementById(n)||document.getElementsByName(n)[0];"
+            "if(a)a.scrollIntoView();})('%1');")
             .arg(name));
 }
 
@@ -154,7 +163,9 @@ bool QtBrowserPane::goForward() {
     return true;
 }
 
-void QtBrowserPane::goSearch() { navigate(searchPage_); }
+void QtBrowserPane::goSearch() {
+    navigate(searchPage_);
+}
 
 void QtBrowserPane::refresh() {
     reloading_ = true;
@@ -185,10 +196,16 @@ void QtBrowserPane::printPreview() {
     preview.exec();
 }
 
-QString QtBrowserPane::locationName() const { return browserLocationName(view_->url(), view_->title()); }
+QString QtBrowserPane::locationName() const {
+    return browserLocationName(view_->url(), view_->title());
+}
 
-QString QtBrowserPane::locationUrl() const { return view_->url().toString(QUrl::FullyEncoded); }
+QString QtBrowserPane::locationUrl() const {
+    return view_->url().toString(QUrl::FullyEncoded);
+}
 
-void QtBrowserPane::setFocus() { view_->setFocus(Qt::OtherFocusReason); }
+void QtBrowserPane::setFocus() {
+    view_->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace platform::qt

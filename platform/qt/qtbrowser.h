@@ -16,7 +16,7 @@ class QtBrowserPane;
 // would show a local file other than a page, whose text the page could read.
 // Images, style sheets and links to pages load as before.
 class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 };
@@ -24,17 +24,17 @@ public:
 // Passes every main-frame navigation to the controller first, which may
 // cancel it; keeps a page's alert() loop from trapping the window.
 class ViewerPage : public QWebEnginePage {
-public:
+  public:
     ViewerPage(QtBrowserPane* owner, QWebEngineProfile* profile, QObject* parent);
 
-protected:
+  protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
-    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
-                          QString* result) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                          const QString& defaultValue, QString* result) override;
 
-private:
+  private:
     // A page may ask this many questions; after that they are answered
     // "Cancel" unasked, until another page is shown.
     bool mayAsk();
@@ -42,19 +42,19 @@ private:
     int questions_ = 0;
     friend class QtBrowserPane;
 
-// Keeps local pages from reading the user's files: a script's requests for
-// local files (XMLHttpRequest, fetch) are refused, and so are frames that
-// would show a local file other than a page, whose text the page could read.
-// Images, style sheets and links to pages load as before.
-class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
-};
+    // Keeps local pages from reading the user's files: a script's requests for
+    // local files (XMLHttpRequest, fetch) are refused, and so are frames that
+    // would show a local file other than a page, whose text the page could read.
+    // Images, style sheets and links to pages load as before.
+    class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
+      public:
+        using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+        void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+    };
 };
 
 class QtBrowserPane : public WidgetControl<BrowserPane> {
-public:
+  public:
     QtBrowserPane(QWidget* parent, const QString& searchPage);
     void navigate(const QString& address) override;
     bool goBack() override;
@@ -71,7 +71,7 @@ public:
     // "/home/a/x.htm#top" -> file:///home/a/x.htm#top; web addresses as typed.
     static QUrl addressToUrl(const QString& address);
 
-private:
+  private:
     friend class ViewerPage;
     QWebEngineView* view_;
     QString searchPage_;

@@ -11,9 +11,12 @@ namespace platform::qt {
 
 Qt::CursorShape cursorShape(Pointer pointer) {
     switch (pointer) {
-    case Pointer::Hourglass: return Qt::WaitCursor;
-    case Pointer::SizeWestEast: return Qt::SizeHorCursor;
-    case Pointer::Default: break;
+    case Pointer::Hourglass:
+        return Qt::WaitCursor;
+    case Pointer::SizeWestEast:
+        return Qt::SizeHorCursor;
+    case Pointer::Default:
+        break;
     }
     return Qt::ArrowCursor;
 }
@@ -57,7 +60,8 @@ void NameEdit::mousePressEvent(QMouseEvent* e) {
 QtTextBox::QtTextBox(QWidget* parent)
     : WidgetControl<TextBox>(new NameEdit(this, parent)), edit_(static_cast<NameEdit*>(widget())) {}
 
-MultiLineEdit::MultiLineEdit(QtMultiLineBox* owner, QWidget* parent) : QPlainTextEdit(parent), owner_(owner) {
+MultiLineEdit::MultiLineEdit(QtMultiLineBox* owner, QWidget* parent)
+    : QPlainTextEdit(parent), owner_(owner) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setCursor(Qt::PointingHandCursor);
@@ -70,7 +74,8 @@ void MultiLineEdit::mousePressEvent(QMouseEvent* e) {
 }
 
 QtMultiLineBox::QtMultiLineBox(QWidget* parent)
-    : WidgetControl<TextBox>(new MultiLineEdit(this, parent)), edit_(static_cast<MultiLineEdit*>(widget())) {}
+    : WidgetControl<TextBox>(new MultiLineEdit(this, parent)),
+      edit_(static_cast<MultiLineEdit*>(widget())) {}
 
 // The widget's raw text: its plain-text form would turn no-break spaces into
 // spaces.
@@ -90,13 +95,14 @@ namespace {
 // A list entered with the keyboard has no entry chosen yet: the first arrow
 // key chooses the first entry, as a list box does.
 class ListWidget : public QListWidget {
-public:
+  public:
     using QListWidget::QListWidget;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override {
         QListWidget::focusInEvent(e);
-        if (selectedItems().isEmpty()) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        if (selectedItems().isEmpty())
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
 };
 } // namespace
@@ -122,7 +128,8 @@ void QtListBox::addItem(const QString& item) {
         return;
     }
     int at = 0;
-    while (at < list_->count() && list_->item(at)->text().compare(item, Qt::CaseInsensitive) <= 0) ++at;
+    while (at < list_->count() && list_->item(at)->text().compare(item, Qt::CaseInsensitive) <= 0)
+        ++at;
     list_->insertItem(at, item);
 }
 
@@ -183,7 +190,9 @@ void PanelFrame::mouseReleaseEvent(QMouseEvent* e) {
 
 QtPanel::QtPanel(QWidget* parent) : WidgetControl<Panel>(new PanelFrame(this, parent)) {}
 
-void QtPanel::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+void QtPanel::setPointer(Pointer pointer) {
+    widget()->setCursor(cursorShape(pointer));
+}
 
 } // namespace platform::qt
 
@@ -194,8 +203,11 @@ QtCaptionFrame::QtCaptionFrame(QWidget* parent, const QString& caption)
     box()->setAutoFillBackground(true);
 }
 
-void QtCaptionFrame::setPointer(Pointer pointer) { widget()->setCursor(cursorShape(pointer)); }
+void QtCaptionFrame::setPointer(Pointer pointer) {
+    widget()->setCursor(cursorShape(pointer));
+}
 
-QtLabel::QtLabel(QWidget* parent, const QString& caption) : WidgetControl<Label>(new QLabel(caption, parent)) {}
+QtLabel::QtLabel(QWidget* parent, const QString& caption)
+    : WidgetControl<Label>(new QLabel(caption, parent)) {}
 
 } // namespace platform::qt

@@ -15,21 +15,21 @@ namespace platform::qt {
 
 class QtTextBox;
 class NameEdit : public QLineEdit {
-public:
+  public:
     NameEdit(QtTextBox* owner, QWidget* parent);
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QtTextBox* owner_;
 };
 
 class QtTextBox : public WidgetControl<TextBox> {
-public:
+  public:
     explicit QtTextBox(QWidget* parent);
     QString text() const override { return edit_->text(); }
     void setText(const QString& text) override { edit_->setText(text); }
@@ -37,26 +37,26 @@ public:
     void selectAll() override { edit_->selectAll(); }
     QLineEdit* edit() const { return edit_; }
 
-private:
+  private:
     NameEdit* edit_;
 };
 
 class QtMultiLineBox;
 class MultiLineEdit : public QPlainTextEdit {
-public:
+  public:
     MultiLineEdit(QtMultiLineBox* owner, QWidget* parent);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QtMultiLineBox* owner_;
 };
 
 // A read-only multi-line text box that reports clicks (an instruction box).
 // Its text uses CR LF line breaks, as the program writes them.
 class QtMultiLineBox : public WidgetControl<TextBox> {
-public:
+  public:
     explicit QtMultiLineBox(QWidget* parent);
     QString text() const override;
     void setText(const QString& text) override;
@@ -64,12 +64,12 @@ public:
     void selectAll() override { edit_->selectAll(); }
     QPlainTextEdit* edit() const { return edit_; }
 
-private:
+  private:
     MultiLineEdit* edit_;
 };
 
 class QtListBox : public WidgetControl<ListBox> {
-public:
+  public:
     QtListBox(QWidget* parent, bool sorted);
     void addItem(const QString& item) override;
     void clear() override { list_->clear(); }
@@ -79,37 +79,37 @@ public:
     void setListIndex(int index) override { list_->setCurrentRow(index); }
     QListWidget* list() const { return list_; }
 
-private:
+  private:
     QListWidget* list_;
     bool sorted_;
 };
 
 class QtToolbar : public WidgetControl<Toolbar> {
-public:
+  public:
     // Buttons by key, each with its caption.
     QtToolbar(QWidget* parent, const QList<QPair<QString, QString>>& buttons);
     QToolBar* bar() const { return bar_; }
 
-private:
+  private:
     QToolBar* bar_;
 };
 
 class QtPanel;
 class PanelFrame : public QFrame {
-public:
+  public:
     PanelFrame(QtPanel* owner, QWidget* parent);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QtPanel* owner_;
 };
 
 class QtPanel : public WidgetControl<Panel> {
-public:
+  public:
     explicit QtPanel(QWidget* parent);
     void setPointer(Pointer pointer) override;
     void raise() override { widget()->raise(); }
@@ -118,7 +118,7 @@ public:
 
 // A frame with a caption (a group box) that holds other controls.
 class QtCaptionFrame : public WidgetControl<Panel> {
-public:
+  public:
     QtCaptionFrame(QWidget* parent, const QString& caption);
     void setPointer(Pointer pointer) override;
     void raise() override { widget()->raise(); }
@@ -126,7 +126,7 @@ public:
 };
 
 class QtLabel : public WidgetControl<Label> {
-public:
+  public:
     QtLabel(QWidget* parent, const QString& caption);
     QString caption() const override { return label()->text(); }
     void setCaption(const QString& caption) override { label()->setText(caption); }

@@ -21,17 +21,26 @@ Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& t
     box.setWindowTitle(title.isEmpty() ? title_ : title);
     box.setText(displayText(text));
     switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
     default:
         // Closing a box that has no Cancel button counts as its default.
         if (buttons == Buttons::Ok) return Answer::Ok;
@@ -40,10 +49,12 @@ Answer QtDialogs::message(const QString& text, Buttons buttons, const QString& t
     }
 }
 
-std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultAnswer) {
+std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title,
+                                        const QString& defaultAnswer) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, title.isEmpty() ? title_ : title, displayText(prompt),
-                                                 QLineEdit::Normal, defaultAnswer, &ok);
+    const QString answer =
+        QInputDialog::getText(parent_, title.isEmpty() ? title_ : title, displayText(prompt),
+                              QLineEdit::Normal, defaultAnswer, &ok);
     if (!ok) return std::nullopt;
     return answer;
 }
@@ -73,7 +84,7 @@ std::optional<FileChoice> QtDialogs::saveFile(const QString& title, const QStrin
 }
 
 std::optional<FileChoice> QtDialogs::chooseFile(const QString& title, const QString& initialName,
-                                               const QString& filter, bool mustExist) {
+                                                const QString& filter, bool mustExist) {
     QFileDialog dialog(parent_, title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

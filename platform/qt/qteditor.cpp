@@ -3,10 +3,10 @@
 #include "util/textcodec.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 namespace platform::qt {
 namespace {
@@ -19,7 +19,8 @@ QKeySequence sequenceOf(const QKeyEvent* e) {
 }
 } // namespace
 
-SourceEdit::SourceEdit(QtTextEditor* owner, QWidget* parent) : QPlainTextEdit(parent), owner_(owner) {
+SourceEdit::SourceEdit(QtTextEditor* owner, QWidget* parent)
+    : QPlainTextEdit(parent), owner_(owner) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(false);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
@@ -66,7 +67,8 @@ void SourceEdit::mousePressEvent(QMouseEvent* e) {
     QPlainTextEdit::mousePressEvent(e);
     if (owner_->onMouseDown) {
         const int button = e->button() == Qt::LeftButton ? LeftButton : MiddleButton;
-        owner_->onMouseDown(button, toTwips(e->position().toPoint().x()), toTwips(e->position().toPoint().y()));
+        owner_->onMouseDown(button, toTwips(e->position().toPoint().x()),
+                            toTwips(e->position().toPoint().y()));
     }
 }
 
@@ -85,15 +87,20 @@ void SourceEdit::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 QtTextEditor::QtTextEditor(QWidget* parent)
-    : WidgetControl<TextEditor>(new SourceEdit(this, parent)), edit_(static_cast<SourceEdit*>(widget())) {
+    : WidgetControl<TextEditor>(new SourceEdit(this, parent)),
+      edit_(static_cast<SourceEdit*>(widget())) {
     // Marks put on the text raise it too; handlers compare texts.
     QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
         if (onChange) onChange();
     });
 }
 
-void QtTextEditor::setMenuShortcuts(const QSet<QKeySequence>& keys) { menuKeys() = keys; }
-bool QtTextEditor::isMenuShortcut(const QKeySequence& key) { return menuKeys().contains(key); }
+void QtTextEditor::setMenuShortcuts(const QSet<QKeySequence>& keys) {
+    menuKeys() = keys;
+}
+bool QtTextEditor::isMenuShortcut(const QKeySequence& key) {
+    return menuKeys().contains(key);
+}
 
 int QtTextEditor::toOffset(int position) const {
     const QTextBlock block = edit_->document()->findBlock(position);
@@ -159,10 +166,13 @@ QString QtTextEditor::toWidget(const QString& text, const QString& others) {
     return plain;
 }
 
-QString QtTextEditor::text() const { return fromWidget(edit_->document()->toRawText()); }
+QString QtTextEditor::text() const {
+    return fromWidget(edit_->document()->toRawText());
+}
 
 void QtTextEditor::setText(const QString& text) {
-    for (QChar& c : stand_) c = QChar();
+    for (QChar& c : stand_)
+        c = QChar();
     edit_->setPlainText(toWidget(text, QString()));
 }
 
@@ -200,10 +210,13 @@ void QtTextEditor::setSelLength(int length) {
     edit_->setTextCursor(c);
 }
 
-QString QtTextEditor::selText() const { return fromWidget(edit_->textCursor().selectedText()); }
+QString QtTextEditor::selText() const {
+    return fromWidget(edit_->textCursor().selectedText());
+}
 
 void QtTextEditor::setSelText(const QString& text) {
-    const QString plain = toWidget(text, hasSpecial(text) ? edit_->document()->toRawText() : QString());
+    const QString plain =
+        toWidget(text, hasSpecial(text) ? edit_->document()->toRawText() : QString());
     QTextCursor c = edit_->textCursor();
     c.insertText(plain);
     edit_->setTextCursor(c);
@@ -223,6 +236,8 @@ void QtTextEditor::setSelBold(bool bold) {
     edit_->mergeCurrentCharFormat(f);
 }
 
-void QtTextEditor::setFocus() { edit_->setFocus(Qt::OtherFocusReason); }
+void QtTextEditor::setFocus() {
+    edit_->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace platform::qt

@@ -14,10 +14,10 @@ class QtTextEditor;
 // The editor widget: a plain-text editor that reports its events to the
 // adapter and lets the menu's shortcuts through.
 class SourceEdit : public QPlainTextEdit {
-public:
+  public:
     SourceEdit(QtTextEditor* owner, QWidget* parent);
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -25,7 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-private:
+  private:
     QtTextEditor* owner_;
 };
 
@@ -33,7 +33,7 @@ private:
 // per line break there): offset = position + number of line breaks before
 // it. Block lookups are logarithmic in the document's size.
 class QtTextEditor : public WidgetControl<TextEditor> {
-public:
+  public:
     explicit QtTextEditor(QWidget* parent);
     QString text() const override;
     void setText(const QString& text) override;
@@ -56,7 +56,7 @@ public:
     int toOffset(int position) const;
     int toPosition(int offset) const;
 
-private:
+  private:
     // The widget's raw text as the program's text, and back; `others` is
     // text already in the widget, whose characters a stand-in must avoid.
     QString fromWidget(QString raw) const;

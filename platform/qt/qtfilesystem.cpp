@@ -24,9 +24,13 @@ QString reason(const QFileDevice& f, int savedErrno) {
 }
 } // namespace
 
-bool QtFileSystem::exists(const QString& path) const { return !path.isEmpty() && QFileInfo::exists(path); }
+bool QtFileSystem::exists(const QString& path) const {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
 
-bool QtFileSystem::isFile(const QString& path) const { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool QtFileSystem::isFile(const QString& path) const {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 std::optional<QByteArray> QtFileSystem::read(const QString& path, QString* error) const {
     QFile f(path);
@@ -92,11 +96,19 @@ bool QtFileSystem::copy(const QString& from, const QString& to) {
     return target.commit();
 }
 
-bool QtFileSystem::rename(const QString& from, const QString& to) { return QFile::rename(from, to); }
-bool QtFileSystem::remove(const QString& path) { return QFile::remove(path); }
-QString QtFileSystem::currentDir() const { return QDir::currentPath(); }
+bool QtFileSystem::rename(const QString& from, const QString& to) {
+    return QFile::rename(from, to);
+}
+bool QtFileSystem::remove(const QString& path) {
+    return QFile::remove(path);
+}
+QString QtFileSystem::currentDir() const {
+    return QDir::currentPath();
+}
 
-bool QtFileSystem::makeFolder(const QString& path) { return QDir().mkpath(path); }
+bool QtFileSystem::makeFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
 QStringList QtFileSystem::files(const QString& folder, const QString& suffix) const {
     QStringList out;

@@ -6,7 +6,7 @@ namespace platform::qt {
 
 // Real files on disk; writes go through QSaveFile, so they are atomic.
 class QtFileSystem : public FileSystem {
-public:
+  public:
     bool exists(const QString& path) const override;
     bool isFile(const QString& path) const override;
     std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const override;

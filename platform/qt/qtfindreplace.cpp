@@ -29,7 +29,8 @@ QtButton::QtButton(QPushButton* button) : button_(button) {
     });
 }
 
-FindReplaceForm::FindReplaceForm(QtFindReplaceDialog* owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+FindReplaceForm::FindReplaceForm(QtFindReplaceDialog* owner, QWidget* parent)
+    : QDialog(parent), owner_(owner) {}
 
 bool FindReplaceForm::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && owner_->onActivate) owner_->onActivate();
@@ -46,9 +47,12 @@ void FindReplaceForm::closeEvent(QCloseEvent* e) {
 }
 
 // Esc presses the Cancel button, as the dialog's cancel button does.
-void FindReplaceForm::reject() { owner_->cancelButton_->click(); }
+void FindReplaceForm::reject() {
+    owner_->cancelButton_->click();
+}
 
-QtFindReplaceDialog::QtFindReplaceDialog(QWidget* mainWindow) : form_(new FindReplaceForm(this, mainWindow)) {
+QtFindReplaceDialog::QtFindReplaceDialog(QWidget* mainWindow)
+    : form_(new FindReplaceForm(this, mainWindow)) {
     form_->setWindowTitle(QStringLiteral("Find/Replace Text"));
     form_->setModal(false);
     auto* grid = new QGridLayout(form_);
@@ -93,7 +97,8 @@ QtFindReplaceDialog::QtFindReplaceDialog(QWidget* mainWindow) : form_(new FindRe
     auto* replaceOne = new QPushButton(QStringLiteral("&Replace"), form_);
     auto* replaceAll = new QPushButton(QStringLiteral("Replace &All"), form_);
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), form_);
-    for (QPushButton* b : {replaceOne, replaceAll, cancelButton_}) b->setAutoDefault(false);
+    for (QPushButton* b : {replaceOne, replaceAll, cancelButton_})
+        b->setAutoDefault(false);
     buttons->addWidget(findNext);
     buttons->addWidget(replaceOne);
     buttons->addWidget(replaceAll);
@@ -115,7 +120,9 @@ void QtFindReplaceDialog::show(int leftTwips, int topTwips) {
     form_->activateWindow();
 }
 
-void QtFindReplaceDialog::unload() { form_->close(); }
+void QtFindReplaceDialog::unload() {
+    form_->close();
+}
 
 FindReplaceView QtFindReplaceDialog::view() {
     FindReplaceView v;

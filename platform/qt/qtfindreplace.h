@@ -12,52 +12,52 @@
 namespace platform::qt {
 
 class QtCheckBox : public CheckBox {
-public:
+  public:
     explicit QtCheckBox(QCheckBox* box);
     bool checked() const override { return box_->isChecked(); }
     void setChecked(bool on) override { box_->setChecked(on); }
 
-private:
+  private:
     QCheckBox* box_;
 };
 
 class QtOptionButton : public OptionButton {
-public:
+  public:
     explicit QtOptionButton(QRadioButton* button);
     bool value() const override { return button_->isChecked(); }
     void setValue(bool on) override { button_->setChecked(on); }
 
-private:
+  private:
     QRadioButton* button_;
 };
 
 class QtButton : public Button {
-public:
+  public:
     explicit QtButton(QPushButton* button);
     bool enabled() const override { return button_->isEnabled(); }
     void setEnabled(bool on) override { button_->setEnabled(on); }
 
-private:
+  private:
     QPushButton* button_;
 };
 
 class QtFindReplaceDialog;
 class FindReplaceForm : public QDialog {
-public:
+  public:
     FindReplaceForm(QtFindReplaceDialog* owner, QWidget* parent);
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
-private:
+  private:
     QtFindReplaceDialog* owner_;
 };
 
 // The find and replace dialog: modeless, owned by the main window.
 class QtFindReplaceDialog : public DialogWindow {
-public:
+  public:
     explicit QtFindReplaceDialog(QWidget* mainWindow);
     ~QtFindReplaceDialog() override;
     void show(int leftTwips, int topTwips) override;
@@ -66,7 +66,7 @@ public:
     FindReplaceView view();
     FindReplaceForm* form() const { return form_; }
 
-private:
+  private:
     friend class FindReplaceForm;
     FindReplaceForm* form_;
     std::unique_ptr<QtTextBox> find_, replace_;

@@ -11,7 +11,8 @@ void QtMenuEntry::setChecked(bool on) {
 }
 
 void QtMenuEntry::setCaption(const QString& caption) {
-    action_->setText(shortcutText_.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcutText_);
+    action_->setText(shortcutText_.isEmpty() ? caption
+                                             : caption + QLatin1Char('\t') + shortcutText_);
 }
 
 bool QtMenu::enabledWithParents(const MenuItem& item) const {
@@ -28,9 +29,11 @@ bool QtMenu::enabledWithParents(const MenuItem& item) const {
 }
 
 QtMenu::QtMenu(QMenuBar* bar, QWidget* window, const std::vector<MenuItem>& tree) {
-    for (const MenuItem& item : tree) parents_.insert(item.name, item.parent);
+    for (const MenuItem& item : tree)
+        parents_.insert(item.name, item.parent);
     QHash<QString, bool> isHeader;
-    for (const MenuItem& item : tree) isHeader.insert(item.parent, true);
+    for (const MenuItem& item : tree)
+        isHeader.insert(item.parent, true);
     for (const MenuItem& item : tree) {
         QAction* action = nullptr;
         QString shortcutText;
@@ -59,7 +62,8 @@ QtMenu::QtMenu(QMenuBar* bar, QWidget* window, const std::vector<MenuItem>& tree
                 shortcuts_.push_back(shortcut);
             }
         }
-        action->setObjectName(item.name + (item.index >= 0 ? QString::number(item.index) : QString()));
+        action->setObjectName(item.name +
+                              (item.index >= 0 ? QString::number(item.index) : QString()));
         action->setVisible(item.visible);
         auto entry = std::make_shared<QtMenuEntry>(action, shortcutText);
         entry->setEnabled(item.enabled);
@@ -85,7 +89,8 @@ void QtMenu::popup(const QString& name) {
 
 QList<QKeySequence> QtMenu::shortcuts() const {
     QList<QKeySequence> out;
-    for (const QShortcut* s : shortcuts_) out << s->key();
+    for (const QShortcut* s : shortcuts_)
+        out << s->key();
     return out;
 }
 

@@ -13,8 +13,9 @@
 namespace platform::qt {
 
 class QtMenuEntry : public MenuEntry {
-public:
-    QtMenuEntry(QAction* action, const QString& shortcutText) : action_(action), shortcutText_(shortcutText) {}
+  public:
+    QtMenuEntry(QAction* action, const QString& shortcutText)
+        : action_(action), shortcutText_(shortcutText) {}
     bool visible() const override { return action_->isVisible(); }
     void setVisible(bool on) override { action_->setVisible(on); }
     // As the program set it: Qt reports a hidden action as disabled, yet a
@@ -33,7 +34,7 @@ public:
     // program's, so it is put back before the handler runs.
     void restoreCheck() { action_->setChecked(checked_); }
 
-private:
+  private:
     QAction* action_;
     QString shortcutText_; // shown beside the caption; the window owns the key
     bool checked_ = false;
@@ -44,15 +45,17 @@ private:
 // to the menu entries, so that a hidden entry's shortcut still works (a
 // disabled entry's does not).
 class QtMenu : public Menu {
-public:
+  public:
     QtMenu(QMenuBar* bar, QWidget* window, const std::vector<MenuItem>& tree);
     MenuEntry& entry(const QString& name, int index = -1) override;
     void popup(const QString& name) override;
     QList<QKeySequence> shortcuts() const;
     QMenu* submenu(const QString& name) const { return menus_.value(name); }
 
-private:
-    static QString key(const QString& name, int index) { return name + QLatin1Char('#') + QString::number(index); }
+  private:
+    static QString key(const QString& name, int index) {
+        return name + QLatin1Char('#') + QString::number(index);
+    }
     bool enabledWithParents(const MenuItem& item) const;
     QHash<QString, QString> parents_;
     QHash<QString, QMenu*> menus_;

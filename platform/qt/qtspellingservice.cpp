@@ -26,8 +26,9 @@ QString context(const QString& text, int start, int length) {
 }
 
 class SpellingDialog : public QDialog {
-public:
-    SpellingDialog(QWidget* parent, hunspell::MisspellingWalk& walk) : QDialog(parent), walk_(walk) {
+  public:
+    SpellingDialog(QWidget* parent, hunspell::MisspellingWalk& walk)
+        : QDialog(parent), walk_(walk) {
         setWindowTitle(QStringLiteral("Spelling"));
         setObjectName(QStringLiteral("SpellingDialog"));
         setModal(true);
@@ -73,7 +74,7 @@ public:
     // Shows the first misspelling; false when there is none.
     bool start() { return step(); }
 
-private:
+  private:
     bool step() {
         const auto m = walk_.next();
         if (!m) {
@@ -94,12 +95,14 @@ private:
         walk_.change(changeTo_->text());
         step();
     }
-    QStringList checkerSuggestions(const QString& word) const { return suggest ? suggest(word) : QStringList(); }
+    QStringList checkerSuggestions(const QString& word) const {
+        return suggest ? suggest(word) : QStringList();
+    }
 
-public:
+  public:
     std::function<QStringList(const QString&)> suggest;
 
-private:
+  private:
     hunspell::MisspellingWalk& walk_;
     QTextEdit* context_;
     QLineEdit* changeTo_;
@@ -108,9 +111,10 @@ private:
 
 } // namespace
 
-QtSpellingService::QtSpellingService(QWidget* parent, const QString& dictionaryFolder, const QString& language,
-                                     const QString& personalList)
-    : parent_(parent), folder_(dictionaryFolder), language_(language), personalList_(personalList) {}
+QtSpellingService::QtSpellingService(QWidget* parent, const QString& dictionaryFolder,
+                                     const QString& language, const QString& personalList)
+    : parent_(parent), folder_(dictionaryFolder), language_(language), personalList_(personalList) {
+}
 
 bool QtSpellingService::open(SpellingError* error) {
     if (checker_ && checker_->isOpen()) return true;

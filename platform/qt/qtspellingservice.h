@@ -14,14 +14,14 @@ namespace platform::qt {
 // dialog that steps through the misspellings of the text with Hunspell's
 // suggestions: Change, Ignore, Ignore All, Add, Close.
 class QtSpellingService : public SpellingService {
-public:
+  public:
     QtSpellingService(QWidget* parent, const QString& dictionaryFolder, const QString& language,
                       const QString& personalList);
     bool open(SpellingError* error) override;
     std::optional<QString> check(const QString& text, SpellingError* error) override;
     void close() override;
 
-private:
+  private:
     QWidget* parent_;
     QString folder_, language_, personalList_;
     std::unique_ptr<hunspell::HunspellChecker> checker_;

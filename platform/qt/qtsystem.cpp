@@ -24,7 +24,8 @@ bool QtProcessLauncher::start(const QString& program, const QStringList& argumen
 std::optional<QByteArray> QtTransfer::fetch(const QString& address, QString* error) {
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(address)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = manager.get(request);
     QEventLoop loop;
     QTimer timeout;
@@ -53,12 +54,18 @@ int QtMonitorSystem::getSystemMetrics(int metric) const {
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect virt = primary ? primary->virtualGeometry() : QRect();
     switch (metric) {
-    case SM_CMONITORS: return static_cast<int>(QGuiApplication::screens().size());
-    case SM_XVIRTUALSCREEN: return virt.x();
-    case SM_YVIRTUALSCREEN: return virt.y();
-    case SM_CXVIRTUALSCREEN: return virt.width();
-    case SM_CYVIRTUALSCREEN: return virt.height();
-    default: return 0;
+    case SM_CMONITORS:
+        return static_cast<int>(QGuiApplication::screens().size());
+    case SM_XVIRTUALSCREEN:
+        return virt.x();
+    case SM_YVIRTUALSCREEN:
+        return virt.y();
+    case SM_CXVIRTUALSCREEN:
+        return virt.width();
+    case SM_CYVIRTUALSCREEN:
+        return virt.height();
+    default:
+        return 0;
     }
 }
 
@@ -70,8 +77,12 @@ long long QtMonitorSystem::monitorFromWindow() const {
     long long bestDistance = -1;
     for (const QScreen* s : QGuiApplication::screens()) {
         const QRect g = s->geometry();
-        const int dx = centre.x() < g.left() ? g.left() - centre.x() : (centre.x() > g.right() ? centre.x() - g.right() : 0);
-        const int dy = centre.y() < g.top() ? g.top() - centre.y() : (centre.y() > g.bottom() ? centre.y() - g.bottom() : 0);
+        const int dx = centre.x() < g.left()
+                           ? g.left() - centre.x()
+                           : (centre.x() > g.right() ? centre.x() - g.right() : 0);
+        const int dy = centre.y() < g.top()
+                           ? g.top() - centre.y()
+                           : (centre.y() > g.bottom() ? centre.y() - g.bottom() : 0);
         const long long d = 1LL * dx * dx + 1LL * dy * dy;
         if (bestDistance < 0 || d < bestDistance) {
             bestDistance = d;
@@ -81,7 +92,8 @@ long long QtMonitorSystem::monitorFromWindow() const {
     return best ? handleOf(best) : 0;
 }
 
-void QtMonitorSystem::enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const {
+void QtMonitorSystem::enumDisplayMonitors(
+    const std::function<bool(long long, const QRect&)>& proc) const {
     for (const QScreen* s : QGuiApplication::screens())
         if (!proc(handleOf(s), s->geometry())) break;
 }
@@ -96,7 +108,11 @@ int QtMonitorSystem::primaryHeight() const {
     return s ? s->geometry().height() : 0;
 }
 
-double QtMonitorSystem::twipsPerPixelX() const { return twipsPerPixel(); }
-double QtMonitorSystem::twipsPerPixelY() const { return twipsPerPixel(); }
+double QtMonitorSystem::twipsPerPixelX() const {
+    return twipsPerPixel();
+}
+double QtMonitorSystem::twipsPerPixelY() const {
+    return twipsPerPixel();
+}
 
 } // namespace platform::qt

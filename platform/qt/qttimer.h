@@ -8,23 +8,23 @@
 namespace platform::qt {
 
 class QtClock : public Clock {
-public:
+  public:
     QtClock() { clock_.start(); }
     double seconds() const override { return clock_.nsecsElapsed() / 1e9; }
 
-private:
+  private:
     QElapsedTimer clock_;
 };
 
 // A single-shot QTimer; the connection ends with the timer.
 class QtTimer : public Timer {
-public:
+  public:
     QtTimer();
     void start(int milliseconds) override { timer_.start(milliseconds); }
     void stop() override { timer_.stop(); }
     bool active() const override { return timer_.isActive(); }
 
-private:
+  private:
     QTimer timer_;
 };
 

@@ -9,12 +9,13 @@
 
 namespace platform::qt {
 
-QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QString& applicationTitle,
-                               const QString& searchPage) {
+QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree,
+                               const QString& applicationTitle, const QString& searchPage) {
     QWidget* client = window.client();
     menu = std::make_unique<QtMenu>(window.mainWindow()->menuBar(), window.mainWindow(), menuTree);
     QSet<QKeySequence> keys;
-    for (const QKeySequence& k : menu->shortcuts()) keys.insert(k);
+    for (const QKeySequence& k : menu->shortcuts())
+        keys.insert(k);
     QtTextEditor::setMenuShortcuts(keys);
     for (int i = 0; i < 2; ++i) {
         browser[i] = std::make_unique<QtBrowserPane>(client, searchPage);
@@ -25,9 +26,10 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
         nameBox[i]->edit()->setObjectName(QStringLiteral("L_Name%1").arg(i));
     }
     toolbar = std::make_unique<QtToolbar>(
-        client, QList<QPair<QString, QString>>{{QStringLiteral("Back"), QStringLiteral("Back")},
-                                               {QStringLiteral("Forward"), QStringLiteral("Forward")},
-                                               {QStringLiteral("Search"), QStringLiteral("Search")}});
+        client,
+        QList<QPair<QString, QString>>{{QStringLiteral("Back"), QStringLiteral("Back")},
+                                       {QStringLiteral("Forward"), QStringLiteral("Forward")},
+                                       {QStringLiteral("Search"), QStringLiteral("Search")}});
     splitter = std::make_unique<QtPanel>(client);
     splitter->frame()->setFrameShape(QFrame::NoFrame);
     splitter->setPointer(Pointer::SizeWestEast);
@@ -63,7 +65,8 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
         "stop:0.2001 #AFFEFE, stop:0.4 #AFFEFE, stop:0.4001 #1C8E1F, stop:0.6 #1C8E1F, "
         "stop:0.6001 #7C2C76, stop:0.8 #7C2C76, stop:0.8001 #F00000, stop:1 #F00000);"));
     groupLayout->addWidget(picture);
-    const char* const captions[] = {"Text Color", "Background", "Link", "Visited Link", "Active Link", "Close"};
+    const char* const captions[] = {"Text Color",   "Background",  "Link",
+                                    "Visited Link", "Active Link", "Close"};
     for (int i = 0; i < 6; ++i) {
         auto* b = new QPushButton(QString::fromLatin1(captions[i]), group);
         b->setObjectName(QStringLiteral("cmdGetColor%1").arg(i));
@@ -76,13 +79,15 @@ QtViewerWindow::QtViewerWindow(const std::vector<MenuItem>& menuTree, const QStr
     buildSuggestionBox(client);
 
     // A pane "gets the focus" when the focus moves anywhere inside its view.
-    QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(), [this](QWidget*, QWidget* now) {
-        if (!now) return;
-        for (int i = 0; i < 2; ++i) {
-            QWidget* view = browser[i]->view();
-            if ((now == view || view->isAncestorOf(now)) && browser[i]->onGotFocus) browser[i]->onGotFocus();
-        }
-    });
+    QObject::connect(qApp, &QApplication::focusChanged, window.mainWindow(),
+                     [this](QWidget*, QWidget* now) {
+                         if (!now) return;
+                         for (int i = 0; i < 2; ++i) {
+                             QWidget* view = browser[i]->view();
+                             if ((now == view || view->isAncestorOf(now)) && browser[i]->onGotFocus)
+                                 browser[i]->onGotFocus();
+                         }
+                     });
 }
 
 void QtViewerWindow::buildSuggestionBox(QWidget* client) {
@@ -124,7 +129,8 @@ void QtViewerWindow::buildSuggestionBox(QWidget* client) {
     layout->addWidget(b.suggestions->list(), 1);
     layout->addWidget(fix);
     layout->addWidget(b.replace->edit());
-    for (QPushButton* pb : {once, all, add, close}) layout->addWidget(pb);
+    for (QPushButton* pb : {once, all, add, close})
+        layout->addWidget(pb);
     // The generator's work list: sorted, never shown.
     b.work = std::make_unique<QtListBox>(box, true);
     b.work->setVisible(false);

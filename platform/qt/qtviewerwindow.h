@@ -3,8 +3,8 @@
 #include "platform/qt/qtbrowser.h"
 #include "platform/qt/qtcontrols.h"
 #include "platform/qt/qtdialogs.h"
-#include "platform/qt/qtfindreplace.h"
 #include "platform/qt/qteditor.h"
+#include "platform/qt/qtfindreplace.h"
 #include "platform/qt/qtmenu.h"
 #include "platform/qt/qttablespecs.h"
 #include "platform/qt/qtwindow.h"
@@ -17,7 +17,7 @@ namespace platform::qt {
 // The main window's widgets, created once: two browser panes, two editors,
 // two name boxes, the toolbar, the splitter bar and the menu bar.
 class QtViewerWindow {
-public:
+  public:
     QtViewerWindow(const std::vector<MenuItem>& menuTree, const QString& applicationTitle,
                    const QString& searchPage);
     ~QtViewerWindow();
@@ -45,7 +45,7 @@ public:
         std::unique_ptr<QtButton> fixSpelling, skipWord[2], addWord, close;
     } suggestionBox;
 
-private:
+  private:
     void buildSuggestionBox(QWidget* client);
 };
 

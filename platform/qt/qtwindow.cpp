@@ -25,7 +25,8 @@ void ViewerMainWindow::moveEvent(QMoveEvent* e) {
 void ViewerMainWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // Maximising raises a resize too; the layout routine undoes it.
-    if (e->type() == QEvent::WindowStateChange && owner_->onResize && (windowState() & Qt::WindowMaximized))
+    if (e->type() == QEvent::WindowStateChange && owner_->onResize &&
+        (windowState() & Qt::WindowMaximized))
         owner_->onResize();
 }
 
@@ -42,19 +43,37 @@ QtWindow::QtWindow() : window_(new ViewerMainWindow(this)), client_(new QWidget(
     window_->setCentralWidget(client_);
 }
 
-QtWindow::~QtWindow() { delete window_; }
+QtWindow::~QtWindow() {
+    delete window_;
+}
 
-int QtWindow::left() const { return toTwips(window_->pos().x()); }
-int QtWindow::top() const { return toTwips(window_->pos().y()); }
-int QtWindow::width() const { return toTwips(window_->width()); }
-int QtWindow::height() const { return toTwips(window_->height()); }
+int QtWindow::left() const {
+    return toTwips(window_->pos().x());
+}
+int QtWindow::top() const {
+    return toTwips(window_->pos().y());
+}
+int QtWindow::width() const {
+    return toTwips(window_->width());
+}
+int QtWindow::height() const {
+    return toTwips(window_->height());
+}
 // Held to the screens: the program keeps its measures in bounds itself, but
 // a window tens of thousands of pixels wide would stall or crash the
 // browser panes, so the adapter refuses one whatever it is asked.
-void QtWindow::setLeft(int t) { window_->move(limitX(toPixels(t)), window_->pos().y()); }
-void QtWindow::setTop(int t) { window_->move(window_->pos().x(), limitY(toPixels(t))); }
-void QtWindow::setWidth(int t) { window_->resize(limitWidth(toPixels(t)), window_->height()); }
-void QtWindow::setHeight(int t) { window_->resize(window_->width(), limitHeight(toPixels(t))); }
+void QtWindow::setLeft(int t) {
+    window_->move(limitX(toPixels(t)), window_->pos().y());
+}
+void QtWindow::setTop(int t) {
+    window_->move(window_->pos().x(), limitY(toPixels(t)));
+}
+void QtWindow::setWidth(int t) {
+    window_->resize(limitWidth(toPixels(t)), window_->height());
+}
+void QtWindow::setHeight(int t) {
+    window_->resize(window_->width(), limitHeight(toPixels(t)));
+}
 
 WindowState QtWindow::state() const {
     if (window_->isMinimized()) return WindowState::Minimized;
@@ -69,8 +88,12 @@ void QtWindow::setState(WindowState state) {
         // this must not show it.
         if (window_->isMaximized() || window_->isMinimized()) window_->showNormal();
         break;
-    case WindowState::Minimized: window_->showMinimized(); break;
-    case WindowState::Maximized: window_->showMaximized(); break;
+    case WindowState::Minimized:
+        window_->showMinimized();
+        break;
+    case WindowState::Maximized:
+        window_->showMaximized();
+        break;
     }
 }
 
@@ -93,13 +116,19 @@ void QtWindow::fitFrameOnce() {
     const int extraHeight = frame.height() - inner.height();
     const int width = std::min(inner.width(), std::max(1, area.width() - extraWidth));
     const int height = std::min(inner.height(), std::max(1, area.height() - extraHeight));
-    const int x = std::clamp(frame.x(), area.left(), std::max(area.left(), area.right() + 1 - width - extraWidth));
-    const int y = std::clamp(frame.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height - extraHeight));
+    const int x = std::clamp(frame.x(), area.left(),
+                             std::max(area.left(), area.right() + 1 - width - extraWidth));
+    const int y = std::clamp(frame.y(), area.top(),
+                             std::max(area.top(), area.bottom() + 1 - height - extraHeight));
     if (width != inner.width() || height != inner.height()) window_->resize(width, height);
     if (x != frame.x() || y != frame.y()) window_->move(x, y);
 }
-QString QtWindow::caption() const { return window_->windowTitle(); }
-void QtWindow::setCaption(const QString& caption) { window_->setWindowTitle(caption); }
+QString QtWindow::caption() const {
+    return window_->windowTitle();
+}
+void QtWindow::setCaption(const QString& caption) {
+    window_->setWindowTitle(caption);
+}
 
 void QtWindow::setScreenPointer(Pointer pointer) {
     if (overrideCursor_) {
@@ -112,6 +141,8 @@ void QtWindow::setScreenPointer(Pointer pointer) {
     }
 }
 
-void QtWindow::close() { window_->close(); }
+void QtWindow::close() {
+    window_->close();
+}
 
 } // namespace platform::qt

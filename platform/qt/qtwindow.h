@@ -9,23 +9,23 @@ namespace platform::qt {
 class QtWindow;
 
 class ViewerMainWindow : public QMainWindow {
-public:
+  public:
     explicit ViewerMainWindow(QtWindow* owner);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
-private:
+  private:
     QtWindow* owner_;
 };
 
 // The main window frame. Position is the frame's, size the window's own
 // (menu bar and client area), both in twips.
 class QtWindow : public Window {
-public:
+  public:
     QtWindow();
     ~QtWindow() override;
     int left() const override;
@@ -51,7 +51,7 @@ public:
     void fitFrameOnce();
     QWidget* client() const { return client_; }
 
-private:
+  private:
     ViewerMainWindow* window_;
     QWidget* client_;
     bool overrideCursor_ = false;

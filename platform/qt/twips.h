@@ -2,8 +2,8 @@
 
 #include <QRect>
 #include <QtGlobal>
-#include <qnamespace.h>
 #include <cmath>
+#include <qnamespace.h>
 
 namespace platform::qt {
 

@@ -10,9 +10,8 @@ namespace platform::qt {
 
 // Control geometry of a widget in twips. Widgets are placed absolutely in
 // the main window's client area, as the layout routine computes them.
-template <class Base>
-class WidgetControl : public Base {
-public:
+template <class Base> class WidgetControl : public Base {
+  public:
     explicit WidgetControl(QWidget* w) : w_(w) {}
     // Visibility as the program set it: a control inside a window not yet
     // shown still counts as visible.
@@ -34,7 +33,7 @@ public:
     }
     QWidget* widget() const { return w_; }
 
-private:
+  private:
     QWidget* w_;
 };
 

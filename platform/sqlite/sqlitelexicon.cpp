@@ -261,8 +261,8 @@ QString openFailure(const Database& db, const QString& path) {
         return ql("%1 cannot be read: a program ended in the middle of changing it, and the "
                   "unfinished change (kept in \"%2\") can be undone only where the lexicon "
                   "folder %3 and its files are writable. Make them writable and try again.")
-            .arg(QDir::toNativeSeparators(file.absoluteFilePath()), file.fileName() + ql("-journal"),
-                 QDir::toNativeSeparators(file.absolutePath()));
+            .arg(QDir::toNativeSeparators(file.absoluteFilePath()),
+                 file.fileName() + ql("-journal"), QDir::toNativeSeparators(file.absolutePath()));
     }
     return ql("%1 (SQLite error %2)").arg(db.errorMessage()).arg(db.errorCode());
 }

@@ -73,10 +73,12 @@ class BackgroundContract : public QObject {
                             ++done;
                             doneOn = QThread::currentThread();
                         });
-        QVERIFY(QTest::qWaitFor([&] {
-            s.settle();
-            return done == 3;
-        }, 10000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                s.settle();
+                return done == 3;
+            },
+            10000));
         QCOMPARE(worked.load(), 3);
         QVERIFY(!completedBeforeWork);
         QCOMPARE(doneOn, QThread::currentThread());
@@ -90,10 +92,12 @@ class BackgroundContract : public QObject {
             if (++rounds < 3) s.work->run([] {}, again);
         };
         s.work->run([] {}, again);
-        QVERIFY(QTest::qWaitFor([&] {
-            s.settle();
-            return rounds == 3;
-        }, 10000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                s.settle();
+                return rounds == 3;
+            },
+            10000));
     }
 };
 

@@ -16,11 +16,13 @@
 #include <unistd.h>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // One pane, real or fake, with its events written into a log.
 class Pane {
-public:
+  public:
     Pane(const QString& kind, const QString& folder) : folder_(folder) {
         if (kind == QLatin1String("real")) {
             real_ = new platform::qt::QtBrowserPane(nullptr, QString());
@@ -35,7 +37,9 @@ public:
             log_ << qs("before ") + shortName(a) + (link ? qs(" link") : qs(" program"));
             if (a.contains(qs("cancel"))) cancel = true;
         };
-        pane_->onDocumentComplete = [this](const QString& a) { log_ << qs("complete ") + shortName(a); };
+        pane_->onDocumentComplete = [this](const QString& a) {
+            log_ << qs("complete ") + shortName(a);
+        };
     }
     ~Pane() { pane_.reset(); }
 
@@ -43,7 +47,8 @@ public:
     // The user clicks the link of that id, which leads to `target`.
     void follow(const QString& id, const QString& target) {
         if (real_)
-            real_->view()->page()->runJavaScript(QStringLiteral("document.getElementById('%1').click()").arg(id));
+            real_->view()->page()->runJavaScript(
+                QStringLiteral("document.getElementById('%1').click()").arg(id));
         else
             fake_->followLink(folder_ + target);
     }
@@ -64,7 +69,7 @@ public:
     platform::BrowserPane& pane() { return *pane_; }
     platform::qt::QtBrowserPane* real() { return real_; }
 
-private:
+  private:
     QString shortName(const QString& address) const {
         QString s = address;
         return s.remove(QUrl::fromLocalFile(folder_).toString(QUrl::FullyEncoded));
@@ -85,14 +90,14 @@ void write(const QString& path, const QByteArray& bytes) {
 
 class BrowserContract : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase();
     void eventsOfEachStep_data();
     void eventsOfEachStep();
     void localPage_cannotReadOtherFiles();
     void alertLoop_doesNotTrapTheWindow();
 
-private:
+  private:
     QTemporaryDir dir_;
     QString folder_;
 };
@@ -100,10 +105,11 @@ private:
 void BrowserContract::initTestCase() {
     folder_ = dir_.path() + QLatin1Char('/');
     const QByteArray tall = "<DIV STYLE=\"height:3000px\"></DIV>";
-    write(folder_ + qs("a.htm"), "<HTML><BODY><A ID=\"b\" HREF=\"b.htm\">b</A> <A ID=\"sec\" HREF=\"#sec\">sec</A> "
-                                 "<A ID=\"c\" HREF=\"cancel.htm\">c</A>" +
-                                     tall + "<A NAME=\"sec\">S</A>" + tall + "<A NAME=\"sec2\">S2</A>" + tall +
-                                     "</BODY></HTML>");
+    write(folder_ + qs("a.htm"),
+          "<HTML><BODY><A ID=\"b\" HREF=\"b.htm\">b</A> <A ID=\"sec\" HREF=\"#sec\">sec</A> "
+          "<A ID=\"c\" HREF=\"cancel.htm\">c</A>" +
+              tall + "<A NAME=\"sec\">S</A>" + tall + "<A NAME=\"sec2\">S2</A>" + tall +
+              "</BODY></HTML>");
     write(folder_ + qs("b.htm"), "<HTML><BODY>B</BODY></HTML>");
     write(folder_ + qs("cancel.htm"), "<HTML><BODY>C</BODY></HTML>");
     write(folder_ + qs("M\u00e9mo du jeu.htm"), "<HTML><BODY>M</BODY></HTML>");
@@ -129,7 +135,8 @@ void BrowserContract::eventsOfEachStep() {
     QCOMPARE(p.events(2), (QStringList{qs("before a.htm#sec link"), qs("complete a.htm#sec")}));
     QCOMPARE(p.pane().locationName(), qs("a.htm#sec"));
     p.navigate(qs("a.htm#sec2"));
-    QCOMPARE(p.events(2), (QStringList{qs("before a.htm#sec2 program"), qs("complete a.htm#sec2")}));
+    QCOMPARE(p.events(2),
+             (QStringList{qs("before a.htm#sec2 program"), qs("complete a.htm#sec2")}));
 
     // A refresh redraws the page and raises nothing.
     p.refresh();
@@ -156,7 +163,8 @@ void BrowserContract::eventsOfEachStep() {
 
     // A page that cannot be loaded completes too (the pane shows why).
     p.navigate(qs("missing.htm"));
-    QCOMPARE(p.events(2), (QStringList{qs("before missing.htm program"), qs("complete missing.htm")}));
+    QCOMPARE(p.events(2),
+             (QStringList{qs("before missing.htm program"), qs("complete missing.htm")}));
 
     p.navigate(qs("a.htm"));
     p.events(2);
@@ -170,21 +178,25 @@ void BrowserContract::eventsOfEachStep() {
 void BrowserContract::localPage_cannotReadOtherFiles() {
     write(folder_ + qs("secret.txt"), "SECRET");
     // A one-pixel GIF.
-    write(folder_ + qs("dot.gif"), QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAAAAACH5BAAAAAAALAAAAAABAAEAAAICRAEAOw=="));
-    write(folder_ + qs("spy.htm"),
-          "<HTML><BODY><IMG ID=\"i\" SRC=\"dot.gif\"><IFRAME ID=\"f\" SRC=\"secret.txt\"></IFRAME>"
-          "<IFRAME ID=\"g\" SRC=\"b.htm\"></IFRAME><SCRIPT>var r=[];"
-          "try{var x=new XMLHttpRequest();x.open('GET','secret.txt',false);x.send();r.push('xhr:'+x.responseText);}"
-          "catch(e){r.push('xhr:blocked');}"
-          "window.onload=function(){"
-          "r.push('img:'+document.getElementById('i').naturalWidth);"
-          "try{r.push('frame:'+document.getElementById('f').contentDocument.body.innerText);}"
-          "catch(e){r.push('frame:blocked');}"
-          "try{r.push('page:'+document.getElementById('g').contentDocument.body.innerText);}"
-          "catch(e){r.push('page:blocked');}"
-          "fetch('secret.txt').then(function(q){return q.text();}).then(function(t){r.push('fetch:'+t);},"
-          "function(){r.push('fetch:blocked');}).then(function(){document.title=r.join(' ');});};"
-          "</SCRIPT></BODY></HTML>");
+    write(folder_ + qs("dot.gif"),
+          QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAAAAACH5BAAAAAAALAAAAAABAAEAAAICRAEAOw=="));
+    write(
+        folder_ + qs("spy.htm"),
+        "<HTML><BODY><IMG ID=\"i\" SRC=\"dot.gif\"><IFRAME ID=\"f\" SRC=\"secret.txt\"></IFRAME>"
+        "<IFRAME ID=\"g\" SRC=\"b.htm\"></IFRAME><SCRIPT>var r=[];"
+        "try{var x=new "
+        "XMLHttpRequest();x.open('GET','secret.txt',false);x.send();r.push('xhr:'+x.responseText);}"
+        "catch(e){r.push('xhr:blocked');}"
+        "window.onload=function(){"
+        "r.push('img:'+document.getElementById('i').naturalWidth);"
+        "try{r.push('frame:'+document.getElementById('f').contentDocument.body.innerText);}"
+        "catch(e){r.push('frame:blocked');}"
+        "try{r.push('page:'+document.getElementById('g').contentDocument.body.innerText);}"
+        "catch(e){r.push('page:blocked');}"
+        "fetch('secret.txt').then(function(q){return "
+        "q.text();}).then(function(t){r.push('fetch:'+t);},"
+        "function(){r.push('fetch:blocked');}).then(function(){document.title=r.join(' ');});};"
+        "</SCRIPT></BODY></HTML>");
     Pane p(qs("real"), folder_);
     p.navigate(qs("spy.htm"));
     QTRY_VERIFY_WITH_TIMEOUT(p.real()->view()->title().contains(qs("fetch:")), 30000);

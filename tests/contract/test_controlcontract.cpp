@@ -8,28 +8,33 @@
 #include <memory>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 std::unique_ptr<platform::TextBox> makeTextBox(const QString& kind) {
     if (kind == QLatin1String("real")) return std::make_unique<platform::qt::QtTextBox>(nullptr);
-    if (kind == QLatin1String("realMultiLine")) return std::make_unique<platform::qt::QtMultiLineBox>(nullptr);
+    if (kind == QLatin1String("realMultiLine"))
+        return std::make_unique<platform::qt::QtMultiLineBox>(nullptr);
     return std::make_unique<fakes::FakeTextBox>();
 }
 
 std::unique_ptr<platform::ListBox> makeListBox(const QString& kind, bool sorted) {
-    if (kind == QLatin1String("real")) return std::make_unique<platform::qt::QtListBox>(nullptr, sorted);
+    if (kind == QLatin1String("real"))
+        return std::make_unique<platform::qt::QtListBox>(nullptr, sorted);
     return std::make_unique<fakes::FakeListBox>(sorted);
 }
 
 void kinds(std::initializer_list<const char*> names) {
     QTest::addColumn<QString>("kind");
-    for (const char* name : names) QTest::newRow(name) << QString::fromLatin1(name);
+    for (const char* name : names)
+        QTest::newRow(name) << QString::fromLatin1(name);
 }
 } // namespace
 
 class ControlContract : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void textBox_keepsItsText_data() { kinds({"real", "realMultiLine", "fake"}); }
     void textBox_keepsItsText();
     void textBox_reportsRealChangesOnly_data() { kinds({"real", "fake"}); }
@@ -43,7 +48,8 @@ private slots:
 void ControlContract::textBox_keepsItsText() {
     QFETCH(QString, kind);
     auto box = makeTextBox(kind);
-    for (const QString& text : {qs("deal.htm"), qs("M\u00e9mo du jeu\u00a0\u2660.htm"), qs("\U0001F0A1"), QString()}) {
+    for (const QString& text :
+         {qs("deal.htm"), qs("M\u00e9mo du jeu\u00a0\u2660.htm"), qs("\U0001F0A1"), QString()}) {
         box->setText(text);
         QCOMPARE(box->text(), text);
     }
@@ -77,10 +83,12 @@ void ControlContract::listBox_ordersAndChooses() {
         sorted->addItem(e);
     }
     QCOMPARE(plain->count(), 5);
-    for (int i = 0; i < 5; ++i) QCOMPARE(plain->item(i), entries[i]);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(plain->item(i), entries[i]);
     // Case ignored; equal entries keep the order they came in.
     const QStringList inOrder{qs("Club"), qs("diamond"), qs("Heart"), qs("heart"), qs("spade")};
-    for (int i = 0; i < 5; ++i) QCOMPARE(sorted->item(i), inOrder[i]);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(sorted->item(i), inOrder[i]);
     QCOMPARE(sorted->item(5), QString());
     QCOMPARE(sorted->item(-1), QString());
 

@@ -9,7 +9,9 @@
 #include <memory>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 std::unique_ptr<platform::TextEditor> makeEditor(const QString& kind) {
     if (kind == QLatin1String("real")) return std::make_unique<platform::qt::QtTextEditor>(nullptr);
@@ -17,11 +19,12 @@ std::unique_ptr<platform::TextEditor> makeEditor(const QString& kind) {
 }
 
 // Adds one row for each editor.
-template <class... Values>
-void row(const char* name, Values... values) {
+template <class... Values> void row(const char* name, Values... values) {
     for (const char* kind : {"real", "fake"})
-        ((QTest::newRow(qPrintable(QStringLiteral("%1/%2").arg(QLatin1String(kind), QLatin1String(name))))
-          << QString::fromLatin1(kind)) << ... << values);
+        ((QTest::newRow(
+              qPrintable(QStringLiteral("%1/%2").arg(QLatin1String(kind), QLatin1String(name))))
+          << QString::fromLatin1(kind))
+         << ... << values);
 }
 
 QString everyCharacterUpTo0xFF() {
@@ -32,16 +35,18 @@ QString everyCharacterUpTo0xFF() {
 }
 
 QString bigArticle() {
-    const QString line = QStringLiteral("<P>West led the \u2660K;\u00a0declarer won, 1C 1H 2NT.</P>\r\n");
+    const QString line =
+        QStringLiteral("<P>West led the \u2660K;\u00a0declarer won, 1C 1H 2NT.</P>\r\n");
     QString s;
-    while (s.size() < 5 * 1024 * 1024) s += line;
+    while (s.size() < 5 * 1024 * 1024)
+        s += line;
     return s;
 }
 } // namespace
 
 class EditorContract : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void textOut_isTextIn_data();
     void textOut_isTextIn();
     void lineBreaks_comeOutCrLf_data();

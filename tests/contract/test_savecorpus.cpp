@@ -13,8 +13,8 @@
 namespace {
 // Reads the file into the editor, takes the editor's text back, saves it
 // and reads the bytes on disk.
-QByteArray openAndSave(platform::qt::QtTextEditor& editor, platform::qt::QtFileSystem& files, const QByteArray& bytes,
-                       const QString& savedPath) {
+QByteArray openAndSave(platform::qt::QtTextEditor& editor, platform::qt::QtFileSystem& files,
+                       const QByteArray& bytes, const QString& savedPath) {
     const editor::SourceText read = editor::decodeSource(bytes);
     editor.setText(read.text);
     const editor::SavedBytes saved = editor::encodeSource(editor.text(), read.format, true);
@@ -25,19 +25,20 @@ QByteArray openAndSave(platform::qt::QtTextEditor& editor, platform::qt::QtFileS
 
 class SaveCorpus : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void builtFiles_comeBackByteForByte_data();
     void builtFiles_comeBackByteForByte();
     void systemDocumentation_comesBackByteForByte();
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 void SaveCorpus::builtFiles_comeBackByteForByte_data() {
     QTest::addColumn<QByteArray>("bytes");
     QByteArray high;
-    for (int c = 0x80; c <= 0xFF; ++c) high.append(char(c));
+    for (int c = 0x80; c <= 0xFF; ++c)
+        high.append(char(c));
     QTest::newRow("cp1252_every0x80to0xFF") << QByteArray("<P>" + high + "</P>\r\n");
     QTest::newRow("utf8") << QByteArray("<P>caf\xC3\xA9 \xE2\x99\xA0</P>\r\n");
     QTest::newRow("utf8_bom") << QByteArray("\xEF\xBB\xBF<P>caf\xC3\xA9</P>\r\n");
@@ -46,10 +47,18 @@ void SaveCorpus::builtFiles_comeBackByteForByte_data() {
     QTest::newRow("noFinalLineBreak") << QByteArray("<P>a</P>\r\n<P>b</P>");
     QTest::newRow("twoFinalLineBreaks") << QByteArray("<P>a</P>\n\n");
     QTest::newRow("mixedLineEnds") << QByteArray("a\r\nb\nc\rd\r\r\n");
-    QTest::newRow("noBreakSpaces_utf8") << QByteArray("1\xC2\xA0" "2&nbsp;\xC2\xA0\xC2\xA0" "3\n");
-    QTest::newRow("noBreakSpaces_cp1252") << QByteArray("1\xA0" "2 \xA0\xA0" "3\xE9\n");
-    QTest::newRow("separators") << QByteArray("a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xEF\xB7\x90\n");
-    QTest::newRow("nulAndControls") << QByteArray("a\0b\x01\x1F\t\x0B\x0C" "c", 10);
+    QTest::newRow("noBreakSpaces_utf8") << QByteArray("1\xC2\xA0"
+                                                      "2&nbsp;\xC2\xA0\xC2\xA0"
+                                                      "3\n");
+    QTest::newRow("noBreakSpaces_cp1252") << QByteArray("1\xA0"
+                                                        "2 \xA0\xA0"
+                                                        "3\xE9\n");
+    QTest::newRow("separators") << QByteArray("a\xE2\x80\xA8"
+                                              "b\xE2\x80\xA9"
+                                              "c\xEF\xB7\x90\n");
+    QTest::newRow("nulAndControls") << QByteArray("a\0b\x01\x1F\t\x0B\x0C"
+                                                  "c",
+                                                  10);
     QTest::newRow("spadeBeforeStrayLatin1") << QByteArray("\xE2\x99\xA0 and caf\xE9\r\n");
     QTest::newRow("empty") << QByteArray();
 }
@@ -67,7 +76,8 @@ void SaveCorpus::systemDocumentation_comesBackByteForByte() {
     QStringList changed;
     int pages = 0;
     qint64 total = 0;
-    QDirIterator it(QStringLiteral("/usr/share/doc"), {QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files,
+    QDirIterator it(QStringLiteral("/usr/share/doc"),
+                    {QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -75,10 +85,12 @@ void SaveCorpus::systemDocumentation_comesBackByteForByte() {
         if (!bytes) continue;
         ++pages;
         total += bytes->size();
-        if (openAndSave(editor, files, *bytes, dir_.filePath(QStringLiteral("page.htm"))) != *bytes) changed << path;
+        if (openAndSave(editor, files, *bytes, dir_.filePath(QStringLiteral("page.htm"))) != *bytes)
+            changed << path;
     }
     qInfo("%d pages, %lld bytes", pages, total);
-    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("changed by a save: ") + changed.join(QStringLiteral(", "))));
+    QVERIFY2(changed.isEmpty(), qPrintable(QStringLiteral("changed by a save: ") +
+                                           changed.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(SaveCorpus)

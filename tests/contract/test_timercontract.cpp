@@ -29,7 +29,7 @@ void letTimePass(platform::Timer& timer, const std::function<bool()>& done = {})
 
 class TimerContract : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void runsOutOnceLater_data() { kinds(); }
     void runsOutOnceLater();
     void callbackMayStartItAgain_data() { kinds(); }
@@ -37,7 +37,7 @@ private slots:
     void stopAndRestart_data() { kinds(); }
     void stopAndRestart();
 
-private:
+  private:
     static void kinds() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("real") << QStringLiteral("real");

@@ -12,12 +12,15 @@ using platform::Answer;
 using platform::FileChoice;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
-const QByteArray kArticle = "<HTML><HEAD><TITLE>1C opening</TITLE></HEAD><BODY>\r\n"
-                            "<H1>The 1C opening</H1>\r\n"
-                            "<P>After 1C-(1D)-P-(1H), 1S shows four spades and no fit for partner.</P>\r\n"
-                            "</BODY></HTML>";
+const QByteArray kArticle =
+    "<HTML><HEAD><TITLE>1C opening</TITLE></HEAD><BODY>\r\n"
+    "<H1>The 1C opening</H1>\r\n"
+    "<P>After 1C-(1D)-P-(1H), 1S shows four spades and no fit for partner.</P>\r\n"
+    "</BODY></HTML>";
 
 // The viewer started on home/deal.htm with its source open in the editor
 // (the same file named twice).
@@ -48,7 +51,7 @@ struct Editing {
 
 class EditSessionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void failedSave_keepsWindowEditsAndRecoveryCopy();
     void anotherFile_editsSavedIntoTheirOwn_versionsReset();
     void saveAs_asksAboutTheFileItWrites();
@@ -75,8 +78,10 @@ void EditSessionTest::failedSave_keepsWindowEditsAndRecoveryCopy() {
     e.h.dialogs.answers = {Answer::Yes};
     e.h.window.close();
     QVERIFY(!e.h.window.closed);
-    const QString told = e.h.dialogs.messages.back().text, why = qs("Could not save ") + e.page + qs(".\r");
-    QVERIFY2(told.startsWith(why) && told.size() > why.size(), qPrintable(told)); // and the system's reason
+    const QString told = e.h.dialogs.messages.back().text,
+                  why = qs("Could not save ") + e.page + qs(".\r");
+    QVERIFY2(told.startsWith(why) && told.size() > why.size(),
+             qPrintable(told)); // and the system's reason
     QCOMPARE(e.copyText(), qs("typed"));
     const QString fresh = e.h.dir.path() + qs("/new.htm");
     e.h.dialogs.answers = {Answer::Yes};
@@ -159,7 +164,8 @@ void EditSessionTest::recoveryCopy_forTheEditorOnTheLeft_andFailureToldOnce() {
         e.h.recoveryTimer.fire();
     }
     QCOMPARE(e.h.dialogs.messages.size(), 1u);
-    QVERIFY(e.h.dialogs.messages[0].text.startsWith(qs("Unsaved changes cannot be kept in a recovery copy:")));
+    QVERIFY(e.h.dialogs.messages[0].text.startsWith(
+        qs("Unsaved changes cannot be kept in a recovery copy:")));
 }
 
 void EditSessionTest::recoveryCopiesAtStart_offeredEvenIfOlder_cutShortSetAside() {
@@ -177,10 +183,12 @@ void EditSessionTest::recoveryCopiesAtStart_offeredEvenIfOlder_cutShortSetAside(
     // A copy cut short, its text beginning with "#": set aside, not offered.
     ViewerHarness g;
     const QByteArray whole = editor::formatRecoveryCopy({page, 1000, qs("#2 more")});
-    const QString copy = g.writeFile(qs("data/recovery/cut.recovery"), whole.left(whole.indexOf("\n#2") + 3));
+    const QString copy =
+        g.writeFile(qs("data/recovery/cut.recovery"), whole.left(whole.indexOf("\n#2") + 3));
     g.start();
     QCOMPARE(g.dialogs.messages.size(), 1u);
-    QVERIFY(g.dialogs.messages[0].text.startsWith(qs("A recovery copy of unsaved changes cannot be read.")));
+    QVERIFY(g.dialogs.messages[0].text.startsWith(
+        qs("A recovery copy of unsaved changes cannot be read.")));
     QVERIFY(QFileInfo::exists(copy + qs(".unreadable")));
     QVERIFY(!g.text1[1].visible());
 }
@@ -219,13 +227,15 @@ void EditSessionTest::bridgeUndo_withdrawsTheUndoOfALaterText() {
     {
         // The other order: bidding font first, then symbols. Undo Bidding
         // Font goes back to before both, and withdraws the symbols' undo.
-        const QByteArray article = "<HTML><BODY>\r\n<H1>Openings</H1>\r\n<P>After 1<IMG SRC=\"C.gif\">-(1"
-                                   "<IMG SRC=\"D.gif\">), a bid of 2H by responder is natural and forcing.</P>\r\n"
-                                   "</BODY></HTML>";
+        const QByteArray article =
+            "<HTML><BODY>\r\n<H1>Openings</H1>\r\n<P>After 1<IMG SRC=\"C.gif\">-(1"
+            "<IMG SRC=\"D.gif\">), a bid of 2H by responder is natural and forcing.</P>\r\n"
+            "</BODY></HTML>";
         Editing e(article);
         e.run("mInsertBidFont");
         e.run("mSuits2Symbols");
-        QVERIFY(e.text().contains(qs("Courier New")) && e.text().contains(qs("2<IMG SRC=\"H.gif\">")));
+        QVERIFY(e.text().contains(qs("Courier New")) &&
+                e.text().contains(qs("2<IMG SRC=\"H.gif\">")));
         QVERIFY(e.offered("mUndoSuits2Symbols"));
         QVERIFY(e.run("mUndoBidFont", Answer::Ok));
         QCOMPARE(e.onDisk(), article);

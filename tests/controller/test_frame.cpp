@@ -229,7 +229,8 @@ void FrameTest::pageColors_slideOutAndBack() {
     // others as the timer runs out.
     auto frames = [&] {
         std::vector<int> at{panel.left()};
-        while (s.h.colorsSlideTimer.fire()) at.push_back(panel.left());
+        while (s.h.colorsSlideTimer.fire())
+            at.push_back(panel.left());
         return at;
     };
     QVERIFY(s.h.menu.choose(qs("mColors"), 0));
@@ -338,8 +339,9 @@ void FrameTest::tableSpecs_loadWriteOk() {
     // From the start the preview shows the table the fields describe (2 by
     // 3, border 1, width 90 %, the template's colours), not the template.
     const QString opening = QString::fromUtf8(s.h.readFile(preview));
-    QVERIFY(opening.contains(qs("<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
-                                "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>")));
+    QVERIFY(
+        opening.contains(qs("<Table Border=\"1\"\r\n Width=\"90%\"\r\n bgcolor=\"#FFFFFF\"\r\n "
+                            "bordercolorlight=\"#C0C0C0\"\r\n bordercolordark=\"#404040\"\r\n>")));
     QCOMPARE(opening.count(qs("<TR>")), 2);
     QCOMPARE(opening.count(qs("<TD>&nbsp;</TD>")), 6);
     QCOMPARE(d.preview.navigations.size(), qsizetype(1));

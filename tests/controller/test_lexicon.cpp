@@ -15,32 +15,50 @@ using platform::sqlite::Database;
 using platform::sqlite::Statement;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 const QString kFolder = QString::fromUtf8(TFV_DEFAULT_LEXICON);
 constexpr int kRed = 255;
 
 const char* const kOrdinaryPage =
-    "When the bidding was over, West led the king of hearts and declarer paused to count his winners. He could see "
-    "ten tricks if the diamonds broke evenly, but a bad split would leave him a trick short. The safest line was "
-    "to win the first trick in hand, draw two rounds of trumps and then play on clubs, keeping the ace of diamonds "
-    "as an entry to dummy. East followed with a small heart and later discarded a spade, which told the whole "
-    "story. Experienced players don't rush at such moments; they think about what the opponents' cards must be "
-    "before they touch the table. Yesterday my neighbor's daughter asked me why anyone would spend a quiet "
-    "afternoon playing cards with strangers. I explained that the game rewards patience, memory and careful "
-    "reasoning, and that a partnership grows stronger with every session. She laughed, borrowed a book about the "
-    "game from the library, and promised to come to the club next Tuesday. The weather was beautiful, the coffee "
-    "was strong, and by the evening everybody agreed that it had been a wonderful, well-organized tournament. Our "
-    "opponents bid Stayman over the notrump opening, found the doubleton in spades and made an overtrick after a "
-    "successful finesse and an elegant endplay against the Blackwood enthusiasts. PARIS, Paris and Monday: the "
+    "When the bidding was over, West led the king of hearts and declarer paused to count his "
+    "winners. He could see "
+    "ten tricks if the diamonds broke evenly, but a bad split would leave him a trick short. The "
+    "safest line was "
+    "to win the first trick in hand, draw two rounds of trumps and then play on clubs, keeping the "
+    "ace of diamonds "
+    "as an entry to dummy. East followed with a small heart and later discarded a spade, which "
+    "told the whole "
+    "story. Experienced players don't rush at such moments; they think about what the opponents' "
+    "cards must be "
+    "before they touch the table. Yesterday my neighbor's daughter asked me why anyone would spend "
+    "a quiet "
+    "afternoon playing cards with strangers. I explained that the game rewards patience, memory "
+    "and careful "
+    "reasoning, and that a partnership grows stronger with every session. She laughed, borrowed a "
+    "book about the "
+    "game from the library, and promised to come to the club next Tuesday. The weather was "
+    "beautiful, the coffee "
+    "was strong, and by the evening everybody agreed that it had been a wonderful, well-organized "
+    "tournament. Our "
+    "opponents bid Stayman over the notrump opening, found the doubleton in spades and made an "
+    "overtrick after a "
+    "successful finesse and an elegant endplay against the Blackwood enthusiasts. PARIS, Paris and "
+    "Monday: the "
     "English café served a naïve fiancée who isn’t sure they’ve met. The END.";
 
-const char* const kMisspelledPage =
-    "recieve seperate definately occured accomodate untill beleive goverment neccessary wierd tommorow acheive "
-    "arguement calender collegue concious embarass enviroment existance foriegn freind grammer harrass independant "
-    "knowlege liason millenium noticable occurence persistant posession publically recomend refered relevent rythm "
-    "sieze succesful supercede suprise tendancy threshhold truely vaccuum wich writting begining comming commited "
-    "completly dissapoint familar finaly happend immediatly interupt mispell paralel paris monday english th nd "
-    "desing presure unles retun regrad untl reson";
+const char* const kMisspelledPage = "recieve seperate definately occured accomodate untill beleive "
+                                    "goverment neccessary wierd tommorow acheive "
+                                    "arguement calender collegue concious embarass enviroment "
+                                    "existance foriegn freind grammer harrass independant "
+                                    "knowlege liason millenium noticable occurence persistant "
+                                    "posession publically recomend refered relevent rythm "
+                                    "sieze succesful supercede suprise tendancy threshhold truely "
+                                    "vaccuum wich writting begining comming commited "
+                                    "completly dissapoint familar finaly happend immediatly "
+                                    "interupt mispell paralel paris monday english th nd "
+                                    "desing presure unles retun regrad untl reson";
 } // namespace
 
 class LexiconTest : public QObject {
@@ -78,9 +96,10 @@ void LexiconTest::heldOutMisspellings_areNotLoaded() {
     QVERIFY(lines.size() > 200);
     Database words(kFolder + qs("quarn words.accdb"), Database::Mode::ReadOnly);
     QVERIFY(words.exec(qs("ATTACH DATABASE '%1qn.accdb' AS qn").arg(kFolder)));
-    Statement found(words, qs("SELECT (SELECT count(*) FROM qn.\"z_Misspelling-Wikipedia\" WHERE Wrong = ?1 "
-                              "COLLATE BINARY) + (SELECT count(*) FROM Words WHERE Text = ?1 COLLATE BINARY "
-                              "AND Tag = 3)"));
+    Statement found(
+        words, qs("SELECT (SELECT count(*) FROM qn.\"z_Misspelling-Wikipedia\" WHERE Wrong = ?1 "
+                  "COLLATE BINARY) + (SELECT count(*) FROM Words WHERE Text = ?1 COLLATE BINARY "
+                  "AND Tag = 3)"));
     QStringList loaded;
     for (const QString& line : lines) {
         found.reset();
@@ -134,8 +153,9 @@ void LexiconTest::unreadableLexicon_toldOnce_typingGoesOn() {
     QCOMPARE(h.dialogs.messages.size(), 1u);
     const QString told = h.dialogs.messages[0].text;
     QVERIFY2(told.startsWith(qs("Words are not checked as you type")) &&
-                 told.contains(h.paths.lexiconFolder + qs("quarn words.accdb cannot be read: a program ended "
-                                                          "in the middle of changing it")),
+                 told.contains(h.paths.lexiconFolder +
+                               qs("quarn words.accdb cannot be read: a program ended "
+                                  "in the middle of changing it")),
              qPrintable(told));
     h.text1[1].setSelStart(4); // after "text"
     KeyEvent space{32, 0};

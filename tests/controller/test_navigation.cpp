@@ -10,15 +10,20 @@ using platform::Answer;
 using platform::FileChoice;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
-QString fileUrl(const QString& path) { return qs("file://") + path; }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
+QString fileUrl(const QString& path) {
+    return qs("file://") + path;
+}
 
 // a.htm shown in the left pane, b.htm beside it.
 struct Started {
     ViewerHarness h;
     QString a, b;
     Started() {
-        a = h.writeFile(qs("home/a.htm"), "<HTML><A NAME=\"top\"></A>A<A HREF=\"b.htm\">b</A></HTML>");
+        a = h.writeFile(qs("home/a.htm"),
+                        "<HTML><A NAME=\"top\"></A>A<A HREF=\"b.htm\">b</A></HTML>");
         b = h.writeFile(qs("home/b.htm"), "<HTML>B</HTML>");
         h.start(a);
         h.browser[0].settle();
@@ -49,7 +54,7 @@ struct Finding {
 
 class NavigationTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void openInRight_sendsOnlyFollowedLinksRight();
     void toolbar_historyMoves_stayInTheirPane();
     void webPage_keepsItsWholeAddress();
@@ -79,7 +84,7 @@ void NavigationTest::openInRight_sendsOnlyFollowedLinksRight() {
 void NavigationTest::toolbar_historyMoves_stayInTheirPane() {
     Started s;
     s.h.menu.choose(qs("mOpenRight"));
-    s.h.toolbar.click(qs("Back")); // no history: the pane refuses
+    s.h.toolbar.click(qs("Back"));                            // no history: the pane refuses
     QVERIFY(s.h.browser[0].fireBeforeNavigate(fileUrl(s.b))); // a link still goes right
     // The pane may report a history move within a page as followed; the
     // move stays in its pane all the same, and only that one navigation.

@@ -10,7 +10,9 @@ using platform::Answer;
 using platform::WindowState;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // Two monitors side by side, 1920 and 1280 pixels wide (28800 and 19200 twips).
 void twoMonitors(FakeMonitorSystem& m, int secondHeight = 1024) {
@@ -20,7 +22,7 @@ void twoMonitors(FakeMonitorSystem& m, int secondHeight = 1024) {
 
 class PanelsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void layout_twoPanesFillWindow();
     void layout_onePaneAndNameBox();
     void layout_maximizeUndone_minimizeIgnored();
@@ -292,33 +294,37 @@ void PanelsTest::destroyedController_leavesNoCallbacks() {
     h.menu.choose(qs("mColors"), 0);
     h.menu.choose(qs("mSpellCheckDocument"));
     h.text1[1].setText(qs("<P>changed</P>"));
-    QVERIFY(h.colorsSlideTimer.active() && h.suggestionSlideTimer.active() && h.recoveryTimer.active());
+    QVERIFY(h.colorsSlideTimer.active() && h.suggestionSlideTimer.active() &&
+            h.recoveryTimer.active());
     h.menu.choose(qs("mSwap"));
     QVERIFY(h.swapTimer.active());
     h.viewer.reset();
 
-    for (fakes::FakeTimer* timer : {&h.recoveryTimer, &h.swapTimer, &h.suggestionSlideTimer, &h.colorsSlideTimer,
-                                    &h.tableSpecs.previewTimer})
+    for (fakes::FakeTimer* timer : {&h.recoveryTimer, &h.swapTimer, &h.suggestionSlideTimer,
+                                    &h.colorsSlideTimer, &h.tableSpecs.previewTimer})
         QVERIFY(!timer->active() && !timer->onTimeout);
     QVERIFY(!h.menu.onClick && !h.window.onResize && !h.window.onClose && !h.toolbar.onButtonClick);
     QVERIFY(!h.splitter.onMouseDown && !h.splitter.onMouseMove && !h.linkMsgBox.onClick);
     for (int i = 0; i < 2; ++i) {
-        QVERIFY(!h.browser[i].onGotFocus && !h.browser[i].onBeforeNavigate && !h.browser[i].onDocumentComplete);
-        QVERIFY(!h.text1[i].onGotFocus && !h.text1[i].onClick && !h.text1[i].onKeyDown && !h.text1[i].onChange &&
-                !h.text1[i].onMouseDown);
+        QVERIFY(!h.browser[i].onGotFocus && !h.browser[i].onBeforeNavigate &&
+                !h.browser[i].onDocumentComplete);
+        QVERIFY(!h.text1[i].onGotFocus && !h.text1[i].onClick && !h.text1[i].onKeyDown &&
+                !h.text1[i].onChange && !h.text1[i].onMouseDown);
         QVERIFY(!h.nameBox[i].onKeyDown);
     }
-    for (const auto& button : h.getColor) QVERIFY(!button.onClick);
-    for (const platform::Button* button : {&h.box.fixSpelling, &h.box.skipOnce, &h.box.skipAll, &h.box.addWord,
-                                           &h.box.close})
+    for (const auto& button : h.getColor)
+        QVERIFY(!button.onClick);
+    for (const platform::Button* button :
+         {&h.box.fixSpelling, &h.box.skipOnce, &h.box.skipAll, &h.box.addWord, &h.box.close})
         QVERIFY(!button->onClick);
     QVERIFY(!h.box.suggestions.onClick && !h.box.suggestions.onDoubleClick);
     const platform::FindReplaceView find = h.find.view();
-    QVERIFY(!find.form->onActivate && !find.form->onUnload && !find.txtFind->onChange && !find.cmdFindNext->onClick &&
-            !find.cmdCancel->onClick && !find.cmdReplace[1]->onClick);
+    QVERIFY(!find.form->onActivate && !find.form->onUnload && !find.txtFind->onChange &&
+            !find.cmdFindNext->onClick && !find.cmdCancel->onClick && !find.cmdReplace[1]->onClick);
     const platform::TableSpecsView specs = h.tableSpecs.view();
-    QVERIFY(!specs.txtNumRows->onChange && !specs.txtTableWidth->onChange && !specs.OKButton->onClick &&
-            !specs.CancelButton->onClick && !specs.cmbTableColors[3]->onClick && !specs.ck_Background[1]->onClick);
+    QVERIFY(!specs.txtNumRows->onChange && !specs.txtTableWidth->onChange &&
+            !specs.OKButton->onClick && !specs.CancelButton->onClick &&
+            !specs.cmbTableColors[3]->onClick && !specs.ck_Background[1]->onClick);
 }
 
 void PanelsTest::findMonitors_oneMonitor_hidesChangeMonitors() {
@@ -365,7 +371,7 @@ void PanelsTest::changeMonitors_movesAndComesBack() {
     h.menu.choose(qs("mChangeMonitors"));
     QCOMPARE(h.window.left(), 29800);
     QCOMPARE(h.window.width(), 10000);
-    QCOMPARE(h.window.top(), 569);    // 600 × 1024 / 1080, rounded
+    QCOMPARE(h.window.top(), 569);     // 600 × 1024 / 1080, rounded
     QCOMPARE(h.window.height(), 8533); // 9000 × 1024 / 1080, rounded
     QCOMPARE(v.LeftPaneWidth, 4000);
     QCOMPARE(v.EditWidth, 16000);

@@ -28,8 +28,8 @@ struct Session {
         if (withLexicon) {
             QDir().mkpath(h.paths.lexiconFolder);
             lex = std::make_unique<fakes::SmallLexicon>(h.paths.lexiconFolder);
-            for (const char* w : {"The", "lead", "was", "and", "ace", "king", "hand", "played", "then", "again",
-                                  "see", "now", "we"})
+            for (const char* w : {"The", "lead", "was", "and", "ace", "king", "hand", "played",
+                                  "then", "again", "see", "now", "we"})
                 lex->addWord(qs(w), {30010}, 1.5);
             lex->addWord(qs("the"), {30000}, 0.1);
             lex->addWikipediaPair(qs("teh"), qs("the"));
@@ -121,7 +121,8 @@ void SpellCheckTest::document_listTypedAndIgnoreAll_thenCompleted() {
     QVERIFY(s.h.dialogs.messageTexts() == QStringList{qs("Spell-check is completed.")});
     QVERIFY(!s.box().frame.visible());
     QVERIFY(!s.v->basSpellingChecker.isOpen());
-    QVERIFY(s.word().isEmpty() && s.box().replace.text().isEmpty() && s.box().suggestions.count() == 0);
+    QVERIFY(s.word().isEmpty() && s.box().replace.text().isEmpty() &&
+            s.box().suggestions.count() == 0);
     QVERIFY(s.editor().selStart() > first);
     QCOMPARE(s.v->basSpellingChecker.SkipAllWords, QStringList{qs("zorbl")});
     // The corrections are in the editor, not yet on disk.
@@ -439,7 +440,8 @@ void SpellCheckTest::service_missing_reportsError() {
     Session s("<P>Helo</P>", false);
     s.h.speller.openError = platform::SpellingError{53, qs("No dictionary en_US in /nowhere.")};
     QVERIFY(s.f12());
-    QCOMPARE(s.h.dialogs.messageTexts(), QStringList{qs("Error 53 opening Word.\r\nNo dictionary en_US in /nowhere.")});
+    QCOMPARE(s.h.dialogs.messageTexts(),
+             QStringList{qs("Error 53 opening Word.\r\nNo dictionary en_US in /nowhere.")});
     QCOMPARE(s.h.dialogs.messages[0].buttons, Buttons::Ok);
     QVERIFY(s.h.speller.received.isEmpty());
     QCOMPARE(s.editor().text(), qs("<P>Helo</P>"));

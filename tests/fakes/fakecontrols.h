@@ -20,9 +20,8 @@ namespace fakes {
 // as the real widgets do. With `twipsPerPixel` set, the control stands on
 // whole pixels as a real widget does: every measure given is rounded to the
 // nearest pixel and read back in twips.
-template <class Base>
-class FakeControl : public Base {
-public:
+template <class Base> class FakeControl : public Base {
+  public:
     bool visible() const override { return visible_; }
     void setVisible(bool on) override { visible_ = on; }
     int left() const override { return left_; }
@@ -39,7 +38,7 @@ public:
     }
     int twipsPerPixel = 0; // 0: measures are kept exactly
 
-private:
+  private:
     int onPixels(int t) const {
         if (twipsPerPixel <= 0) return t;
         return static_cast<int>(std::lround(double(t) / twipsPerPixel)) * twipsPerPixel;
@@ -49,7 +48,7 @@ private:
 };
 
 class FakeWindow : public platform::Window {
-public:
+  public:
     int left() const override { return left_; }
     int top() const override { return top_; }
     int width() const override { return width_; }
@@ -77,7 +76,7 @@ public:
     int minimumWidth = 0;
     int minimumHeight = 0;
 
-private:
+  private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     platform::WindowState state_ = platform::WindowState::Normal;
     QString caption_;
@@ -87,7 +86,7 @@ private:
 // events: one at a time (fireBeforeNavigate, fireComplete), or as the real
 // pane raises them (settle, followLink; tests/contract/test_browsercontract).
 class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
-public:
+  public:
     void navigate(const QString& address) override {
         navigations << address;
         // An anchor of the page asked for while it reloads is scrolled to
@@ -113,7 +112,9 @@ public:
         ++refreshes;
         reloading_ = !locationUrl_.isEmpty();
     }
-    void print(bool prompt) override { printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!")); }
+    void print(bool prompt) override {
+        printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!"));
+    }
     void printPreview() override { printed << QStringLiteral("preview"); }
     QString locationName() const override { return locationName_; }
     QString locationUrl() const override { return locationUrl_; }
@@ -139,11 +140,14 @@ public:
         reloading_ = false;
         const QStringList asked = pending_;
         pending_.clear();
-        for (const QString& address : asked) go(platform::browserUrl(address), false);
+        for (const QString& address : asked)
+            go(platform::browserUrl(address), false);
     }
     // The user follows a link of the page shown.
     void followLink(const QString& address) { go(platform::browserUrl(address), true); }
-    QString lastNavigation() const { return navigations.isEmpty() ? QString() : navigations.back(); }
+    QString lastNavigation() const {
+        return navigations.isEmpty() ? QString() : navigations.back();
+    }
 
     QStringList navigations;
     QStringList history;
@@ -152,13 +156,14 @@ public:
     bool canGoBack = false;
     bool canGoForward = false;
 
-private:
+  private:
     void go(const QUrl& url, bool followedLink) {
         const QString address = url.toString(QUrl::FullyEncoded);
         const QUrl shown(locationUrl_);
         // A jump to an anchor of the page shown cannot be cancelled.
-        const bool jump = !locationUrl_.isEmpty() && url.hasFragment() &&
-                          url.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
+        const bool jump =
+            !locationUrl_.isEmpty() && url.hasFragment() &&
+            url.adjusted(QUrl::RemoveFragment) == shown.adjusted(QUrl::RemoveFragment);
         if (jump && url == shown) return;
         if (fireBeforeNavigate(address, followedLink) && !jump) return;
         fireComplete(address, platform::browserLocationName(url, url.toString()));
@@ -172,7 +177,7 @@ private:
 // The editor as a string with CR LF line breaks and a selection, keeping
 // the real editor's contract (tests/unit/test_editorcontract.cpp).
 class FakeTextEditor : public FakeControl<platform::TextEditor> {
-public:
+  public:
     struct Mark {
         int start, length, color;
         bool bold;
@@ -217,11 +222,12 @@ public:
     std::vector<Mark> marks;
     bool focused = false;
 
-private:
+  private:
     // Within the text, and never between the CR and the LF of a line break.
     int snap(int offset) const {
         const int at = std::clamp(offset, 0, int(text_.size()));
-        return at > 0 && at < text_.size() && text_[at] == QLatin1Char('\n') && text_[at - 1] == QLatin1Char('\r')
+        return at > 0 && at < text_.size() && text_[at] == QLatin1Char('\n') &&
+                       text_[at - 1] == QLatin1Char('\r')
                    ? at - 1
                    : at;
     }
@@ -230,7 +236,7 @@ private:
 };
 
 class FakeTextBox : public FakeControl<platform::TextBox> {
-public:
+  public:
     QString text() const override { return text_; }
     void setText(const QString& t) override {
         if (t == text_) return;
@@ -249,19 +255,19 @@ public:
         if (onKeyDown) onKeyDown(key);
     }
 
-private:
+  private:
     QString text_;
 };
 
 class FakeToolbar : public FakeControl<platform::Toolbar> {
-public:
+  public:
     void click(const QString& key) {
         if (onButtonClick) onButtonClick(key);
     }
 };
 
 class FakePanel : public FakeControl<platform::Panel> {
-public:
+  public:
     void setPointer(platform::Pointer p) override { pointer = p; }
     void raise() override { ++raised; }
     platform::Pointer pointer = platform::Pointer::Default;
@@ -269,7 +275,7 @@ public:
 };
 
 class FakeMenuEntry : public platform::MenuEntry {
-public:
+  public:
     bool visible() const override { return visible_; }
     void setVisible(bool on) override { visible_ = on; }
     bool enabled() const override { return enabled_; }
@@ -286,7 +292,7 @@ public:
 // The menu tree as plain entries; `choose` clicks an entry as the user
 // would, which does nothing while it or a menu above it is disabled.
 class FakeMenu : public platform::Menu {
-public:
+  public:
     explicit FakeMenu(const std::vector<platform::MenuItem>& tree);
     platform::MenuEntry& entry(const QString& name, int index = -1) override;
     void popup(const QString& name) override { popups << name; }
@@ -298,8 +304,10 @@ public:
     QStringList popups;
     QStringList unknown; // names asked for that the tree does not have
 
-private:
-    static QString key(const QString& name, int index) { return name + QLatin1Char('#') + QString::number(index); }
+  private:
+    static QString key(const QString& name, int index) {
+        return name + QLatin1Char('#') + QString::number(index);
+    }
     QHash<QString, std::shared_ptr<FakeMenuEntry>> entries_;
     QHash<QString, QString> parents_;
 };

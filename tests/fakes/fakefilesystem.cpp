@@ -9,7 +9,9 @@ namespace {
 const QString kNoSuchFile = QStringLiteral("No such file or directory");
 } // namespace
 
-FakeFileSystem::FakeFileSystem() { folders_[QStringLiteral("/")] = clock_; }
+FakeFileSystem::FakeFileSystem() {
+    folders_[QStringLiteral("/")] = clock_;
+}
 
 QString FakeFileSystem::normal(const QString& path, bool* folderOnly) {
     if (folderOnly) *folderOnly = path.size() > 1 && path.endsWith(QLatin1Char('/'));
@@ -44,9 +46,13 @@ bool FakeFileSystem::folder(const QString& path) const {
     return !p.isEmpty() && folders_.count(p) > 0;
 }
 
-bool FakeFileSystem::exists(const QString& path) const { return file(path) || folder(path); }
+bool FakeFileSystem::exists(const QString& path) const {
+    return file(path) || folder(path);
+}
 
-bool FakeFileSystem::isFile(const QString& path) const { return file(path) != nullptr; }
+bool FakeFileSystem::isFile(const QString& path) const {
+    return file(path) != nullptr;
+}
 
 std::optional<QByteArray> FakeFileSystem::read(const QString& path, QString* error) const {
     if (const File* f = file(path)) return f->bytes;

@@ -16,7 +16,7 @@ namespace fakes {
 // are absolute with "/" between names; the root "/" always exists. The
 // contract suite holds it to the real file system's behaviour.
 class FakeFileSystem : public platform::FileSystem {
-public:
+  public:
     FakeFileSystem();
     bool exists(const QString& path) const override;
     bool isFile(const QString& path) const override;
@@ -34,7 +34,7 @@ public:
     std::optional<QString> failWrites;
     QString current = QStringLiteral("/");
 
-private:
+  private:
     struct File {
         QByteArray bytes;
         qint64 modified = 0;

@@ -6,7 +6,7 @@
 namespace fakes {
 
 class FakeButton : public platform::Button {
-public:
+  public:
     bool enabled() const override { return enabled_; }
     void setEnabled(bool on) override { enabled_ = on; }
     // Clicks as a user would: a disabled button does nothing.
@@ -19,7 +19,7 @@ public:
 };
 
 class FakeCheckBox : public platform::CheckBox {
-public:
+  public:
     bool checked() const override { return checked_; }
     void setChecked(bool on) override {
         if (on == checked_) return;
@@ -30,7 +30,7 @@ public:
 };
 
 class FakeOptionButton : public platform::OptionButton {
-public:
+  public:
     bool value() const override { return value_; }
     void setValue(bool on) override;
     FakeOptionButton* other = nullptr; // the other button of the pair
@@ -39,7 +39,7 @@ public:
 
 // A modeless dialog: showing it the first time activates it.
 class FakeDialogWindow : public platform::DialogWindow {
-public:
+  public:
     void show(int left, int top) override {
         this->left = left;
         this->top = top;
@@ -64,7 +64,7 @@ public:
 // All the dialog's controls, wired into a view.
 struct FakeFindReplace {
     FakeFindReplace();
-    platform::FindReplaceView view() ;
+    platform::FindReplaceView view();
     FakeDialogWindow form;
     FakeTextBox txtFind, txtReplace;
     FakeOptionButton fromTop, fromCursor;

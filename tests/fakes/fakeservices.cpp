@@ -19,7 +19,8 @@ Answer FakeDialogs::message(const QString& text, Buttons buttons, const QString&
     return a;
 }
 
-std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString& def) {
+std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&,
+                                          const QString& def) {
     prompts << prompt + QLatin1Char('|') + def;
     if (inputs.empty()) {
         unexpected << prompt;
@@ -30,7 +31,8 @@ std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&,
     return a;
 }
 
-std::optional<platform::FileChoice> FakeDialogs::openFile(const QString& title, const QString& initialName) {
+std::optional<platform::FileChoice> FakeDialogs::openFile(const QString& title,
+                                                          const QString& initialName) {
     fileDialogs << title + QLatin1Char('|') + initialName;
     if (files.empty()) return std::nullopt;
     auto a = files.front();
@@ -38,12 +40,14 @@ std::optional<platform::FileChoice> FakeDialogs::openFile(const QString& title, 
     return a;
 }
 
-std::optional<platform::FileChoice> FakeDialogs::saveFile(const QString& title, const QString& initialName) {
+std::optional<platform::FileChoice> FakeDialogs::saveFile(const QString& title,
+                                                          const QString& initialName) {
     return openFile(title, initialName);
 }
 
-std::optional<platform::FileChoice> FakeDialogs::chooseFile(const QString& title, const QString& initialName,
-                                                           const QString& filter, bool mustExist) {
+std::optional<platform::FileChoice> FakeDialogs::chooseFile(const QString& title,
+                                                            const QString& initialName,
+                                                            const QString& filter, bool mustExist) {
     fileFilters << filter + (mustExist ? QStringLiteral("|1") : QStringLiteral("|0"));
     return openFile(title, initialName);
 }
@@ -65,31 +69,42 @@ std::optional<platform::FontChoice> FakeDialogs::chooseFont(int) {
 
 QStringList FakeDialogs::messageTexts() const {
     QStringList out;
-    for (const auto& m : messages) out << m.text;
+    for (const auto& m : messages)
+        out << m.text;
     return out;
 }
 
 int FakeMonitorSystem::getSystemMetrics(int metric) const {
     QRect virt;
-    for (const auto& m : monitors) virt = virt.united(m.rect);
+    for (const auto& m : monitors)
+        virt = virt.united(m.rect);
     switch (metric) {
-    case SM_CMONITORS: return int(monitors.size());
-    case SM_XVIRTUALSCREEN: return virt.x();
-    case SM_YVIRTUALSCREEN: return virt.y();
-    case SM_CXVIRTUALSCREEN: return virt.width();
-    case SM_CYVIRTUALSCREEN: return virt.height();
-    default: return 0;
+    case SM_CMONITORS:
+        return int(monitors.size());
+    case SM_XVIRTUALSCREEN:
+        return virt.x();
+    case SM_YVIRTUALSCREEN:
+        return virt.y();
+    case SM_CXVIRTUALSCREEN:
+        return virt.width();
+    case SM_CYVIRTUALSCREEN:
+        return virt.height();
+    default:
+        return 0;
     }
 }
 
 long long FakeMonitorSystem::monitorFromWindow() const {
-    const QPoint centre((window_->left() + window_->width() / 2) / 15, (window_->top() + window_->height() / 2) / 15);
+    const QPoint centre((window_->left() + window_->width() / 2) / 15,
+                        (window_->top() + window_->height() / 2) / 15);
     long long best = 0;
     long long bestDistance = -1;
     for (const auto& m : monitors) {
         const QRect& g = m.rect;
-        const int dx = centre.x() < g.left() ? g.left() - centre.x() : std::max(0, centre.x() - g.right());
-        const int dy = centre.y() < g.top() ? g.top() - centre.y() : std::max(0, centre.y() - g.bottom());
+        const int dx =
+            centre.x() < g.left() ? g.left() - centre.x() : std::max(0, centre.x() - g.right());
+        const int dy =
+            centre.y() < g.top() ? g.top() - centre.y() : std::max(0, centre.y() - g.bottom());
         const long long d = 1LL * dx * dx + 1LL * dy * dy;
         if (bestDistance < 0 || d < bestDistance) {
             bestDistance = d;
@@ -99,7 +114,8 @@ long long FakeMonitorSystem::monitorFromWindow() const {
     return best;
 }
 
-void FakeMonitorSystem::enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const {
+void FakeMonitorSystem::enumDisplayMonitors(
+    const std::function<bool(long long, const QRect&)>& proc) const {
     for (const auto& m : monitors)
         if (!proc(m.handle, m.rect)) break;
 }

@@ -16,16 +16,20 @@ namespace fakes {
 // recorded. A box asked with nothing queued is recorded in `unexpected` and
 // answered as if closed (Cancel, or OK where that is the only button).
 class FakeDialogs : public platform::Dialogs {
-public:
+  public:
     struct Asked {
         QString text;
         platform::Buttons buttons;
         QString title;
     };
-    platform::Answer message(const QString& text, platform::Buttons buttons, const QString& title = {}) override;
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString& def) override;
-    std::optional<platform::FileChoice> openFile(const QString& title, const QString& initialName) override;
-    std::optional<platform::FileChoice> saveFile(const QString& title, const QString& initialName) override;
+    platform::Answer message(const QString& text, platform::Buttons buttons,
+                             const QString& title = {}) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& def) override;
+    std::optional<platform::FileChoice> openFile(const QString& title,
+                                                 const QString& initialName) override;
+    std::optional<platform::FileChoice> saveFile(const QString& title,
+                                                 const QString& initialName) override;
     // Answered from `files` like the others; the filter and the existence
     // rule go to `fileFilters` as "filter|must exist".
     std::optional<platform::FileChoice> chooseFile(const QString& title, const QString& initialName,
@@ -42,15 +46,15 @@ public:
     std::deque<std::optional<platform::FontChoice>> fonts;
 
     std::vector<Asked> messages;
-    QStringList prompts;        // input boxes: "prompt|default"
-    QStringList fileDialogs;    // "title|initial name"
+    QStringList prompts;     // input boxes: "prompt|default"
+    QStringList fileDialogs; // "title|initial name"
     QStringList fileFilters;
     std::vector<std::pair<int, int>> colorDialogs; // (initial colour, flags)
     QStringList unexpected;
 };
 
 class FakeProcessLauncher : public platform::ProcessLauncher {
-public:
+  public:
     bool start(const QString& program, const QStringList& arguments) override {
         started.push_back({program, arguments});
         return succeeds;
@@ -61,7 +65,7 @@ public:
 
 // A clock a test sets by hand.
 class FakeClock : public platform::Clock {
-public:
+  public:
     double seconds() const override { return now; }
     double now = 0;
 };
@@ -69,7 +73,7 @@ public:
 // A timer the test runs out by hand, as the event loop would: fire() does
 // nothing unless the timer is active.
 class FakeTimer : public platform::Timer {
-public:
+  public:
     void start(int ms) override {
         active_ = true;
         interval = ms;
@@ -88,7 +92,8 @@ public:
     // returns how often it ran out.
     int runOut(int limit = 10000) {
         int fired = 0;
-        while (fired < limit && fire()) ++fired;
+        while (fired < limit && fire())
+            ++fired;
         return fired;
     }
     bool active_ = false;
@@ -100,7 +105,7 @@ public:
 // `hold` is set: then it waits for finishAll(), as a slow disk would make
 // the real one wait, so a test can act while the work is still running.
 class FakeBackgroundWork : public platform::BackgroundWork {
-public:
+  public:
     void run(std::function<void()> work, std::function<void()> done) override {
         ++runs;
         if (hold) {
@@ -124,7 +129,7 @@ public:
 };
 
 class FakeTransfer : public platform::Transfer {
-public:
+  public:
     std::optional<QByteArray> fetch(const QString& address, QString* error = nullptr) override {
         fetched << address;
         if (!page && error) *error = QStringLiteral("Host not found");
@@ -137,7 +142,7 @@ public:
 // Monitors in pixels, 15 twips a pixel; the window's monitor is the one
 // nearest to the window's centre.
 class FakeMonitorSystem : public platform::MonitorSystem {
-public:
+  public:
     struct Monitor {
         long long handle;
         QRect rect;
@@ -145,15 +150,20 @@ public:
     explicit FakeMonitorSystem(const platform::Window* window) : window_(window) {}
     int getSystemMetrics(int metric) const override;
     long long monitorFromWindow() const override;
-    void enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const override;
-    int primaryWidth() const override { return monitors.empty() ? 0 : monitors.front().rect.width(); }
-    int primaryHeight() const override { return monitors.empty() ? 0 : monitors.front().rect.height(); }
+    void
+    enumDisplayMonitors(const std::function<bool(long long, const QRect&)>& proc) const override;
+    int primaryWidth() const override {
+        return monitors.empty() ? 0 : monitors.front().rect.width();
+    }
+    int primaryHeight() const override {
+        return monitors.empty() ? 0 : monitors.front().rect.height();
+    }
     double twipsPerPixelX() const override { return 15; }
     double twipsPerPixelY() const override { return 15; }
 
     std::vector<Monitor> monitors{{1, QRect(0, 0, 1600, 1000)}};
 
-private:
+  private:
     const platform::Window* window_;
 };
 

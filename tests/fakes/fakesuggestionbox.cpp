@@ -10,7 +10,8 @@ void FakeListBox::addItem(const QString& item) {
         return;
     }
     int at = 0;
-    while (at < count() && items.at(at).compare(item, Qt::CaseInsensitive) <= 0) ++at;
+    while (at < count() && items.at(at).compare(item, Qt::CaseInsensitive) <= 0)
+        ++at;
     items.insert(at, item);
 }
 
@@ -32,7 +33,8 @@ bool FakeSpellingService::open(platform::SpellingError* error) {
     return true;
 }
 
-std::optional<QString> FakeSpellingService::check(const QString& text, platform::SpellingError* error) {
+std::optional<QString> FakeSpellingService::check(const QString& text,
+                                                  platform::SpellingError* error) {
     received << text;
     if (checkError) {
         if (error) *error = *checkError;
@@ -40,7 +42,8 @@ std::optional<QString> FakeSpellingService::check(const QString& text, platform:
     }
     QString s = text;
     for (const auto& [wrong, right] : corrections)
-        s.replace(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(wrong) + QStringLiteral("\\b")),
+        s.replace(QRegularExpression(QStringLiteral("\\b") + QRegularExpression::escape(wrong) +
+                                     QStringLiteral("\\b")),
                   right);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
     return s + QLatin1Char('\r');

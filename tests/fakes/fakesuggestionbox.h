@@ -9,11 +9,11 @@
 namespace fakes {
 
 class FakeLabel : public FakeControl<platform::Label> {
-public:
+  public:
     QString caption() const override { return caption_; }
     void setCaption(const QString& c) override { caption_ = c; }
 
-private:
+  private:
     QString caption_;
 };
 
@@ -21,7 +21,7 @@ private:
 // case. Choosing an entry raises the click, whether the user or the program
 // chose it.
 class FakeListBox : public FakeControl<platform::ListBox> {
-public:
+  public:
     explicit FakeListBox(bool sorted = false) : sorted_(sorted) {}
     void addItem(const QString& item) override;
     void clear() override {
@@ -29,7 +29,9 @@ public:
         index_ = -1;
     }
     int count() const override { return int(items.size()); }
-    QString item(int index) const override { return index >= 0 && index < count() ? items.at(index) : QString(); }
+    QString item(int index) const override {
+        return index >= 0 && index < count() ? items.at(index) : QString();
+    }
     int listIndex() const override { return index_; }
     void setListIndex(int index) override {
         index_ = index >= 0 && index < count() ? index : -1;
@@ -43,7 +45,7 @@ public:
 
     QStringList items;
 
-private:
+  private:
     bool sorted_;
     int index_ = -1;
 };
@@ -64,7 +66,7 @@ struct FakeSuggestionBox {
 // each paragraph of the returned text with a lone CR; `corrections`
 // replaces whole words; it can fail to open or to check.
 class FakeSpellingService : public platform::SpellingService {
-public:
+  public:
     bool open(platform::SpellingError* error) override;
     std::optional<QString> check(const QString& text, platform::SpellingError* error) override;
     void close() override { ++closes; }

@@ -93,8 +93,8 @@ bool SmallLexicon::copyInTheMiddleOfAChange(const QString& other) {
     }
     bool ok = insert.lastResult() == SQLITE_DONE && QFileInfo(words).size() > sizeBefore &&
               QDir().mkpath(other);
-    for (const char* name : {"qn.accdb", "quarn words.accdb", "quarn words.accdb-journal",
-                             "dictionary.accdb"}) {
+    for (const char* name :
+         {"qn.accdb", "quarn words.accdb", "quarn words.accdb-journal", "dictionary.accdb"}) {
         const QString file = QString::fromLatin1(name);
         ok = ok && QFile::copy(folder + file, other + file);
     }

@@ -28,7 +28,8 @@ ViewerHarness::ViewerHarness() {
 }
 
 shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
-    if (withLexicon && !QFileInfo::exists(paths.lexiconFolder + QStringLiteral("quarn words.accdb"))) {
+    if (withLexicon &&
+        !QFileInfo::exists(paths.lexiconFolder + QStringLiteral("quarn words.accdb"))) {
         QDir().mkpath(paths.lexiconFolder);
         emptyLexicon = std::make_unique<SmallLexicon>(paths.lexiconFolder);
     }
@@ -46,7 +47,8 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.findReplace = find.view();
     ui.LinkMsgBox = &linkMsgBox;
     ui.frmColors = &colorsPanel;
-    for (int i = 0; i < 6; ++i) ui.cmdGetColor[i] = &getColor[i];
+    for (int i = 0; i < 6; ++i)
+        ui.cmdGetColor[i] = &getColor[i];
     ui.tableSpecs = tableSpecs.view();
     ui.frmSuggestions = &box.frame;
     ui.Label2 = &box.label2;

@@ -6,10 +6,10 @@
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
 #include "tests/fakes/fakefindreplace.h"
-#include "tests/fakes/faketablespecs.h"
-#include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/fakeservices.h"
 #include "tests/fakes/fakesuggestionbox.h"
+#include "tests/fakes/faketablespecs.h"
+#include "tests/fakes/smalllexicon.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -20,7 +20,7 @@ namespace fakes {
 // temporary folder: `home` stands for the user's home folder and `data` for
 // the data folder.
 class ViewerHarness {
-public:
+  public:
     ViewerHarness();
 
     // Builds the controller for a command line and runs its start-up.

@@ -6,11 +6,13 @@
 
 #include <QTest>
 
-using editor::SavedBytes;
 using editor::FindOptions;
+using editor::SavedBytes;
 
 namespace {
-QString s(const char* utf8) { return QString::fromUtf8(utf8); }
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 void checkUnchangedSave(const QByteArray& bytes) {
     const editor::SourceText read = editor::decodeSource(bytes);
@@ -26,39 +28,53 @@ void checkUnchangedSave(const QByteArray& bytes) {
 
 class TestEditor : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void unchangedText_writtenBackByteForByte() {
         QByteArray everyByte;
-        for (int c = 1; c <= 0xFF; ++c) everyByte.append(char(c));
-        for (const QByteArray& bytes : {QByteArray(), QByteArray("a\r\n"), QByteArray("a\nb\n\n"),
-                                        QByteArray("a\rb\r"), QByteArray("a\nb\r\nc\rd\r\r\ne\n"),
-                                        QByteArray("\xEF\xBB\xBF<P>caf\xC3\xA9</P>\n"), QByteArray("\xEF\xBB\xBF"),
-                                        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"),
-                                        QByteArray("a\xC2\xA0" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d"),
-                                        QByteArray("\xF0\x9F\x82\xA1 \xE2\x99\xA0\r\n"), everyByte,
-                                        QByteArray("\xEF\xBB\xBF\xFF"),
-                                        // One stray Latin-1 byte makes the file Windows-1252;
-                                        // the spade before it comes back as the same bytes.
-                                        QByteArray("\xE2\x99\xA0 caf\xE9\n")})
+        for (int c = 1; c <= 0xFF; ++c)
+            everyByte.append(char(c));
+        for (const QByteArray& bytes :
+             {QByteArray(), QByteArray("a\r\n"), QByteArray("a\nb\n\n"), QByteArray("a\rb\r"),
+              QByteArray("a\nb\r\nc\rd\r\r\ne\n"), QByteArray("\xEF\xBB\xBF<P>caf\xC3\xA9</P>\n"),
+              QByteArray("\xEF\xBB\xBF"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"),
+              QByteArray("a\xC2\xA0"
+                         "b\xE2\x80\xA8"
+                         "c\xE2\x80\xA9"
+                         "d"),
+              QByteArray("\xF0\x9F\x82\xA1 \xE2\x99\xA0\r\n"), everyByte,
+              QByteArray("\xEF\xBB\xBF\xFF"),
+              // One stray Latin-1 byte makes the file Windows-1252;
+              // the spade before it comes back as the same bytes.
+              QByteArray("\xE2\x99\xA0 caf\xE9\n")})
             if (checkUnchangedSave(bytes), QTest::currentTestFailed()) return;
-        QCOMPARE(editor::decodeSource("\xE2\x99\xA0 caf\xE9\n").format.encoding, util::Encoding::Windows1252);
+        QCOMPARE(editor::decodeSource("\xE2\x99\xA0 caf\xE9\n").format.encoding,
+                 util::Encoding::Windows1252);
         // Any bytes at all, line breaks and UTF-8 lead bytes among them.
         quint32 x = 1;
-        const char pieces[] = {'\r', '\n', 'a', ' ', '\xC2', '\xA0', '\xE2', '\x80', '\xEF', '\xBB', '\xBF', '\x93'};
+        const char pieces[] = {'\r',   '\n',   'a',    ' ',    '\xC2', '\xA0',
+                               '\xE2', '\x80', '\xEF', '\xBB', '\xBF', '\x93'};
         for (int n = 0; n < 3000; ++n) {
             QByteArray bytes;
-            for (int i = int(n % 17); i > 0; --i) bytes += pieces[((x = x * 1103515245u + 12345u) >> 16) % 12];
+            for (int i = int(n % 17); i > 0; --i)
+                bytes += pieces[((x = x * 1103515245u + 12345u) >> 16) % 12];
             if (checkUnchangedSave(bytes), QTest::currentTestFailed()) return;
         }
     }
 
     void editorText_hasCrLfBreaksOnly() {
-        QCOMPARE(editor::decodeSource("\xEF\xBB\xBF" "a\nb\rc\r\nd\n").text, s("a\r\nb\r\nc\r\nd\r\n"));
+        QCOMPARE(editor::decodeSource("\xEF\xBB\xBF"
+                                      "a\nb\rc\r\nd\n")
+                     .text,
+                 s("a\r\nb\r\nc\r\nd\r\n"));
     }
 
     // The text is read, `from` replaced by `to`, and saved.
     void editedText_keepsTheFilesForm() {
-        const struct { QByteArray bytes; const char *from, *to; QByteArray saved; } rows[] = {
+        const struct {
+            QByteArray bytes;
+            const char *from, *to;
+            QByteArray saved;
+        } rows[] = {
             {"a\nb\n", "a", "a\r\nz", "a\nz\nb\n"},
             {"a\r\nb", "b", "b\r\n", "a\r\nb\r\n"},
             {"a\rb\r", "b", "b\r\nc", "a\rb\rc\r"},
@@ -92,7 +108,11 @@ private slots:
     }
 
     void findNext() {
-        const struct { const char *hay, *needle; bool whole, html; QList<qsizetype> found; } rows[] = {
+        const struct {
+            const char *hay, *needle;
+            bool whole, html;
+            QList<qsizetype> found;
+        } rows[] = {
             {"cat, concat, cats", "cat", true, false, {1}},
             {"cat, concat, cats", "cat", false, false, {1, 9, 14}},
             {"<table border=1>table</table>", "table", false, true, {17}},
@@ -106,7 +126,8 @@ private slots:
         };
         for (const auto& r : rows) {
             QList<qsizetype> found;
-            for (qsizetype pos = 0; (pos = editor::findNext(s(r.hay), s(r.needle), pos, {false, r.whole, r.html}));)
+            for (qsizetype pos = 0;
+                 (pos = editor::findNext(s(r.hay), s(r.needle), pos, {false, r.whole, r.html}));)
                 found << pos;
             QCOMPARE(found, r.found);
         }
@@ -118,26 +139,42 @@ private slots:
     }
 
     void replaceAll() {
-        const struct { const char *text, *find, *by; bool matchCase, whole; int from; const char* want; int count; } rows[] = {
+        const struct {
+            const char *text, *find, *by;
+            bool matchCase, whole;
+            int from;
+            const char* want;
+            int count;
+        } rows[] = {
             {"aaaa", "aa", "b", false, false, 0, "baa", 1},
             {"Club CLUB club", "club", "spade", false, false, 0, "spade spade spade", 3},
             {"Club CLUB club", "club", "spade", true, false, 0, "Club CLUB spade", 1},
             {"cat concat cats cat", "cat", "dog", false, true, 0, "dog concat cats dog", 2},
             {"ab ab ab", "ab", "X", false, false, 3, "ab X X", 2},
-            {"<b>b</b> <i title=\"b>\">b", "b", "B", true, false, 0, "<b>B</b> <i title=\"b>\">B", 2},
+            {"<b>b</b> <i title=\"b>\">b", "b", "B", true, false, 0, "<b>B</b> <i title=\"b>\">B",
+             2},
         };
         for (const auto& r : rows) {
-            const auto got = editor::replaceAll(s(r.text), s(r.find), s(r.by), r.from, {r.matchCase, r.whole, true});
+            const auto got = editor::replaceAll(s(r.text), s(r.find), s(r.by), r.from,
+                                                {r.matchCase, r.whole, true});
             QCOMPARE(got.text, s(r.want));
             QCOMPARE(got.count, r.count);
         }
     }
 
     void wordNearCaret() {
-        const struct { const char* text; int caret; const char* word; } rows[] = {
-            {"one two three", 4, "two"}, {"one two three", 7, "two"}, {"one two", 7, "two"},
-            {"<B>bold</B>", 3, "bold"}, {"a - b", 2, ""}, {"4spades", 7, "spades"}};
-        for (const auto& r : rows) QCOMPARE(editor::wordNearCaret(s(r.text), r.caret), s(r.word));
+        const struct {
+            const char* text;
+            int caret;
+            const char* word;
+        } rows[] = {{"one two three", 4, "two"},
+                    {"one two three", 7, "two"},
+                    {"one two", 7, "two"},
+                    {"<B>bold</B>", 3, "bold"},
+                    {"a - b", 2, ""},
+                    {"4spades", 7, "spades"}};
+        for (const auto& r : rows)
+            QCOMPARE(editor::wordNearCaret(s(r.text), r.caret), s(r.word));
     }
 };
 

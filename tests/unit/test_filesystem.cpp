@@ -21,11 +21,13 @@ void put(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// A small file system of its own (tmpfs, 64 KB) to fill up; mounting needs root, as the tests and CI run here.
+// A small file system of its own (tmpfs, 64 KB) to fill up; mounting needs root, as the tests and
+// CI run here.
 class SmallDisk {
-public:
+  public:
     explicit SmallDisk(const char* options) {
-        mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, options) == 0;
+        mounted_ =
+            ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, options) == 0;
     }
     ~SmallDisk() {
         if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
@@ -34,15 +36,14 @@ public:
     QString filePath(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
     QStringList names() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
 
-private:
+  private:
     QTemporaryDir dir_;
     bool mounted_ = false;
 };
 
 // Runs `work` with files limited to 8 KB: a write past that fails with
 // "File too large", as a full disk fails with its own reason.
-template <class Work>
-void withSmallFileLimit(Work work) {
+template <class Work> void withSmallFileLimit(Work work) {
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit small = old;
@@ -57,7 +58,7 @@ void withSmallFileLimit(Work work) {
 
 class TestFileSystem : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void write_replacesAndKeepsPermissions() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("deal.htm"));
@@ -66,7 +67,8 @@ private slots:
         platform::qt::QtFileSystem fs;
         QVERIFY(fs.write(path, "new text\r\n"));
         QCOMPARE(contents(path), QByteArray("new text\r\n"));
-        QCOMPARE(QFile::permissions(path) & 0x0FFF, QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
+        QCOMPARE(QFile::permissions(path) & 0x0FFF,
+                 QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
         // No temporary files are left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("deal.htm")});
     }
@@ -95,7 +97,8 @@ private slots:
         // The system's reason, not "Unknown error".
         QCOMPARE(error, QStringLiteral("File too large"));
         QCOMPARE(contents(path), QByteArray("the article as last saved"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("article.htm")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("article.htm")});
     }
 
     void write_fullDisk_givesSystemReason() {

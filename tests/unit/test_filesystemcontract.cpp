@@ -35,17 +35,18 @@ Subject fakeFileSystem() {
 
 QByteArray everyByte() {
     QByteArray bytes;
-    for (int i = 0; i < 256; ++i) bytes += char(i);
+    for (int i = 0; i < 256; ++i)
+        bytes += char(i);
     return bytes + "\r\n\n\r" + QByteArray("\xef\xbb\xbf", 3);
 }
 } // namespace
 
 class FileSystemContract : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FileSystemContract(Factory make) : make_(std::move(make)) {}
 
-private slots:
+  private slots:
     void init() {
         s_ = make_();
         root_ = s_.root + QLatin1Char('/');
@@ -66,7 +67,7 @@ private slots:
     void lastModified_movesForwardWithWrites();
     void currentDir_isAFolder();
 
-private:
+  private:
     QString at(const char* name) const { return root_ + QString::fromUtf8(name); }
     platform::FileSystem& fs() { return *s_.fs; }
 
@@ -79,7 +80,8 @@ void FileSystemContract::writeThenRead_givesSameBytes_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("everyByteValue") << everyByte();
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("fiveMegabytes") << everyByte().repeated(5 * 1024 * 1024 / everyByte().size() + 1);
+    QTest::newRow("fiveMegabytes")
+        << everyByte().repeated(5 * 1024 * 1024 / everyByte().size() + 1);
 }
 
 void FileSystemContract::writeThenRead_givesSameBytes() {
@@ -123,7 +125,8 @@ void FileSystemContract::existsAndIsFile_tellFilesFoldersAndMissing() {
     QVERIFY(!fs().exists(at("missing.htm")) && !fs().isFile(at("missing.htm")));
     QVERIFY(!fs().exists(QString()) && !fs().isFile(QString()));
     // "." and ".." parts and doubled separators name the same file.
-    QVERIFY(fs().isFile(at("sub/../a.htm")) && fs().isFile(at("./a.htm")) && fs().isFile(root_ + QStringLiteral("/a.htm")));
+    QVERIFY(fs().isFile(at("sub/../a.htm")) && fs().isFile(at("./a.htm")) &&
+            fs().isFile(root_ + QStringLiteral("/a.htm")));
 }
 
 void FileSystemContract::read_missingOrFolder_givesErrorText() {
@@ -139,14 +142,16 @@ void FileSystemContract::read_missingOrFolder_givesErrorText() {
 
 void FileSystemContract::copy_overExistingTarget_replacesIt() {
     QVERIFY(fs().write(at("TableSpecs.htm"), everyByte()));
-    QVERIFY(fs().write(at("Temp.htm"), "the old preview, longer than the new one" + QByteArray(5000, '.')));
+    QVERIFY(fs().write(at("Temp.htm"),
+                       "the old preview, longer than the new one" + QByteArray(5000, '.')));
     QVERIFY(fs().copy(at("TableSpecs.htm"), at("Temp.htm")));
     QCOMPARE(*fs().read(at("Temp.htm")), everyByte());
     QCOMPARE(*fs().read(at("TableSpecs.htm")), everyByte());
     QVERIFY(fs().copy(at("TableSpecs.htm"), at("fresh.htm")));
     QCOMPARE(*fs().read(at("fresh.htm")), everyByte());
     QCOMPARE(fs().files(s_.root, QString()),
-             (QStringList{QStringLiteral("TableSpecs.htm"), QStringLiteral("Temp.htm"), QStringLiteral("fresh.htm")}));
+             (QStringList{QStringLiteral("TableSpecs.htm"), QStringLiteral("Temp.htm"),
+                          QStringLiteral("fresh.htm")}));
 }
 
 void FileSystemContract::copy_failing_leavesTarget() {
@@ -206,18 +211,21 @@ void FileSystemContract::makeFolder_makesEveryLevel() {
 }
 
 void FileSystemContract::files_listsNamesBySuffixInOrder() {
-    for (const char* name : {"b.recovery", "A.recovery", "a.recovery", "10.recovery", "9.recovery", "x.RECOVERY",
-                             "caf\xc3\xa9.recovery", "_u.recovery", "notes.txt", ".hidden.recovery"})
+    for (const char* name :
+         {"b.recovery", "A.recovery", "a.recovery", "10.recovery", "9.recovery", "x.RECOVERY",
+          "caf\xc3\xa9.recovery", "_u.recovery", "notes.txt", ".hidden.recovery"})
         QVERIFY(fs().write(at(name), "x"));
     QVERIFY(fs().makeFolder(at("folder.recovery")));
     QVERIFY(fs().write(at("folder.recovery/inner.recovery"), "x"));
     // Names only, files only, hidden ones left out, the suffix compared
     // with case, ordered by character codes.
     QCOMPARE(fs().files(s_.root, QStringLiteral(".recovery")),
-             (QStringList{QStringLiteral("10.recovery"), QStringLiteral("9.recovery"), QStringLiteral("A.recovery"),
-                          QStringLiteral("_u.recovery"), QStringLiteral("a.recovery"), QStringLiteral("b.recovery"),
+             (QStringList{QStringLiteral("10.recovery"), QStringLiteral("9.recovery"),
+                          QStringLiteral("A.recovery"), QStringLiteral("_u.recovery"),
+                          QStringLiteral("a.recovery"), QStringLiteral("b.recovery"),
                           QStringLiteral("caf\u00e9.recovery")}));
-    QCOMPARE(fs().files(s_.root + QLatin1Char('/'), QStringLiteral(".txt")), QStringList{QStringLiteral("notes.txt")});
+    QCOMPARE(fs().files(s_.root + QLatin1Char('/'), QStringLiteral(".txt")),
+             QStringList{QStringLiteral("notes.txt")});
     QCOMPARE(fs().files(at("missing"), QString()), QStringList());
     QCOMPARE(fs().files(at("notes.txt"), QString()), QStringList());
 }

@@ -19,7 +19,9 @@ using platform::sqlite::SqliteLexiconStore;
 using platform::sqlite::Statement;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // Both read the file as the program does, over a connection that may write.
 QString integrity(const QString& path) {
@@ -44,7 +46,7 @@ QString smallLexicon(const QString& folder) {
 
 class TestLexiconFaults : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void killedWhileAddingWords_nextStartFindsSoundDatabase() {
         QTemporaryDir dir;
         const QString words = smallLexicon(dir.path() + qs("/"));
@@ -112,8 +114,11 @@ private slots:
 
         Database other(path, Database::Mode::ReadWrite);
         QVERIFY(other.exec(qs("BEGIN EXCLUSIVE")));
-        QVariantMap record{{qs("id"), 99}, {qs("Text"), qs("locked")}, {qs("Soundex"), qs("L230")},
-                           {qs("Tag"), 999}, {qs("Sorted"), qs("cdekl")}};
+        QVariantMap record{{qs("id"), 99},
+                           {qs("Text"), qs("locked")},
+                           {qs("Soundex"), qs("L230")},
+                           {qs("Tag"), 999},
+                           {qs("Sorted"), qs("cdekl")}};
         QString error;
         QElapsedTimer t;
         t.start();

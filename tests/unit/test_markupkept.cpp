@@ -19,13 +19,16 @@
 #include <gumbo.h>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // The elements of a page as the parser builds them, in document order, each
 // as "name attr=value ..." (elements the parser supplies itself left out).
 QStringList elements(const QString& html) {
     const QByteArray utf8 = html.toUtf8();
-    GumboOutput* out = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size()));
+    GumboOutput* out =
+        gumbo_parse_with_options(&kGumboDefaultOptions, utf8.constData(), size_t(utf8.size()));
     QStringList list;
     std::function<void(const GumboNode*)> walk = [&](const GumboNode* node) {
         if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE) return;
@@ -41,11 +44,13 @@ QStringList elements(const QString& html) {
             }
             for (unsigned i = 0; i < e.attributes.length; ++i) {
                 const auto* a = static_cast<const GumboAttribute*>(e.attributes.data[i]);
-                item += QLatin1Char(' ') + QString::fromUtf8(a->name) + QLatin1Char('=') + QString::fromUtf8(a->value);
+                item += QLatin1Char(' ') + QString::fromUtf8(a->name) + QLatin1Char('=') +
+                        QString::fromUtf8(a->value);
             }
             list << item;
         }
-        for (unsigned i = 0; i < e.children.length; ++i) walk(static_cast<const GumboNode*>(e.children.data[i]));
+        for (unsigned i = 0; i < e.children.length; ++i)
+            walk(static_cast<const GumboNode*>(e.children.data[i]));
     };
     walk(out->root);
     gumbo_destroy_output(&kGumboDefaultOptions, out);
@@ -54,7 +59,8 @@ QStringList elements(const QString& html) {
 
 // Empty when every element of `before` is in `after` in order and the rest
 // of `after` is what the command may insert; else what went wrong.
-QString compare(const QStringList& before, const QStringList& after, const QRegularExpression& inserted) {
+QString compare(const QStringList& before, const QStringList& after,
+                const QRegularExpression& inserted) {
     qsizetype b = 0;
     for (const QString& e : after) {
         if (b < before.size() && e == before[b]) {
@@ -96,14 +102,17 @@ QList<Command> commands() {
         {"suits to symbols", [](const QString& t) { return bridge::suitsToSymbols(t).text; },
          QRegularExpression(qs("^img src=[CDHS][1-6]?\\.gif$"))},
         {"bidding font",
-         [](const QString& t) { return bridge::setAuctionsInBiddingFont(bridge::suitsToSymbols(t).text).text; },
+         [](const QString& t) {
+             return bridge::setAuctionsInBiddingFont(bridge::suitsToSymbols(t).text).text;
+         },
          QRegularExpression(qs("^(img src=[CDHS][1-6]?\\.gif|font face=Courier New)$"))},
         {"table of contents",
          [](const QString& t) {
              const auto r = authoring::tableOfContents(capitalTags(t));
              return r.hasH1 ? r.text : capitalTags(t);
          },
-         QRegularExpression(qs("^(h2|ul|br|p|hr|a name=[A-Z]{1,2}[0-9]*|a href=#[A-Z]{1,2}[0-9]*)$"))},
+         QRegularExpression(
+             qs("^(h2|ul|br|p|hr|a name=[A-Z]{1,2}[0-9]*|a href=#[A-Z]{1,2}[0-9]*)$"))},
         {"paragraph, whole document",
          [](const QString& t) {
              return authoring::applied(t, authoring::paragraphCommand(t, {0, int(t.size())}));
@@ -123,10 +132,14 @@ QList<Command> commands() {
 QStringList builtPages() {
     return {
         qs("<HTML><HEAD><TITLE>1C</TITLE><STYLE>p.x1H{color:red}</STYLE></HEAD><BODY>\r\n"
-           "<H1>Book</H1><P>Intro: 1C-(1D)-P-(1H), 1S.\r\n<IMG ALT=\"score > 1C\" SRC=\"a.png\"> 2D\r\n"
+           "<H1>Book</H1><P>Intro: 1C-(1D)-P-(1H), 1S.\r\n<IMG ALT=\"score > 1C\" SRC=\"a.png\"> "
+           "2D\r\n"
            "<!-- <H2>1C</H2> --><SCRIPT>var s = '<H2>2C</H2>';</SCRIPT>\r\n"
-           "<H2>One 1NT</H2>\r\n<P>the <A HREF=\"#B\" TITLE=\"the a > b\">link</A>&nbsp;<B>3H</B>\r\n"
-           "<H3><A NAME=\"A\"></A>Quiz</H3>\r\nline\r\nbreaks\r\n\r\n<PRE>keep\r\nthis</PRE></BODY></HTML>"),
+           "<H2>One 1NT</H2>\r\n<P>the <A HREF=\"#B\" TITLE=\"the a > "
+           "b\">link</A>&nbsp;<B>3H</B>\r\n"
+           "<H3><A "
+           "NAME=\"A\"></A>Quiz</H3>\r\nline\r\nbreaks\r\n\r\n<PRE>keep\r\nthis</PRE></BODY></"
+           "HTML>"),
         qs("<!DOCTYPE html><html><body><h1 class=\"t\">Bidding</h1><p>2S-P-4S</p>"
            "<a href=\"x.htm\">1C in a link</a><textarea>1D <b></textarea></body></html>"),
     };
@@ -135,7 +148,7 @@ QStringList builtPages() {
 
 class MarkupKept : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void commands_keepEveryElement_data();
     void commands_keepEveryElement();
 };
@@ -143,7 +156,8 @@ private slots:
 void MarkupKept::commands_keepEveryElement_data() {
     QTest::addColumn<int>("command");
     const QList<Command> all = commands();
-    for (int i = 0; i < all.size(); ++i) QTest::newRow(all[i].name) << i;
+    for (int i = 0; i < all.size(); ++i)
+        QTest::newRow(all[i].name) << i;
 }
 
 void MarkupKept::commands_keepEveryElement() {
@@ -151,7 +165,8 @@ void MarkupKept::commands_keepEveryElement() {
     const Command c = commands()[command];
     QStringList pages = builtPages();
     QStringList names{qs("built 1"), qs("built 2")};
-    QDirIterator it(qs("/usr/share/doc"), {qs("*.html"), qs("*.htm")}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(qs("/usr/share/doc"), {qs("*.html"), qs("*.htm")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         if (!f.open(QIODevice::ReadOnly)) continue;
@@ -161,7 +176,9 @@ void MarkupKept::commands_keepEveryElement() {
     int changed = 0;
     QStringList faults;
     for (int i = 0; i < pages.size(); ++i) {
-        const QString before = QLatin1String(c.name) == QLatin1String("table of contents") ? capitalTags(pages[i]) : pages[i];
+        const QString before = QLatin1String(c.name) == QLatin1String("table of contents")
+                                   ? capitalTags(pages[i])
+                                   : pages[i];
         const QString after = c.run(pages[i]);
         if (after != before) ++changed;
         const QString fault = compare(elements(before), elements(after), c.inserted);

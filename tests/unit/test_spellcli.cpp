@@ -18,7 +18,9 @@
 #include <random>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct Run {
     int status = -1;
@@ -42,7 +44,8 @@ Run run(const QStringList& args, const QByteArray& input = {}) {
 // The words `hunspell -l` reports in `text`, with the dictionary DIR/NAME.
 QByteArray hunspellList(const QString& dictionary, const QByteArray& text) {
     const QString hunspell = QStandardPaths::findExecutable(qs("hunspell"));
-    if (hunspell.isEmpty()) return "hunspell is not installed (scripts/install-deps.sh installs it)";
+    if (hunspell.isEmpty())
+        return "hunspell is not installed (scripts/install-deps.sh installs it)";
     QProcess p;
     p.start(hunspell, {qs("-i"), qs("UTF-8"), qs("-d"), dictionary, qs("-l")});
     if (!p.waitForStarted(10000)) return "hunspell did not start";
@@ -70,12 +73,14 @@ class TestSpellCli : public QObject {
         QCOMPARE(run({qs("--help")}).status, 0);
         QCOMPARE(run({qs("--version")}).out, QByteArray("tarnwell-spell " TFV_VERSION "\n"));
         // Wrong usage: a message and a hint on standard error, status 2.
-        for (const QStringList& args : {QStringList{qs("-x")}, QStringList{}, QStringList{qs("-a"), qs("-l")},
-                                        QStringList{qs("-l"), qs("-d")}, QStringList{qs("-a"), qs("-i")},
-                                        QStringList{qs("-a"), qs("--export-hunspell"), qs("out")}}) {
+        for (const QStringList& args :
+             {QStringList{qs("-x")}, QStringList{}, QStringList{qs("-a"), qs("-l")},
+              QStringList{qs("-l"), qs("-d")}, QStringList{qs("-a"), qs("-i")},
+              QStringList{qs("-a"), qs("--export-hunspell"), qs("out")}}) {
             const Run r = run(args);
             QCOMPARE(r.status, 2);
-            QVERIFY(r.out.isEmpty() && r.err.startsWith("tarnwell-spell: ") && r.err.contains("Try 'tarnwell-spell --help'"));
+            QVERIFY(r.out.isEmpty() && r.err.startsWith("tarnwell-spell: ") &&
+                    r.err.contains("Try 'tarnwell-spell --help'"));
         }
     }
 
@@ -93,15 +98,17 @@ class TestSpellCli : public QObject {
 
     void pipe_throughStandardInputAndOutput() {
         // Windows line ends, bytes that are not UTF-8, a session word, terse mode.
-        const Run r = run({qs("-a"), qs("-d"), lexicon_},
-                          "the caat\r\n\xff\xfe" "caat\n@caat\ncaat\n!\nthe cat zzqv\n");
+        const Run r = run({qs("-a"), qs("-d"), lexicon_}, "the caat\r\n\xff\xfe"
+                                                          "caat\n@caat\ncaat\n!\nthe cat zzqv\n");
         QCOMPARE(r.status, 0);
-        QCOMPARE(QString::fromUtf8(r.out),
-                 qs("@(#) International Ispell Version 3.2.06 (but really Tarnwell Spell " TFV_VERSION ")\n"
-                    "*\n& caat 1 4: cat\n\n"
-                    "& caat 1 2: cat\n\n"
-                    "*\n\n"
-                    "# zzqv 8\n\n"));
+        QCOMPARE(
+            QString::fromUtf8(r.out),
+            qs("@(#) International Ispell Version 3.2.06 (but really Tarnwell Spell " TFV_VERSION
+               ")\n"
+               "*\n& caat 1 4: cat\n\n"
+               "& caat 1 2: cat\n\n"
+               "*\n\n"
+               "# zzqv 8\n\n"));
         QVERIFY(r.err.isEmpty());
     }
 
@@ -132,7 +139,8 @@ class TestSpellCli : public QObject {
         const QList<QByteArray> lines = r.out.split('\n');
         QCOMPARE(lines.size(), 11); // banner, 6 words, blank, 1 word, blank, end
         QCOMPARE(lines[1], QByteArray("*"));
-        QVERIFY2(lines[5].startsWith("& teh ") && lines[5].contains(" 15: the, "), lines[5].constData());
+        QVERIFY2(lines[5].startsWith("& teh ") && lines[5].contains(" 15: the, "),
+                 lines[5].constData());
         QVERIFY2(lines[8].startsWith("& recieve ") && lines[8].contains(" 1: receive"),
                  lines[8].constData());
     }
@@ -140,15 +148,21 @@ class TestSpellCli : public QObject {
     // What editors pass is accepted; a client that sends one word a line gets
     // one result line and the empty line for each, whatever the word.
     void pipe_editorOptions_everyWordALine() {
-        const QByteArray words[] = {"USA", "123", "21st", "http://x.org/caat", "page.htm", "ann@x.org",
-                                    "café", "isn’t", "the", "x-ray", "Th", "caat"};
+        const QByteArray words[] = {"USA",      "123",       "21st", "http://x.org/caat",
+                                    "page.htm", "ann@x.org", "café", "isn’t",
+                                    "the",      "x-ray",     "Th",   "caat"};
         QByteArray input;
-        for (const QByteArray& w : words) input += w + '\n';
-        const Run r = run({qs("-a"), qs("-i"), qs("utf-8"), qs("-B"), qs("-C"), qs("-m"), qs("-S"), qs("-d"), lexicon_}, input);
+        for (const QByteArray& w : words)
+            input += w + '\n';
+        const Run r = run({qs("-a"), qs("-i"), qs("utf-8"), qs("-B"), qs("-C"), qs("-m"), qs("-S"),
+                           qs("-d"), lexicon_},
+                          input);
         QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
         const QList<QByteArray> lines = r.out.split('\n');
         QCOMPARE(lines.size(), 1 + 2 * 12 + 1); // banner, two a word, end
-        for (int i = 0; i < 12; ++i) QVERIFY2(!lines[1 + 2 * i].isEmpty() && lines[2 + 2 * i].isEmpty(), words[i].constData());
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(!lines[1 + 2 * i].isEmpty() && lines[2 + 2 * i].isEmpty(),
+                     words[i].constData());
         QVERIFY(lines[1 + 2 * 11].startsWith("& caat "));
         QCOMPARE(run({qs("-a"), qs("-iISO-8859-1"), qs("-d"), lexicon_}, "the\n").status, 0);
     }
@@ -165,11 +179,14 @@ class TestSpellCli : public QObject {
             QList<QByteArray> out;
             for (const QString& file : files) {
                 QFile f(folder + file);
-                out << (f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : "");
+                out << (f.open(QIODevice::ReadOnly)
+                            ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                            : "");
             }
             return out;
         };
-        for (const QString& file : files) QVERIFY(QFile::copy(qs(TFV_DEFAULT_LEXICON) + file, folder + file));
+        for (const QString& file : files)
+            QVERIFY(QFile::copy(qs(TFV_DEFAULT_LEXICON) + file, folder + file));
         const QList<QByteArray> before = hashes();
         std::mt19937 random(20);
         QByteArray input;
@@ -197,12 +214,14 @@ class TestSpellCli : public QObject {
         text += "\nQuibbleton is what our opponents don't play; Atatürk's partner overcalled "
                 "one notrump and we recieve the lead.\n";
         QCOMPARE(hunspellList(out + qs("/en_US-bridge"), text), QByteArray("recieve\n"));
-        platform::sqlite::Database db(folder + qs("quarn words.accdb"), platform::sqlite::Database::Mode::ReadOnly);
+        platform::sqlite::Database db(folder + qs("quarn words.accdb"),
+                                      platform::sqlite::Database::Mode::ReadOnly);
         platform::sqlite::Statement tagged(db, qs("SELECT Text FROM Words WHERE Tag = 3"));
         QByteArray recorded;
         static const QRegularExpression lettersOnly(qs("^[A-Za-z]+$"));
         while (tagged.step()) // Hunspell checks the parts of other words
-            if (lettersOnly.match(tagged.textValue(0)).hasMatch()) recorded += tagged.textValue(0).toUtf8() + '\n';
+            if (lettersOnly.match(tagged.textValue(0)).hasMatch())
+                recorded += tagged.textValue(0).toUtf8() + '\n';
         QVERIFY(recorded.count('\n') > 1000);
         QCOMPARE(hunspellList(out + qs("/en_US-bridge"), recorded), recorded);
     }
@@ -212,7 +231,8 @@ class TestSpellCli : public QObject {
     void exportHunspell_theWordsTheCheckerAccepts() {
         const QString folder = dir_.path() + qs("/export-lexicon/");
         fakes::SmallLexicon lex(folder);
-        for (const char* w : {"the", "cat", "café"}) lex.addWord(qs(w), {30010});
+        for (const char* w : {"the", "cat", "café"})
+            lex.addWord(qs(w), {30010});
         lex.addWord(qs("Stayman"), {30050, 30060});
         lex.addWord(qs("Coca Cola"), {30050});
         lex.addMisspelling(qs("teh"), qs("the")); // a misspelling link only
@@ -223,8 +243,10 @@ class TestSpellCli : public QObject {
         const Run r = run({qs("--export-hunspell"), out, qs("-d"), folder});
         QCOMPARE(r.status, 0);
         QVERIFY2(r.err.contains("Coca Cola"), r.err.constData()); // no blanks in a Hunspell word
-        QCOMPARE(hunspellList(out + qs("/en_US-bridge"), "the cat café Stayman STAYMAN Zorblat quux Quux QUUX teh wierd stayman\n"),
-                 QByteArray("teh\nwierd\nstayman\n"));
+        QCOMPARE(
+            hunspellList(out + qs("/en_US-bridge"),
+                         "the cat café Stayman STAYMAN Zorblat quux Quux QUUX teh wierd stayman\n"),
+            QByteArray("teh\nwierd\nstayman\n"));
     }
 };
 

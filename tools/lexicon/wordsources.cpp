@@ -25,7 +25,7 @@ std::optional<QByteArray> readAll(const QString& path, QString* error) {
 // ends; empty lines skipped), each with its line number. A line with
 // another number of fields is an error.
 std::optional<std::vector<std::pair<int, QStringList>>> readTabbedLines(const QString& path,
-                                                                         QString* error) {
+                                                                        QString* error) {
     const auto bytes = readAll(path, error);
     if (!bytes) return std::nullopt;
     std::vector<std::pair<int, QStringList>> lines;
@@ -146,7 +146,8 @@ bool Frequencies::loadSubtlex(const QString& countsFile, QString* error) {
         bool number = false;
         const double count = fields[1].toDouble(&number);
         if (fields[0].isEmpty() || !number || count <= 0) {
-            *error = ql("%1 line %2: expected a word, a tab and its count").arg(countsFile).arg(lineNo);
+            *error =
+                ql("%1 line %2: expected a word, a tab and its count").arg(countsFile).arg(lineNo);
             return false;
         }
         const QString& w = fields[0];
