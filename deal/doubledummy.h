@@ -13,7 +13,7 @@
 // with every card in view, and the par contracts. The solver behind the
 // interface is the real one in the program (deal/dds/); it may run for a
 // good part of a second, so the controller runs it off the user-interface
-// thread and can stop it between strains.
+// thread and can stop it between the twenty solves (strain by declarer).
 namespace deal {
 
 // Strains as the solver numbers them: the four suits (as Suit), then no trump.
@@ -42,8 +42,8 @@ struct DoubleDummyResult {
 
 // What the caller lets the solver know while it runs; both may be left empty.
 struct SolveControl {
-    const std::atomic<bool>* cancel = nullptr;      // checked before each strain
-    std::function<void(int done, int total)> progress; // called from the solving thread
+    const std::atomic<bool>* cancel = nullptr;      // checked before each solve (a strain and a declarer)
+    std::function<void(int done, int total)> progress; // after each solve, from the solving thread
     bool cancelled() const { return cancel && cancel->load(); }
 };
 

@@ -222,8 +222,10 @@ std::optional<std::pair<qsizetype, qsizetype>> holdingAfter(const QString& s, qs
     };
     qsizetype to = wordEnd(i);
     while (to > from && isPunctuation(s[to - 1])) --to;
+    // Make Symbols For Hands leaves a void empty: "S AKQ2 h D 987 ...".
+    if (to == from) return std::pair{from, from};
     const HoldingScan first = scanHolding(s, from, to);
-    if (to == from || (first.ranks == 0 && first.voids == 0) || first.bad > 2) return std::nullopt;
+    if ((first.ranks == 0 && first.voids == 0) || first.bad > 2) return std::nullopt;
     // Cards written apart: "A K 10 7".
     for (;;) {
         qsizetype j = to;
@@ -254,6 +256,7 @@ std::optional<ReadHand> markedHand(const Stream& st, qsizetype at) {
         if (suit < 3)
             while (i < s.size() && isBlank(s[i])) ++i;
     }
+    if (hand.cards.empty() && hand.badRanks.empty()) return std::nullopt;
     return hand;
 }
 
@@ -361,6 +364,9 @@ private:
         if (written.count(QLatin1Char('.')) < 3) return firstEnd;
         QStringView trimmed = written;
         while (!trimmed.isEmpty() && isPunctuation(trimmed.back()) && trimmed.back() != QLatin1Char('.')) trimmed.chop(1);
+        // A full stop after the last hand ends the sentence, not a suit.
+        const QStringView lastHand = trimmed.mid(trimmed.lastIndexOf(QLatin1Char(' ')) + 1);
+        if (trimmed.endsWith(QLatin1Char('.')) && lastHand.count(QLatin1Char('.')) > 3) trimmed.chop(1);
         const DealReading reading = readDeal(trimmed);
         if (!reading.ok()) find(at, at + trimmed.size(), ql("PBN deal: ") + reading.error);
         return e;

@@ -2,8 +2,10 @@
 
 #include <stdbool.h>
 
-#include <cstring>
-#include <memory>
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 #include <mutex>
 
 // The library's header declares a C struct named "deal"; it is kept in a
@@ -97,35 +99,56 @@ DoubleDummyResult DdsSolver::solveEnding(const Deal& deal, const SolveControl& c
 }
 
 void DdsSolver::tricks(const Deal& deal, const SolveControl& control, DoubleDummyResult& result) {
-    // The tables the library fills are large (some 100 kB): not on the stack
-    // of a worker thread.
-    auto deals = std::make_unique<ddTableDeals>();
-    auto tables = std::make_unique<ddTablesRes>();
-    auto pars = std::make_unique<allParResults>();
-    deals->noOfTables = 1;
+    const int cards = deal.hands[0].cards();
+    dds::deal dl{};
     // The library's ranks are bits 2..14 of each suit, as the deal's are.
     for (int seat = 0; seat < 4; ++seat)
-        for (int suit = 0; suit < 4; ++suit) deals->deals[0].cards[seat][suit] = deal.hands[seat].suits[suit];
+        for (int suit = 0; suit < 4; ++suit) dl.remainCards[seat][suit] = deal.hands[seat].suits[suit];
 
-    // One strain a call, so that a cancel waits for one strain at most.
-    static const int order[] = {NoTrump, SpadeStrain, HeartStrain, DiamondStrain, ClubStrain};
-    for (int done = 0; done < 5; ++done) {
-        if (control.cancelled()) {
-            result.cancelled = true;
-            return;
+    // Twenty solves, one for each strain and declarer, shared out among up
+    // to as many threads as there are cores (each with its own search
+    // memory in the library); every thread checks the cancel before each
+    // solve, so a cancel waits for one solve at most.
+    DDSInfo info{};
+    GetDDSInfo(&info);
+    const int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, std::clamp(info.noOfThreads, 1, 4));
+    std::atomic<int> next{0};
+    std::atomic<bool> stop{false};
+    std::mutex report;
+    int done = 0;
+    int failure = RETURN_NO_FAULT;
+    auto work = [&](int thread) {
+        for (;;) {
+            const int item = next++;
+            if (item >= 20 || stop) return;
+            if (control.cancelled()) {
+                stop = true;
+                return;
+            }
+            dds::deal d = dl;
+            d.trump = item / 4;
+            const int declarer = item % 4;
+            d.first = (declarer + 1) % 4; // the declarer's left-hand opponent leads
+            futureTricks future{};
+            const int rc = SolveBoard(d, -1, 1, 1, &future, thread);
+            std::lock_guard lock(report);
+            if (rc != RETURN_NO_FAULT) {
+                failure = rc;
+                stop = true;
+                return;
+            }
+            // The score is the most tricks the leader's side can take.
+            result.tricks[item / 4][declarer] = cards - future.score[0];
+            ++done;
+            if (control.progress) control.progress(done, 20);
         }
-        const int strain = order[done];
-        int filter[5] = {1, 1, 1, 1, 1};
-        filter[strain] = 0;
-        std::memset(tables.get(), 0, sizeof(ddTablesRes));
-        const int rc = CalcAllTables(deals.get(), -1, filter, tables.get(), pars.get());
-        if (rc != RETURN_NO_FAULT) {
-            result.error = ddsError(rc);
-            return;
-        }
-        for (int seat = 0; seat < 4; ++seat) result.tricks[strain][seat] = tables->results[0].resTable[strain][seat];
-        if (control.progress) control.progress(done + 1, 5);
-    }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t) helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread& t : helpers) t.join();
+    if (failure != RETURN_NO_FAULT) result.error = ddsError(failure);
+    else if (done < 20) result.cancelled = true;
 }
 
 } // namespace deal
