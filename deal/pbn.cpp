@@ -135,7 +135,7 @@ DealReading readDeal(QStringView text) {
         for (int a = 0; a < 4; ++a)
             for (int b = a + 1; b < 4; ++b)
                 if (const Holding both = r.deal.hands[a].suits[suit] & r.deal.hands[b].suits[suit]) {
-                    const int rank = std::countr_zero(unsigned(both));
+                    const int rank = std::bit_width(unsigned(both)) - 1; // the highest card named twice
                     r.error = ql("the ") + cardName(suit, rank) + ql(" is in both ") + seatName(Seat(a)) + ql("'s and ") +
                               seatName(Seat(b)) + ql("'s hands");
                     return r;
@@ -179,17 +179,19 @@ class TagReader {
 public:
     explicit TagReader(QStringView text) : text_(text) {}
 
-    // The next game's tags; false at the end of the file. Tags that are
+    // The next game's tags; false when the file holds no more. Tags that are
     // not [Name "value"] become problems.
     bool nextGame(QList<Tag>& tags, QList<PbnProblem>& problems) {
         tags.clear();
+        const qsizetype problemsBefore = problems.size();
+        auto anything = [&] { return !tags.isEmpty() || problems.size() > problemsBefore; };
         while (pos_ < text_.size()) {
             const qsizetype eol = lineEnd();
             const QStringView line = text_.mid(pos_, eol - pos_);
             const int lineNo = line_;
             advance(eol);
             if (line.trimmed().isEmpty()) {
-                if (!tags.isEmpty()) return true;
+                if (anything()) return true;
                 continue;
             }
             if (line.startsWith(QLatin1Char('%'))) continue;
@@ -203,7 +205,7 @@ public:
                     }
             }
         }
-        return !tags.isEmpty();
+        return anything();
     }
 
     void takePending(QList<Tag>& tags) {

@@ -116,7 +116,7 @@ void TestDealPbn::files_data() {
               "[Board \"4\"]\n[Deal \"%1\"\n\n"
               "[Board \"5\"]\n[Deal \"%1\"]\n")
                .arg(qs(kDeal))
-        << QStringList{qs("4 - None 52"), qs("5 - None 52")}
+        << QStringList{qs("5 - None 52")}
         << QStringList{qs("board 1, line 2: the ace of spades is in both North's and East's hands"),
                        qs("board 2, line 5: the dealer \"Q\" is not a seat (N, E, S or W)"),
                        qs("board 3, line 9: the vulnerability \"Some\" is none of None, NS, EW, All"),
