@@ -1,6 +1,6 @@
-// Deals: reading a 36-board PBN file, and the double-dummy table of one
-// deal (five strains, four declarers, par) with the real solver, over
-// random deals.
+// Deals: reading a 36-board PBN file, the notation check of a long
+// article, and the double-dummy table of one deal (five strains, four
+// declarers, par) with the real solver, over random deals.
 #include "deal/dds/ddssolver.h"
 #include "deal/diagram.h"
 #include "deal/notationcheck.h"
@@ -79,6 +79,21 @@ int main(int argc, char** argv) {
     }
     std::printf("PBN file of 36 boards (%lld bytes): median %.3f ms, slowest %.3f ms over 200 reads\n",
                 static_cast<long long>(file.size()), median(reads), *std::max_element(reads.begin(), reads.end()));
+
+    // The notation check over an article of about 1 MB: diagrams, hands in
+    // the dash notation and auctions among ordinary prose.
+    QString article = QStringLiteral("<HTML><BODY><H1>Deals</H1>\r\n");
+    while (article.size() < 1000000) {
+        article += diagramHtml(randomDeal(random), {QStringLiteral("7"), South, Vulnerability::Both});
+        article += QStringLiteral("<P>South held AKQ2-J103-987-K54 and the bidding went 1C-(1D)-X-(2D)-2NT-P-3NT-P-P-P. "
+                                  "West led the queen of diamonds, and declarer had to think about his entries.</P>\r\n");
+    }
+    QElapsedTimer checkTimer;
+    checkTimer.start();
+    const qsizetype findings = checkNotation(article).size();
+    std::printf("notation check of a %lld-character article: %lld ms, %lld findings\n",
+                static_cast<long long>(article.size()), static_cast<long long>(checkTimer.elapsed()),
+                static_cast<long long>(findings));
 
     DdsSolver solver;
     std::vector<double> solves, cpu;

@@ -1,6 +1,11 @@
 #include "deal/diagram.h"
 
 #include "bridge/suitnotation.h"
+#include "deal/notationcheck.h"
+#include "util/htmltokens.h"
+
+#include <QRegularExpression>
+#include <vector>
 
 namespace deal {
 namespace {
@@ -115,6 +120,87 @@ QString doubleDummyHtml(const DoubleDummyResult& result, const DiagramOptions& o
     }
     out += ql("</TABLE>") + kCrLf;
     return out;
+}
+
+std::optional<PlacedDiagram> diagramAt(const QString& html, qsizetype offset) {
+    namespace h = util::html;
+    // The tables around the offset: the innermost one that closes after it.
+    std::vector<qsizetype> open;
+    qsizetype start = -1, end = -1;
+    {
+        h::Reader reader(html);
+        h::Token t;
+        while (reader.next(t)) {
+            if (!t.named(QLatin1StringView("TABLE"))) continue;
+            if (t.kind == h::Kind::StartTag) {
+                open.push_back(t.start);
+            } else if (t.kind == h::Kind::EndTag && !open.empty()) {
+                const qsizetype from = open.back();
+                open.pop_back();
+                if (from <= offset && offset < t.end && (start < 0 || from > start)) {
+                    start = from;
+                    end = t.end;
+                }
+            }
+        }
+    }
+    if (start < 0) return std::nullopt;
+
+    // Its rows and cells (the contents of each TD), nested tables inside a
+    // cell left to the cell.
+    QList<QList<QString>> rows;
+    {
+        h::Reader reader(QStringView(html).mid(start, end - start));
+        h::Token t;
+        int depth = 0;
+        qsizetype cellStart = -1;
+        while (reader.next(t)) {
+            if (t.named(QLatin1StringView("TABLE"))) {
+                depth += t.kind == h::Kind::StartTag ? 1 : -1;
+                continue;
+            }
+            if (depth != 1) continue;
+            if (t.named(QLatin1StringView("TR")) && t.kind == h::Kind::StartTag) rows.push_back({});
+            if (!t.named(QLatin1StringView("TD")) && !t.named(QLatin1StringView("TH"))) continue;
+            if (t.kind == h::Kind::StartTag) cellStart = t.end;
+            else if (cellStart >= 0 && !rows.isEmpty()) {
+                rows.last().push_back(html.mid(start + cellStart, t.start - cellStart));
+                cellStart = -1;
+            }
+        }
+    }
+    if (rows.size() != 3) return std::nullopt;
+    for (const auto& row : rows)
+        if (row.size() != 3) return std::nullopt;
+
+    PlacedDiagram placed;
+    placed.start = start;
+    placed.end = end;
+    if (html.mid(end, 2) == QLatin1String("\r\n")) placed.end += 2;
+    else if (end < html.size() && html[end] == QLatin1Char('\n')) placed.end += 1;
+    const std::pair<int, int> cells[] = {{0, 1}, {1, 2}, {2, 1}, {1, 0}}; // N, E, S, W
+    for (int seat = 0; seat < 4; ++seat)
+        if (const auto hand = readWrittenHand(rows[cells[seat].first][cells[seat].second]))
+            placed.board.deal.hands[seat] = *hand;
+    if (placed.board.deal.cards() == 0) return std::nullopt;
+
+    const QString centre = h::textOnly(QString(rows[1][1]).replace(
+        QRegularExpression(QStringLiteral("<BR\\s*/?>"), QRegularExpression::CaseInsensitiveOption), QStringLiteral("\n")));
+    static const QRegularExpression board(QStringLiteral("Board\\s+([^\\s<]+)"));
+    static const QRegularExpression dealer(QStringLiteral("Dealer:?\\s+(North|East|South|West)"));
+    static const QRegularExpression vul(QStringLiteral("Vul(?:nerable)?:?\\s+(None|N-S|E-W|Both|All|NS|EW)"));
+    if (const auto m = board.match(centre); m.hasMatch()) placed.board.number = m.captured(1);
+    if (const auto m = dealer.match(centre); m.hasMatch())
+        placed.board.dealer = Seat(QStringList{ql("North"), ql("East"), ql("South"), ql("West")}.indexOf(m.captured(1)));
+    if (const auto m = vul.match(centre); m.hasMatch()) {
+        const QString v = m.captured(1);
+        placed.board.vulnerabilityGiven = true;
+        placed.board.vulnerability = v == u"None"                  ? Vulnerability::None
+                                     : v == u"N-S" || v == u"NS"   ? Vulnerability::NorthSouth
+                                     : v == u"E-W" || v == u"EW"   ? Vulnerability::EastWest
+                                                                   : Vulnerability::Both;
+    }
+    return placed;
 }
 
 QStringList imagesUsed(const DiagramOptions& options) {

@@ -49,7 +49,23 @@ QString doubleDummyHtml(const DoubleDummyResult& result, const DiagramOptions& o
 // The suit images a diagram or table written with `options` uses.
 QStringList imagesUsed(const DiagramOptions& options);
 
-// "4S by N-S", "3NTx by E", "4H by N, S +1": contracts as plain text.
+// "4S by N-S", "3NTx by E -2", "2S by N-S +1": contracts as plain text.
 QString contractText(const ParContract& contract);
+
+// A diagram found in an article, read back for a double-dummy table.
+struct PlacedDiagram {
+    Board board;         // the hands given and what the centre cell says
+    qsizetype start = 0; // its <TABLE
+    qsizetype end = 0;   // after its </TABLE> and the line break after it:
+                         // where a table under it goes
+};
+
+// The diagram whose table holds `offset` (the innermost table of three
+// rows of three cells: North in the top middle cell, West and East either
+// side of the centre, South in the bottom middle), as diagramHtml writes
+// it or an author laid it out; the hands in any form the notation check
+// reads. nullopt when no table around the offset has that shape. A cell
+// without a readable hand is a hand not given.
+std::optional<PlacedDiagram> diagramAt(const QString& html, qsizetype offset);
 
 } // namespace deal

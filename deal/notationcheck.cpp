@@ -589,4 +589,27 @@ private:
 
 QList<NotationFinding> checkNotation(const QString& html) { return Checker(html).run(); }
 
+std::optional<Hand> readWrittenHand(const QString& html) {
+    const Stream st = readStream(html);
+    const QString& s = st.chars;
+    std::optional<ReadHand> read;
+    for (qsizetype i = 0; i < s.size() && !read; ++i) {
+        if (isMark(s[i]) && markSuit(s[i]) == Spades) read = markedHand(st, i);
+        else if (!isBlank(s[i]) && !isMark(s[i]) && s[i] != QChar(kBoundary)) {
+            qsizetype e = i;
+            while (e < s.size() && !isBlank(s[e]) && !isMark(s[e]) && s[e] != QChar(kBoundary)) ++e;
+            read = dashHand(st, i, e);
+            i = e;
+        }
+    }
+    if (!read || !read->badRanks.empty()) return std::nullopt;
+    Hand hand;
+    hand.given = true;
+    for (const Card& c : read->cards) {
+        if (!c.rank) return std::nullopt;
+        hand.suits[c.suit] |= Holding(1u << c.rank);
+    }
+    return hand;
+}
+
 } // namespace deal

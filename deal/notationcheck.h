@@ -1,7 +1,10 @@
 #pragma once
 
+#include "deal/pbn.h"
+
 #include <QList>
 #include <QString>
+#include <optional>
 
 // Check Bridge Notation: what an article's hands and auctions get wrong.
 //
@@ -42,5 +45,10 @@ struct NotationFinding {
 // above 7, a double of partner's bid or of no bid, a redouble without an
 // opponent's double, a call after the three passes that end the auction).
 QList<NotationFinding> checkNotation(const QString& html);
+
+// The one hand written in `html` (a diagram's cell) in one of the forms
+// above; nullopt when it holds no hand, or one with a small card ("x") or a
+// character that is no rank, which name no card.
+std::optional<Hand> readWrittenHand(const QString& html);
 
 } // namespace deal

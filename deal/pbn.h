@@ -43,8 +43,10 @@ struct DealReading {
 // clubs) joined by dots, or "-" for a hand not given. Ranks are
 // AKQJT98765432 (either case; the ten also "10"); a holding may be empty (a void) and a hand
 // may hold fewer than 13 cards (a partial deal):
-//   "N:AKQ2.J103.987.K54 T98.AK2.QJ.AQJ76 - -"  North and East given
-//   "W:-.AK.-.- ..."                            an error names what is wrong
+//   "N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 - -"   North and East given
+//   "E:AKQ2..987.K54 - - -"                     East with a heart void
+//   "N:AKQ2.JT3.987.K54 A98.AK2.QJ.AQJ76 - -"   error: "the ace of spades is in
+//                                               both North's and East's hands"
 // Without a seat and colon the first hand is North's.
 DealReading readDeal(QStringView text);
 

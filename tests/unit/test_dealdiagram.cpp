@@ -85,6 +85,7 @@ private slots:
     void diagram();
     void markupStyle_upperCaseTagsAndCrLfLines();
     void doubleDummyTable();
+    void diagramAt_readsBackWhatWasWritten();
 };
 
 void TestDealDiagram::diagram_data() {
@@ -160,6 +161,32 @@ void TestDealDiagram::doubleDummyTable() {
              QStringList{qs("Par: 4\u2665x by E-W -2, N-S +300")});
     r.par.reset();
     QCOMPARE(parse(doubleDummyHtml(r)).rows.size(), 5);
+}
+
+void TestDealDiagram::diagramAt_readsBackWhatWasWritten() {
+    const DealReading full = readDeal(qs(kDeal));
+    const DealReading partial = readDeal(qs("N:AKQJT98765432... - - .AKQ.2."));
+    for (const SuitMarks marks : {SuitMarks::Images, SuitMarks::Symbols}) {
+        for (const Deal& d : {full.deal, partial.deal}) {
+            const QString diagram = diagramHtml(d, {qs("12"), West, Vulnerability::EastWest}, {marks});
+            const QString before = qs("<P>Board 3 was dull.</P>\r\n<TABLE><TR><TD>x</TD></TR></TABLE>\r\n");
+            const QString article = before + diagram + qs("<P>After it.</P>\r\n");
+            // Anywhere in the diagram, its nested cells included.
+            for (const qsizetype at : {before.size(), before.size() + diagram.indexOf(qs("Board")),
+                                       before.size() + diagram.size() - 3}) {
+                const auto found = diagramAt(article, at);
+                QVERIFY(found);
+                QCOMPARE(dealString(found->board.deal), dealString(d));
+                QCOMPARE(found->board.number, qs("12"));
+                QCOMPARE(found->board.dealer, std::optional<Seat>(West));
+                QCOMPARE(found->board.vulnerability, Vulnerability::EastWest);
+                QCOMPARE(found->start, before.size());
+                QCOMPARE(found->end, before.size() + diagram.size()); // after the line break
+            }
+            QVERIFY(!diagramAt(article, 2));                     // in a paragraph
+            QVERIFY(!diagramAt(article, before.indexOf(qs("x")))); // in a table of another shape
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDealDiagram)
