@@ -62,9 +62,4 @@ public:
 // table needs all 52."); empty when it can.
 QString whyNotSolvable(const Deal& deal);
 
-// The score of a contract for the declaring side: `tricks` taken by
-// declarer in `level` `strain`, doubled or not, vulnerable or not
-// (duplicate scoring). Negative when it goes down.
-int contractScore(int level, Strain strain, bool doubled, bool vulnerable, int tricks);
-
 } // namespace deal
