@@ -116,11 +116,15 @@ void TestDealCheck::auctions() {
 }
 
 void TestDealCheck::diagramsWritten_readBackClean() {
-    // What the diagram command writes passes the check in both suit marks;
+    // What the diagram command writes, its table included, passes the check
+    // in both suit marks;
     // a card typed twice into it afterwards is found, at its place.
     const Deal d = readDeal(qs("N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q987.AK2.32 43.654.T6543.T98")).deal;
+    DoubleDummyResult table;
+    table.par = Par{-1430, {{6, HeartStrain, qs("EW"), false, 0}}};
     for (const SuitMarks marks : {SuitMarks::Images, SuitMarks::Symbols}) {
-        const QString html = qs("<H1>Board</H1>\r\n") + diagramHtml(d, {qs("1"), North, Vulnerability::None}, {marks});
+        const QString html = qs("<H1>Board</H1>\r\n") + diagramHtml(d, {qs("1"), North, Vulnerability::None}, {marks}) +
+                             doubleDummyHtml(table, {marks});
         QCOMPARE(described(html), QStringList{});
         QString wrong = html;
         const qsizetype at = wrong.indexOf(qs("43<BR>")); // West's spades
