@@ -429,6 +429,8 @@ private:
         const QString& s = st_.chars;
         if (at >= s.size()) return -1;
         if (s[at] == QLatin1Char('(')) {
+            // One pair of parentheses: a call inside no deeper.
+            if (at + 1 >= s.size() || s[at + 1] == QLatin1Char('(')) return -1;
             const qsizetype inner = readCall(at + 1, call, bid);
             if (inner < 0 || inner >= s.size() || s[inner] != QLatin1Char(')')) return -1;
             call.from = at;

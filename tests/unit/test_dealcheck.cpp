@@ -107,6 +107,8 @@ void TestDealCheck::auctions_data() {
         << QStringList{qs("P: More than three passes in a row after a bid: the auction was over."),
                        qs("2S: A call after the auction was over (three passes after a bid).")};
     QTest::newRow("notAuctions") << qs("<P>Pages 1-2, 3-D glasses, P-X, 10-12 points, x1C-1D</P>") << QStringList{};
+    QTest::newRow("deepParentheses_noAuctionNoOverflow")
+        << qs(" ") + QString(300000, QLatin1Char('(')) + qs("1C-X-1C") << QStringList{};
 }
 
 void TestDealCheck::auctions() {
