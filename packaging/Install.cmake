@@ -30,7 +30,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTAL
 
 # The changelog and the manual pages, with the version filled in and
 # compressed as Debian wants them.
-foreach(doc changelog tarnwell-file-viewer.1 tarnwell-spell.1)
+foreach(doc changelog tarnwell-file-viewer.1 tarnwell-spell.1 tarnwell-deal.1)
   configure_file(${CMAKE_SOURCE_DIR}/packaging/${doc}.in ${CMAKE_BINARY_DIR}/packaging/${doc} @ONLY)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${doc}.gz
     COMMAND sh -c "gzip -9n -c \"$0\" > \"$1\"" ${CMAKE_BINARY_DIR}/packaging/${doc}
@@ -43,6 +43,7 @@ add_custom_target(tfv_packaging_docs ALL DEPENDS ${TFV_PACKAGING_DOCS})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarnwell-file-viewer)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/tarnwell-file-viewer.1.gz
               ${CMAKE_BINARY_DIR}/packaging/tarnwell-spell.1.gz
+              ${CMAKE_BINARY_DIR}/packaging/tarnwell-deal.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package.
@@ -64,7 +65,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # SVG image plugin, which draws the program's icon; a monospace font
 # metric-compatible with Courier New, the face the bidding font writes into
 # articles (Liberation Mono); the en_US Hunspell dictionary of the check
-# without a lexicon.
+# without a lexicon. The double-dummy solver's library (libdds0) is read
+# off tarnwell-deal and the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2 | fonts-liberation, hunspell-en-us")
 set(CPACK_STRIP_FILES ON)

@@ -19,6 +19,8 @@ packages=(
   libsqlite3-dev sqlite3 libhunspell-dev hunspell-en-us hunspell
   # Liberation Mono, which stands in for Courier New (the bidding font)
   fonts-liberation2
+  # the double-dummy solver of the deal tables
+  libdds-dev
   # a real HTML parser, for the tests that check commands keep markup whole
   libgumbo-dev
   # headless desktop for the end-to-end tests

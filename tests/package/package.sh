@@ -27,7 +27,7 @@ echo "built $(basename "$deb") ($(du -h "$deb" | cut -f1))"
 info="$(dpkg -I "$deb")"
 depends="$(printf '%s\n' "$info" | sed -n 's/^ Depends: //p')"
 echo "Depends: $depends"
-for dep in libqt6webenginewidgets6 libqt6widgets6 libsqlite3-0 libhunspell-1.7-0 \
+for dep in libqt6webenginewidgets6 libqt6widgets6 libsqlite3-0 libhunspell-1.7-0 libdds0 \
            libqt6webenginecore6-bin 'fonts-liberation2 | fonts-liberation' hunspell-en-us; do
   grep -qF "$dep" <<<", $depends," || { echo "the package does not depend on $dep"; exit 1; }
 done
@@ -40,13 +40,15 @@ for f in ./usr/bin/tarnwell-file-viewer \
          ./usr/share/icons/hicolor/48x48/apps/org.tarnwell.FileViewer.png \
          ./usr/share/tarnwell-file-viewer/Tarnwell_File_Viewer.htm \
          ./usr/bin/tarnwell-spell \
+         ./usr/bin/tarnwell-deal \
          "./usr/share/tarnwell-file-viewer/lexicon/quarn words.accdb" \
          ./usr/share/tarnwell-file-viewer/lexicon/qn.accdb \
          ./usr/share/tarnwell-file-viewer/lexicon/dictionary.accdb \
          ./usr/share/doc/tarnwell-file-viewer/copyright \
          ./usr/share/doc/tarnwell-file-viewer/changelog.gz \
          ./usr/share/man/man1/tarnwell-file-viewer.1.gz \
-         ./usr/share/man/man1/tarnwell-spell.1.gz; do
+         ./usr/share/man/man1/tarnwell-spell.1.gz \
+         ./usr/share/man/man1/tarnwell-deal.1.gz; do
   grep -qF "$f" <<<"$contents" || { echo "the package lacks $f"; exit 1; }
 done
 
@@ -61,7 +63,9 @@ dpkg-deb -x "$deb" "$root"
 # pages, the metainfo and the changelog.
 [ "$("$root/usr/bin/tarnwell-spell" --version)" = "tarnwell-spell $version" ] ||
   { echo "tarnwell-spell --version does not say $version"; exit 1; }
-for page in tarnwell-file-viewer tarnwell-spell; do
+[ "$("$root/usr/bin/tarnwell-deal" --version)" = "tarnwell-deal $version" ] ||
+  { echo "tarnwell-deal --version does not say $version"; exit 1; }
+for page in tarnwell-file-viewer tarnwell-spell tarnwell-deal; do
   grep -qF "\"$version\"" <<<"$(zcat "$root/usr/share/man/man1/$page.1.gz" | sed -n 1p)" ||
     { echo "the manual page of $page does not say $version"; exit 1; }
 done
@@ -74,6 +78,12 @@ grep -qF "($version)" <<<"$(zcat "$root/usr/share/doc/tarnwell-file-viewer/chang
 listed="$(printf 'The notrump overcall found a doubleton; we recieve.\n' |
   "$root/usr/bin/tarnwell-spell" -l -d "$root/usr/share/tarnwell-file-viewer/lexicon/")"
 [ "$listed" = "recieve" ] || { echo "the shipped lexicon listed: $listed"; exit 1; }
+# The packaged tarnwell-deal works out a double-dummy table with the
+# system's solver (one-suited hands: seven spades by North-South is par).
+printf '[Board "1"]\n[Dealer "N"]\n[Vulnerable "None"]\n[Deal "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432"]\n' \
+  >"$work/one.pbn"
+tables="$("$root/usr/bin/tarnwell-deal" dd "$work/one.pbn")"
+grep -qF "Par: 7S by N-S, N-S +1510" <<<"$tables" || { echo "tarnwell-deal dd printed: $tables"; exit 1; }
 mkdir -p "$HOME/articles"
 article="$HOME/articles/Mémo du jeu.htm"
 printf '<HTML><BODY BGCOLOR="#00FF00"><H1>Memo</H1></BODY></HTML>\r\n' >"$article"
