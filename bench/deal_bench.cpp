@@ -8,8 +8,8 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <random>
 #include <vector>
 
@@ -19,7 +19,8 @@ namespace {
 
 Deal randomDeal(std::mt19937& random) {
     std::vector<int> pack(52);
-    for (int i = 0; i < 52; ++i) pack[i] = i;
+    for (int i = 0; i < 52; ++i)
+        pack[i] = i;
     std::shuffle(pack.begin(), pack.end(), random);
     Deal d;
     for (int i = 0; i < 52; ++i) {
@@ -34,13 +35,18 @@ QString pbnFile(std::mt19937& random, int boards) {
     static const char* const vul[] = {"None", "NS", "EW", "All", "NS", "EW", "All", "None"};
     QString out = QStringLiteral("% PBN 2.1\r\n% EXPORT\r\n");
     for (int b = 1; b <= boards; ++b) {
-        out += QStringLiteral("[Event \"Club pairs\"]\r\n[Site \"Tarnwell\"]\r\n[Date \"2026.12.07\"]\r\n");
-        out += QStringLiteral("[Board \"%1\"]\r\n[West \"\"]\r\n[North \"\"]\r\n[East \"\"]\r\n[South \"\"]\r\n").arg(b);
+        out += QStringLiteral(
+            "[Event \"Club pairs\"]\r\n[Site \"Tarnwell\"]\r\n[Date \"2026.12.07\"]\r\n");
+        out +=
+            QStringLiteral(
+                "[Board \"%1\"]\r\n[West \"\"]\r\n[North \"\"]\r\n[East \"\"]\r\n[South \"\"]\r\n")
+                .arg(b);
         out += QStringLiteral("[Dealer \"%1\"]\r\n[Vulnerable \"%2\"]\r\n")
                    .arg(QLatin1Char("NESW"[(b - 1) % 4]))
                    .arg(QLatin1String(vul[(b - 1) % 8]));
         out += QStringLiteral("[Deal \"%1\"]\r\n").arg(dealString(randomDeal(random)));
-        out += QStringLiteral("[Scoring \"\"]\r\n[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n");
+        out += QStringLiteral(
+            "[Scoring \"\"]\r\n[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n");
         out += QStringLiteral("{ double dummy: computed elsewhere ; kept as a comment }\r\n\r\n");
     }
     return out;
@@ -58,7 +64,9 @@ double percentile(std::vector<double> v, int p) {
     std::sort(v.begin(), v.end());
     return v[std::min(v.size() - 1, v.size() * size_t(p) / 100)];
 }
-double median(const std::vector<double>& v) { return percentile(v, 50); }
+double median(const std::vector<double>& v) {
+    return percentile(v, 50);
+}
 
 } // namespace
 
@@ -78,23 +86,27 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::printf("PBN file of 36 boards (%lld bytes): median %.3f ms, slowest %.3f ms over 200 reads\n",
-                static_cast<long long>(file.size()), median(reads), *std::max_element(reads.begin(), reads.end()));
+    std::printf(
+        "PBN file of 36 boards (%lld bytes): median %.3f ms, slowest %.3f ms over 200 reads\n",
+        static_cast<long long>(file.size()), median(reads),
+        *std::max_element(reads.begin(), reads.end()));
 
     // The notation check over an article of about 1 MB: diagrams, hands in
     // the dash notation and auctions among ordinary prose.
     QString article = QStringLiteral("<HTML><BODY><H1>Deals</H1>\r\n");
     while (article.size() < 1000000) {
-        article += diagramHtml(randomDeal(random), {QStringLiteral("7"), South, Vulnerability::Both});
-        article += QStringLiteral("<P>South held AKQ2-J103-987-K54 and the bidding went 1C-(1D)-X-(2D)-2NT-P-3NT-P-P-P. "
-                                  "West led the queen of diamonds, and declarer had to think about his entries.</P>\r\n");
+        article +=
+            diagramHtml(randomDeal(random), {QStringLiteral("7"), South, Vulnerability::Both});
+        article += QStringLiteral(
+            "<P>South held AKQ2-J103-987-K54 and the bidding went 1C-(1D)-X-(2D)-2NT-P-3NT-P-P-P. "
+            "West led the queen of diamonds, and declarer had to think about his entries.</P>\r\n");
     }
     QElapsedTimer checkTimer;
     checkTimer.start();
     const qsizetype findings = checkNotation(article).size();
     std::printf("notation check of a %lld-character article: %lld ms, %lld findings\n",
-                static_cast<long long>(article.size()), static_cast<long long>(checkTimer.elapsed()),
-                static_cast<long long>(findings));
+                static_cast<long long>(article.size()),
+                static_cast<long long>(checkTimer.elapsed()), static_cast<long long>(findings));
 
     DdsSolver solver;
     std::vector<double> solves, cpu;
@@ -111,10 +123,11 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::printf("double-dummy table and par of one deal, over %d random deals:\n"
-                "  processor time (all threads) median %.0f ms, 9 in 10 within %.0f ms, slowest %.0f ms\n"
-                "  elapsed time                median %.0f ms, 9 in 10 within %.0f ms, slowest %.0f ms\n",
-                deals, median(cpu), percentile(cpu, 90), *std::max_element(cpu.begin(), cpu.end()), median(solves),
-                percentile(solves, 90), *std::max_element(solves.begin(), solves.end()));
+    std::printf(
+        "double-dummy table and par of one deal, over %d random deals:\n"
+        "  processor time (all threads) median %.0f ms, 9 in 10 within %.0f ms, slowest %.0f ms\n"
+        "  elapsed time                median %.0f ms, 9 in 10 within %.0f ms, slowest %.0f ms\n",
+        deals, median(cpu), percentile(cpu, 90), *std::max_element(cpu.begin(), cpu.end()),
+        median(solves), percentile(solves, 90), *std::max_element(solves.begin(), solves.end()));
     return 0;
 }

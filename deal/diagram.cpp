@@ -12,7 +12,9 @@ namespace {
 
 const QLatin1String kCrLf("\r\n");
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 QString suitMark(int suit, const DiagramOptions& options) {
     if (options.marks == SuitMarks::Images) return bridge::imageTag(bridge::handImages()[suit]);
@@ -27,8 +29,10 @@ QString holdingText(Holding holding) {
     QString out;
     for (int rank = 14; rank >= 2; --rank) {
         if (!(holding & (1u << rank))) continue;
-        if (rank == 10) out += ql("10");
-        else out += rankLetter(rank);
+        if (rank == 10)
+            out += ql("10");
+        else
+            out += rankLetter(rank);
     }
     return out;
 }
@@ -58,7 +62,8 @@ DiagramCaption captionOf(const Board& board) {
     return c;
 }
 
-QString diagramHtml(const Deal& deal, const DiagramCaption& caption, const DiagramOptions& options) {
+QString diagramHtml(const Deal& deal, const DiagramCaption& caption,
+                    const DiagramOptions& options) {
     QStringList centre;
     if (!caption.board.isEmpty()) centre << ql("Board ") + caption.board.toHtmlEscaped();
     if (caption.dealer) centre << ql("Dealer ") + seatName(*caption.dealer);
@@ -66,8 +71,9 @@ QString diagramHtml(const Deal& deal, const DiagramCaption& caption, const Diagr
     const QString empty = ql("<TD></TD>");
     QString out = ql("<TABLE BORDER=0 CELLPADDING=4>") + kCrLf;
     out += ql("<TR>") + empty + handCell(deal.hands[North], options) + empty + ql("</TR>") + kCrLf;
-    out += ql("<TR>") + handCell(deal.hands[West], options) + ql("<TD ALIGN=CENTER>") + centre.join(ql("<BR>")) +
-           ql("</TD>") + handCell(deal.hands[East], options) + ql("</TR>") + kCrLf;
+    out += ql("<TR>") + handCell(deal.hands[West], options) + ql("<TD ALIGN=CENTER>") +
+           centre.join(ql("<BR>")) + ql("</TD>") + handCell(deal.hands[East], options) +
+           ql("</TR>") + kCrLf;
     out += ql("<TR>") + empty + handCell(deal.hands[South], options) + empty + ql("</TR>") + kCrLf;
     out += ql("</TABLE>") + kCrLf;
     return out;
@@ -92,7 +98,8 @@ QString doubleDummyHtml(const DoubleDummyResult& result, const DiagramOptions& o
     static const Strain columns[] = {NoTrump, SpadeStrain, HeartStrain, DiamondStrain, ClubStrain};
     static const Seat rows[] = {North, South, East, West};
     QString out = ql("<TABLE BORDER=1 CELLPADDING=2>") + kCrLf + ql("<TR><TD></TD>");
-    for (const Strain s : columns) out += ql("<TD ALIGN=CENTER>") + strainMark(s, options) + ql("</TD>");
+    for (const Strain s : columns)
+        out += ql("<TD ALIGN=CENTER>") + strainMark(s, options) + ql("</TD>");
     out += ql("</TR>") + kCrLf;
     for (const Seat seat : rows) {
         out += ql("<TR><TD>") + seatLetter(seat) + ql("</TD>");
@@ -112,11 +119,12 @@ QString doubleDummyHtml(const DoubleDummyResult& result, const DiagramOptions& o
             contracts << text;
         }
         const int score = result.par->scoreNorthSouth;
-        QString scoreText = score == 0 ? ql("0")
+        QString scoreText = score == 0  ? ql("0")
                             : score > 0 ? ql("N-S +") + QString::number(score)
                                         : ql("E-W +") + QString::number(-score);
-        out += ql("<TR><TD COLSPAN=6>Par: ") + (contracts.isEmpty() ? ql("pass") : contracts.join(ql(", "))) +
-               ql(", ") + scoreText + ql("</TD></TR>") + kCrLf;
+        out += ql("<TR><TD COLSPAN=6>Par: ") +
+               (contracts.isEmpty() ? ql("pass") : contracts.join(ql(", "))) + ql(", ") +
+               scoreText + ql("</TD></TR>") + kCrLf;
     }
     out += ql("</TABLE>") + kCrLf;
     return out;
@@ -162,7 +170,8 @@ std::optional<PlacedDiagram> diagramAt(const QString& html, qsizetype offset) {
             if (depth != 1) continue;
             if (t.named(QLatin1StringView("TR")) && t.kind == h::Kind::StartTag) rows.push_back({});
             if (!t.named(QLatin1StringView("TD")) && !t.named(QLatin1StringView("TH"))) continue;
-            if (t.kind == h::Kind::StartTag) cellStart = t.end;
+            if (t.kind == h::Kind::StartTag)
+                cellStart = t.end;
             else if (cellStart >= 0 && !rows.isEmpty()) {
                 rows.last().push_back(html.mid(start + cellStart, t.start - cellStart));
                 cellStart = -1;
@@ -176,29 +185,36 @@ std::optional<PlacedDiagram> diagramAt(const QString& html, qsizetype offset) {
     PlacedDiagram placed;
     placed.start = start;
     placed.end = end;
-    if (html.mid(end, 2) == QLatin1String("\r\n")) placed.end += 2;
-    else if (end < html.size() && html[end] == QLatin1Char('\n')) placed.end += 1;
+    if (html.mid(end, 2) == QLatin1String("\r\n"))
+        placed.end += 2;
+    else if (end < html.size() && html[end] == QLatin1Char('\n'))
+        placed.end += 1;
     const std::pair<int, int> cells[] = {{0, 1}, {1, 2}, {2, 1}, {1, 0}}; // N, E, S, W
     for (int seat = 0; seat < 4; ++seat)
         if (const auto hand = readWrittenHand(rows[cells[seat].first][cells[seat].second]))
             placed.board.deal.hands[seat] = *hand;
     if (placed.board.deal.cards() == 0) return std::nullopt;
 
-    const QString centre = h::textOnly(QString(rows[1][1]).replace(
-        QRegularExpression(QStringLiteral("<BR\\s*/?>"), QRegularExpression::CaseInsensitiveOption), QStringLiteral("\n")));
+    const QString centre =
+        h::textOnly(QString(rows[1][1])
+                        .replace(QRegularExpression(QStringLiteral("<BR\\s*/?>"),
+                                                    QRegularExpression::CaseInsensitiveOption),
+                                 QStringLiteral("\n")));
     static const QRegularExpression board(QStringLiteral("Board\\s+([^\\s<]+)"));
     static const QRegularExpression dealer(QStringLiteral("Dealer:?\\s+(North|East|South|West)"));
-    static const QRegularExpression vul(QStringLiteral("Vul(?:nerable)?:?\\s+(None|N-S|E-W|Both|All|NS|EW)"));
+    static const QRegularExpression vul(
+        QStringLiteral("Vul(?:nerable)?:?\\s+(None|N-S|E-W|Both|All|NS|EW)"));
     if (const auto m = board.match(centre); m.hasMatch()) placed.board.number = m.captured(1);
     if (const auto m = dealer.match(centre); m.hasMatch())
-        placed.board.dealer = Seat(QStringList{ql("North"), ql("East"), ql("South"), ql("West")}.indexOf(m.captured(1)));
+        placed.board.dealer = Seat(
+            QStringList{ql("North"), ql("East"), ql("South"), ql("West")}.indexOf(m.captured(1)));
     if (const auto m = vul.match(centre); m.hasMatch()) {
         const QString v = m.captured(1);
         placed.board.vulnerabilityGiven = true;
-        placed.board.vulnerability = v == u"None"                  ? Vulnerability::None
-                                     : v == u"N-S" || v == u"NS"   ? Vulnerability::NorthSouth
-                                     : v == u"E-W" || v == u"EW"   ? Vulnerability::EastWest
-                                                                   : Vulnerability::Both;
+        placed.board.vulnerability = v == u"None"                ? Vulnerability::None
+                                     : v == u"N-S" || v == u"NS" ? Vulnerability::NorthSouth
+                                     : v == u"E-W" || v == u"EW" ? Vulnerability::EastWest
+                                                                 : Vulnerability::Both;
     }
     return placed;
 }

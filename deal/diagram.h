@@ -32,14 +32,15 @@ DiagramCaption captionOf(const Board& board);
 //
 //   <TABLE BORDER=0 CELLPADDING=4>
 //   <TR><TD></TD><TD>(North)</TD><TD></TD></TR>
-//   <TR><TD>(West)</TD><TD ALIGN=CENTER>Board 1<BR>Dealer North<BR>Vul: None</TD><TD>(East)</TD></TR>
-//   <TR><TD></TD><TD>(South)</TD><TD></TD></TR>
+//   <TR><TD>(West)</TD><TD ALIGN=CENTER>Board 1<BR>Dealer North<BR>Vul:
+//   None</TD><TD>(East)</TD></TR> <TR><TD></TD><TD>(South)</TD><TD></TD></TR>
 //   </TABLE>
 //
 // A hand is its four suits, spades first, one a line (<BR> between), each
 // the suit's mark and the cards from the ace down, the ten written "10"; a
 // void is "-". A hand the deal leaves out is an empty cell.
-QString diagramHtml(const Deal& deal, const DiagramCaption& caption, const DiagramOptions& options = {});
+QString diagramHtml(const Deal& deal, const DiagramCaption& caption,
+                    const DiagramOptions& options = {});
 
 // The tricks table under a diagram: a row per declarer (N, S, E, W), a
 // column per strain (NT, then spades down to clubs), and a last row with

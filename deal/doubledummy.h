@@ -20,9 +20,9 @@ namespace deal {
 enum Strain { SpadeStrain = 0, HeartStrain = 1, DiamondStrain = 2, ClubStrain = 3, NoTrump = 4 };
 
 struct ParContract {
-    int level = 0;     // 1..7
+    int level = 0; // 1..7
     Strain strain = NoTrump;
-    QString declarers; // "N", "NS", "EW", ...
+    QString declarers;    // "N", "NS", "EW", ...
     bool doubled = false; // a sacrifice, doubled
     int overtricks = 0;   // +1 for 4S+1; -3 for a sacrifice three down
 };
@@ -35,26 +35,28 @@ struct Par {
 struct DoubleDummyResult {
     std::array<std::array<int, 4>, 5> tricks{}; // [strain][declarer seat]
     std::optional<Par> par;
-    QString error;      // why there is no table; empty when there is one
+    QString error; // why there is no table; empty when there is one
     bool cancelled = false;
     bool ok() const { return error.isEmpty() && !cancelled; }
 };
 
 // What the caller lets the solver know while it runs; both may be left empty.
 struct SolveControl {
-    const std::atomic<bool>* cancel = nullptr;      // checked before each solve (a strain and a declarer)
+    const std::atomic<bool>* cancel =
+        nullptr; // checked before each solve (a strain and a declarer)
     std::function<void(int done, int total)> progress; // after each solve, from the solving thread
     bool cancelled() const { return cancel && cancel->load(); }
 };
 
 class DoubleDummySolver {
-public:
+  public:
     virtual ~DoubleDummySolver() = default;
     // The tricks of a complete deal in every strain, and the par for
     // `vulnerability` with `dealer` bidding first (North-South first when
     // the dealer is not known). A deal that is not complete gets the error
     // of whyNotSolvable and no table.
-    virtual DoubleDummyResult solve(const Deal& deal, Vulnerability vulnerability, std::optional<Seat> dealer,
+    virtual DoubleDummyResult solve(const Deal& deal, Vulnerability vulnerability,
+                                    std::optional<Seat> dealer,
                                     const SolveControl& control = {}) = 0;
 };
 

@@ -14,16 +14,18 @@ namespace {
 
 namespace html = util::html;
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 // The article as a reader sees it, one character for each thing shown:
 // text, a suit mark (from an image, an entity or a symbol), a line break
 // for <BR>, a boundary for a cell, a paragraph or any other block.
 // Each character keeps where it came from in the source.
-const char16_t kMark = 0xE000;      // + suit
-const char16_t kBoundary = 0x2029;  // ends any hand or auction
-const char16_t kOther = 0xFFFC;     // an image or entity that is no suit
-const char16_t kLongDash = 0x2014;  // an en or em dash: a void
+const char16_t kMark = 0xE000;     // + suit
+const char16_t kBoundary = 0x2029; // ends any hand or auction
+const char16_t kOther = 0xFFFC;    // an image or entity that is no suit
+const char16_t kLongDash = 0x2014; // an en or em dash: a void
 
 struct Stream {
     QString chars;
@@ -41,11 +43,20 @@ struct Stream {
 
 int suitOfSymbol(char32_t c) {
     switch (c) {
-    case 0x2660: case 0x2664: return Spades;
-    case 0x2665: case 0x2661: return Hearts;
-    case 0x2666: case 0x2662: return Diamonds;
-    case 0x2663: case 0x2667: return Clubs;
-    default: return -1;
+    case 0x2660:
+    case 0x2664:
+        return Spades;
+    case 0x2665:
+    case 0x2661:
+        return Hearts;
+    case 0x2666:
+    case 0x2662:
+        return Diamonds;
+    case 0x2663:
+    case 0x2667:
+        return Clubs;
+    default:
+        return -1;
     }
 }
 
@@ -53,17 +64,20 @@ int suitOfImage(QStringView tag) {
     const auto src = html::attribute(tag, QLatin1StringView("SRC"));
     if (!src) return -1;
     QString name = src->trimmed().toString();
-    if (name.startsWith(QLatin1Char('"')) || name.startsWith(QLatin1Char('\''))) name = name.mid(1, name.size() - 2);
+    if (name.startsWith(QLatin1Char('"')) || name.startsWith(QLatin1Char('\'')))
+        name = name.mid(1, name.size() - 2);
     name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
     const QString shipped = bridge::shippedImageFor(name);
-    if (shipped.size() < 5 || shipped.startsWith(QLatin1String("hs")) || shipped.startsWith(QLatin1String("dc")))
+    if (shipped.size() < 5 || shipped.startsWith(QLatin1String("hs")) ||
+        shipped.startsWith(QLatin1String("dc")))
         return -1;
     return QString(QLatin1String("SHDC")).indexOf(shipped[0]);
 }
 
 bool inlineTag(QStringView name) {
-    static const char* const names[] = {"A", "B", "I", "U", "EM", "STRONG", "FONT", "SPAN", "SMALL", "BIG",
-                                        "SUP", "SUB", "TT", "CODE", "S", "STRIKE", "NOBR", "BASEFONT"};
+    static const char* const names[] = {"A",    "B",    "I",     "U",      "EM",   "STRONG",
+                                        "FONT", "SPAN", "SMALL", "BIG",    "SUP",  "SUB",
+                                        "TT",   "CODE", "S",     "STRIKE", "NOBR", "BASEFONT"};
     for (const char* n : names)
         if (name.compare(QLatin1StringView(n), Qt::CaseInsensitive) == 0) return true;
     return false;
@@ -76,17 +90,26 @@ QChar entityChar(QStringView e) {
     char32_t code = 0;
     if (body.startsWith(QLatin1Char('#'))) {
         bool ok = false;
-        code = (body.size() > 1 && (body[1] == u'x' || body[1] == u'X')) ? body.mid(2).toUInt(&ok, 16)
-                                                                          : body.mid(1).toUInt(&ok, 10);
+        code = (body.size() > 1 && (body[1] == u'x' || body[1] == u'X'))
+                   ? body.mid(2).toUInt(&ok, 16)
+                   : body.mid(1).toUInt(&ok, 10);
         if (!ok) return QChar(kOther);
-    } else if (body == u"spades") code = 0x2660;
-    else if (body == u"hearts") code = 0x2665;
-    else if (body == u"diams") code = 0x2666;
-    else if (body == u"clubs") code = 0x2663;
-    else if (body == u"nbsp") code = ' ';
-    else if (body == u"mdash" || body == u"ndash") code = kLongDash;
-    else if (body == u"amp") code = '&';
-    else return QChar(kOther);
+    } else if (body == u"spades")
+        code = 0x2660;
+    else if (body == u"hearts")
+        code = 0x2665;
+    else if (body == u"diams")
+        code = 0x2666;
+    else if (body == u"clubs")
+        code = 0x2663;
+    else if (body == u"nbsp")
+        code = ' ';
+    else if (body == u"mdash" || body == u"ndash")
+        code = kLongDash;
+    else if (body == u"amp")
+        code = '&';
+    else
+        return QChar(kOther);
     if (const int suit = suitOfSymbol(code); suit >= 0) return QChar(char16_t(kMark + suit));
     if (code == 0xA0 || code == ' ') return QLatin1Char(' ');
     if (code == 0x2013 || code == 0x2014) return QChar(kLongDash);
@@ -106,25 +129,32 @@ Stream readStream(const QString& text) {
         case html::Kind::Text:
             for (qsizetype i = t.start; i < t.end; ++i) {
                 QChar c = text[i];
-                if (const int suit = suitOfSymbol(c.unicode()); suit >= 0) c = QChar(char16_t(kMark + suit));
-                else if (c == QChar(0x2013) || c == QChar(0x2014)) c = QChar(kLongDash);
-                else if (c.isSpace()) c = QLatin1Char(' ');
+                if (const int suit = suitOfSymbol(c.unicode()); suit >= 0)
+                    c = QChar(char16_t(kMark + suit));
+                else if (c == QChar(0x2013) || c == QChar(0x2014))
+                    c = QChar(kLongDash);
+                else if (c.isSpace())
+                    c = QLatin1Char(' ');
                 s.add(c, i, i + 1, current());
             }
             break;
         case html::Kind::Entity:
-            s.add(entityChar(QStringView(text).mid(t.start, t.end - t.start)), t.start, t.end, current());
+            s.add(entityChar(QStringView(text).mid(t.start, t.end - t.start)), t.start, t.end,
+                  current());
             break;
         case html::Kind::StartTag:
         case html::Kind::EndTag: {
             const bool start = t.kind == html::Kind::StartTag;
             if (t.named(QLatin1StringView("TABLE"))) {
-                if (start) tables.push_back(nextTable++);
-                else if (!tables.empty()) tables.pop_back();
+                if (start)
+                    tables.push_back(nextTable++);
+                else if (!tables.empty())
+                    tables.pop_back();
                 s.add(QChar(kBoundary), t.start, t.end, current());
             } else if (t.named(QLatin1StringView("IMG"))) {
                 const int suit = suitOfImage(QStringView(text).mid(t.start, t.end - t.start));
-                s.add(suit >= 0 ? QChar(char16_t(kMark + suit)) : QChar(kOther), t.start, t.end, current());
+                s.add(suit >= 0 ? QChar(char16_t(kMark + suit)) : QChar(kOther), t.start, t.end,
+                      current());
             } else if (t.named(QLatin1StringView("BR"))) {
                 s.add(QLatin1Char('\n'), t.start, t.end, current());
             } else if (!inlineTag(t.name)) {
@@ -140,28 +170,45 @@ Stream readStream(const QString& text) {
     return s;
 }
 
-bool isMark(QChar c) { return c.unicode() >= kMark && c.unicode() < kMark + 4; }
-int markSuit(QChar c) { return c.unicode() - kMark; }
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\n'); }
+bool isMark(QChar c) {
+    return c.unicode() >= kMark && c.unicode() < kMark + 4;
+}
+int markSuit(QChar c) {
+    return c.unicode() - kMark;
+}
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\n');
+}
 bool isPunctuation(QChar c) {
-    return c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char(';') || c == QLatin1Char(':') ||
-           c == QLatin1Char('!') || c == QLatin1Char('?') || c == QLatin1Char(')');
+    return c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char(';') ||
+           c == QLatin1Char(':') || c == QLatin1Char('!') || c == QLatin1Char('?') ||
+           c == QLatin1Char(')');
 }
 
 int rankOf(QChar c) {
     switch (c.unicode()) {
-    case 'A': return 14;
-    case 'K': return 13;
-    case 'Q': return 12;
-    case 'J': return 11;
-    case 'T': return 10;
-    default: break;
+    case 'A':
+        return 14;
+    case 'K':
+        return 13;
+    case 'Q':
+        return 12;
+    case 'J':
+        return 11;
+    case 'T':
+        return 10;
+    default:
+        break;
     }
     if (c >= QLatin1Char('2') && c <= QLatin1Char('9')) return c.digitValue();
     return 0;
 }
-bool isSmall(QChar c) { return c == QLatin1Char('x') || c == QLatin1Char('X'); }
-bool isVoidDash(QChar c) { return c == QLatin1Char('-') || c == QChar(kLongDash); }
+bool isSmall(QChar c) {
+    return c == QLatin1Char('x') || c == QLatin1Char('X');
+}
+bool isVoidDash(QChar c) {
+    return c == QLatin1Char('-') || c == QChar(kLongDash);
+}
 
 // A card of a hand, with where it is written.
 struct Card {
@@ -188,9 +235,12 @@ HoldingScan scanHolding(const QString& s, qsizetype from, qsizetype to) {
         if (c == QLatin1Char('1') && i + 1 < to && s[i + 1] == QLatin1Char('0')) {
             ++h.ranks;
             ++i;
-        } else if (rankOf(c) || isSmall(c)) ++h.ranks;
-        else if (isVoidDash(c)) ++h.voids;
-        else if (c != QLatin1Char(' ')) ++h.bad;
+        } else if (rankOf(c) || isSmall(c))
+            ++h.ranks;
+        else if (isVoidDash(c))
+            ++h.voids;
+        else if (c != QLatin1Char(' '))
+            ++h.bad;
     }
     return h;
 }
@@ -202,9 +252,12 @@ void addHolding(const QString& s, qsizetype from, qsizetype to, int suit, ReadHa
         if (c == QLatin1Char('1') && i + 1 < to && s[i + 1] == QLatin1Char('0')) {
             hand.cards.push_back({suit, 10, i, 2});
             ++i;
-        } else if (const int r = rankOf(c)) hand.cards.push_back({suit, r, i, 1});
-        else if (isSmall(c)) hand.cards.push_back({suit, 0, i, 1});
-        else hand.badRanks.push_back(i);
+        } else if (const int r = rankOf(c))
+            hand.cards.push_back({suit, r, i, 1});
+        else if (isSmall(c))
+            hand.cards.push_back({suit, 0, i, 1});
+        else
+            hand.badRanks.push_back(i);
     }
 }
 
@@ -214,14 +267,17 @@ void addHolding(const QString& s, qsizetype from, qsizetype to, int suit, ReadHa
 // mark is no holding.
 std::optional<std::pair<qsizetype, qsizetype>> holdingAfter(const QString& s, qsizetype mark) {
     qsizetype i = mark + 1;
-    while (i < s.size() && s[i] == QLatin1Char(' ')) ++i;
+    while (i < s.size() && s[i] == QLatin1Char(' '))
+        ++i;
     const qsizetype from = i;
     auto wordEnd = [&](qsizetype at) {
-        while (at < s.size() && !isBlank(s[at]) && !isMark(s[at]) && s[at] != QChar(kBoundary)) ++at;
+        while (at < s.size() && !isBlank(s[at]) && !isMark(s[at]) && s[at] != QChar(kBoundary))
+            ++at;
         return at;
     };
     qsizetype to = wordEnd(i);
-    while (to > from && isPunctuation(s[to - 1])) --to;
+    while (to > from && isPunctuation(s[to - 1]))
+        --to;
     // Make Symbols For Hands leaves a void empty: "S AKQ2 h D 987 ...".
     if (to == from) return std::pair{from, from};
     const HoldingScan first = scanHolding(s, from, to);
@@ -230,7 +286,8 @@ std::optional<std::pair<qsizetype, qsizetype>> holdingAfter(const QString& s, qs
     for (;;) {
         qsizetype j = to;
         if (j >= s.size() || s[j] != QLatin1Char(' ')) break;
-        while (j < s.size() && s[j] == QLatin1Char(' ')) ++j;
+        while (j < s.size() && s[j] == QLatin1Char(' '))
+            ++j;
         const qsizetype e = wordEnd(j);
         const HoldingScan more = scanHolding(s, j, e);
         if (e == j || more.bad || more.voids || !more.ranks) break;
@@ -254,7 +311,8 @@ std::optional<ReadHand> markedHand(const Stream& st, qsizetype at) {
         hand.end = holding->second;
         i = holding->second;
         if (suit < 3)
-            while (i < s.size() && isBlank(s[i])) ++i;
+            while (i < s.size() && isBlank(s[i]))
+                ++i;
     }
     if (hand.cards.empty() && hand.badRanks.empty()) return std::nullopt;
     return hand;
@@ -263,7 +321,8 @@ std::optional<ReadHand> markedHand(const Stream& st, qsizetype at) {
 // A hand in the dash notation in the word [from, to).
 std::optional<ReadHand> dashHand(const Stream& st, qsizetype from, qsizetype to) {
     const QString& s = st.chars;
-    while (to > from && isPunctuation(s[to - 1])) --to;
+    while (to > from && isPunctuation(s[to - 1]))
+        --to;
     std::vector<qsizetype> dashes;
     for (qsizetype i = from; i < to; ++i)
         if (s[i] == QLatin1Char('-')) dashes.push_back(i);
@@ -280,7 +339,8 @@ std::optional<ReadHand> dashHand(const Stream& st, qsizetype from, qsizetype to)
         } else if (rankOf(c) || isSmall(c)) {
             ++ranks;
             honour = honour || rankOf(c) >= 10;
-        } else ++bad;
+        } else
+            ++bad;
     }
     if (ranks < 9 || !honour || bad > 1) return std::nullopt;
     ReadHand hand;
@@ -297,19 +357,20 @@ std::optional<ReadHand> dashHand(const Stream& st, qsizetype from, qsizetype to)
 }
 
 class Checker {
-public:
+  public:
     explicit Checker(const QString& text) : st_(readStream(text)) {}
 
     QList<NotationFinding> run() {
         readHands();
         checkDeals();
         readAuctions();
-        std::stable_sort(findings_.begin(), findings_.end(),
-                         [](const NotationFinding& a, const NotationFinding& b) { return a.start < b.start; });
+        std::stable_sort(
+            findings_.begin(), findings_.end(),
+            [](const NotationFinding& a, const NotationFinding& b) { return a.start < b.start; });
         return findings_;
     }
 
-private:
+  private:
     void find(qsizetype from, qsizetype to, const QString& message) {
         // Stream positions [from, to) to the source.
         if (to <= from) to = from + 1;
@@ -335,8 +396,10 @@ private:
                 continue;
             }
             qsizetype e = i;
-            while (e < s.size() && !isBlank(s[e]) && !isMark(s[e]) && s[e] != QChar(kBoundary)) ++e;
-            if (e - i >= 3 && s[i + 1] == QLatin1Char(':') && QString(QLatin1String("NESW")).contains(s[i]) &&
+            while (e < s.size() && !isBlank(s[e]) && !isMark(s[e]) && s[e] != QChar(kBoundary))
+                ++e;
+            if (e - i >= 3 && s[i + 1] == QLatin1Char(':') &&
+                QString(QLatin1String("NESW")).contains(s[i]) &&
                 (i == 0 || !s[i - 1].isLetterOrNumber())) {
                 e = pbnDeal(i, e);
             } else if (auto hand = dashHand(st_, i, e)) {
@@ -353,9 +416,11 @@ private:
         qsizetype e = firstEnd;
         for (int word = 1; word < 4; ++word) {
             qsizetype j = e;
-            while (j < s.size() && s[j] == QLatin1Char(' ')) ++j;
+            while (j < s.size() && s[j] == QLatin1Char(' '))
+                ++j;
             qsizetype k = j;
-            while (k < s.size() && !isBlank(s[k]) && !isMark(s[k]) && s[k] != QChar(kBoundary)) ++k;
+            while (k < s.size() && !isBlank(s[k]) && !isMark(s[k]) && s[k] != QChar(kBoundary))
+                ++k;
             if (k == j) break;
             e = k;
         }
@@ -363,10 +428,13 @@ private:
         // Only what looks like a deal string: dots between holdings.
         if (written.count(QLatin1Char('.')) < 3) return firstEnd;
         QStringView trimmed = written;
-        while (!trimmed.isEmpty() && isPunctuation(trimmed.back()) && trimmed.back() != QLatin1Char('.')) trimmed.chop(1);
+        while (!trimmed.isEmpty() && isPunctuation(trimmed.back()) &&
+               trimmed.back() != QLatin1Char('.'))
+            trimmed.chop(1);
         // A full stop after the last hand ends the sentence, not a suit.
         const QStringView lastHand = trimmed.mid(trimmed.lastIndexOf(QLatin1Char(' ')) + 1);
-        if (trimmed.endsWith(QLatin1Char('.')) && lastHand.count(QLatin1Char('.')) > 3) trimmed.chop(1);
+        if (trimmed.endsWith(QLatin1Char('.')) && lastHand.count(QLatin1Char('.')) > 3)
+            trimmed.chop(1);
         const DealReading reading = readDeal(trimmed);
         if (!reading.ok()) find(at, at + trimmed.size(), ql("PBN deal: ") + reading.error);
         return e;
@@ -379,14 +447,18 @@ private:
         for (const ReadHand& h : hands_) {
             int count = int(h.cards.size());
             if (count != 13)
-                find(h.start, h.end, ql("This hand holds ") + QString::number(count) + ql(" cards, not 13."));
+                find(h.start, h.end,
+                     ql("This hand holds ") + QString::number(count) + ql(" cards, not 13."));
             for (const qsizetype bad : h.badRanks)
-                find(bad, bad + 1, QLatin1Char('"') + st_.chars[bad] + ql("\" is not a rank (AKQJT98765432, 10 or x)."));
+                find(bad, bad + 1,
+                     QLatin1Char('"') + st_.chars[bad] +
+                         ql("\" is not a rank (AKQJT98765432, 10 or x)."));
             if (h.table >= 0) byTable[h.table].push_back(&h);
         }
         for (const ReadHand& h : hands_) {
             const auto it = h.table >= 0 ? byTable.find(h.table) : byTable.end();
-            const bool shared = it != byTable.end() && it->second.size() <= 4 && it->second.front() != &h;
+            const bool shared =
+                it != byTable.end() && it->second.size() <= 4 && it->second.front() != &h;
             if (shared) continue; // checked with the first hand of its table
             std::vector<const ReadHand*> deal{&h};
             if (it != byTable.end() && it->second.size() <= 4) deal = it->second;
@@ -402,7 +474,8 @@ private:
                 const Holding bit = Holding(1u << c.rank);
                 if (seen[c.suit] & bit)
                     find(c.at, c.at + c.length,
-                         ql("The ") + cardName(c.suit, c.rank) + ql(" is named twice in this deal."));
+                         ql("The ") + cardName(c.suit, c.rank) +
+                             ql(" is named twice in this deal."));
                 seen[c.suit] |= bit;
             }
     }
@@ -421,7 +494,8 @@ private:
         return at >= s.size() || !s[at].isLetterOrNumber();
     }
     bool wordAt(qsizetype at, const char* w) const {
-        return QStringView(st_.chars).mid(at).startsWith(QLatin1String(w)) && boundaryAt(at + qsizetype(qstrlen(w)));
+        return QStringView(st_.chars).mid(at).startsWith(QLatin1String(w)) &&
+               boundaryAt(at + qsizetype(qstrlen(w)));
     }
 
     // One call at `at`; its end, or -1.
@@ -473,8 +547,9 @@ private:
         static const struct {
             const char* word;
             CallKind kind;
-        } words[] = {{"Pass", CallKind::Pass}, {"P", CallKind::Pass},     {"XX", CallKind::Redouble},
-                     {"X", CallKind::Double},  {"Dbl", CallKind::Double}, {"D", CallKind::Double},
+        } words[] = {{"Pass", CallKind::Pass},     {"P", CallKind::Pass},
+                     {"XX", CallKind::Redouble},   {"X", CallKind::Double},
+                     {"Dbl", CallKind::Double},    {"D", CallKind::Double},
                      {"Rdbl", CallKind::Redouble}, {"R", CallKind::Redouble}};
         for (const auto& w : words)
             if (wordAt(at, w.word)) {
@@ -488,10 +563,12 @@ private:
     qsizetype separator(qsizetype at) const {
         const QString& s = st_.chars;
         qsizetype i = at;
-        while (i < s.size() && s[i] == QLatin1Char(' ')) ++i;
+        while (i < s.size() && s[i] == QLatin1Char(' '))
+            ++i;
         if (i >= s.size() || (s[i] != QLatin1Char('-') && s[i] != QLatin1Char(','))) return -1;
         ++i;
-        while (i < s.size() && s[i] == QLatin1Char(' ')) ++i;
+        while (i < s.size() && s[i] == QLatin1Char(' '))
+            ++i;
         return i;
     }
 
@@ -532,8 +609,8 @@ private:
     }
 
     void checkAuction(const std::vector<Call>& calls) {
-        int lastBid = -1;       // index of the last bid
-        int doubledBy = -1;     // index of the double of the last bid
+        int lastBid = -1;   // index of the last bid
+        int doubledBy = -1; // index of the double of the last bid
         bool redoubled = false;
         int passes = 0;
         bool over = false;
@@ -549,27 +626,36 @@ private:
             }
             switch (c.kind) {
             case CallKind::Bid:
-                if (c.level > 7) find(c.from, c.to, ql("No bid goes above the seven level."));
-                else if (lastBid >= 0 && (c.level < calls[lastBid].level ||
-                                          (c.level == calls[lastBid].level && c.strain <= calls[lastBid].strain)))
-                    find(c.from, c.to, bidText(c) + ql(" is not higher than the bid before it, ") +
-                                           bidText(calls[lastBid]) + QLatin1Char('.'));
+                if (c.level > 7)
+                    find(c.from, c.to, ql("No bid goes above the seven level."));
+                else if (lastBid >= 0 &&
+                         (c.level < calls[lastBid].level ||
+                          (c.level == calls[lastBid].level && c.strain <= calls[lastBid].strain)))
+                    find(c.from, c.to,
+                         bidText(c) + ql(" is not higher than the bid before it, ") +
+                             bidText(calls[lastBid]) + QLatin1Char('.'));
                 lastBid = i;
                 doubledBy = -1;
                 redoubled = false;
                 passes = 0;
                 break;
             case CallKind::Double:
-                if (lastBid < 0) find(c.from, c.to, ql("A double with no bid to double."));
-                else if ((i - lastBid) % 2 == 0) find(c.from, c.to, ql("A double of partner's bid."));
-                else if (doubledBy >= 0) find(c.from, c.to, ql("A double of a bid already doubled."));
+                if (lastBid < 0)
+                    find(c.from, c.to, ql("A double with no bid to double."));
+                else if ((i - lastBid) % 2 == 0)
+                    find(c.from, c.to, ql("A double of partner's bid."));
+                else if (doubledBy >= 0)
+                    find(c.from, c.to, ql("A double of a bid already doubled."));
                 doubledBy = i;
                 passes = 0;
                 break;
             case CallKind::Redouble:
-                if (doubledBy < 0) find(c.from, c.to, ql("A redouble without a double."));
-                else if (redoubled) find(c.from, c.to, ql("A redouble of a bid already redoubled."));
-                else if ((i - doubledBy) % 2 == 0) find(c.from, c.to, ql("A redouble of partner's double."));
+                if (doubledBy < 0)
+                    find(c.from, c.to, ql("A redouble without a double."));
+                else if (redoubled)
+                    find(c.from, c.to, ql("A redouble of a bid already redoubled."));
+                else if ((i - doubledBy) % 2 == 0)
+                    find(c.from, c.to, ql("A redouble of partner's double."));
                 redoubled = true;
                 passes = 0;
                 break;
@@ -577,7 +663,8 @@ private:
                 ++passes;
                 if ((lastBid >= 0 && passes == 3) || passes == 4) over = true;
                 break;
-            case CallKind::Question: break;
+            case CallKind::Question:
+                break;
             }
         }
     }
@@ -589,17 +676,21 @@ private:
 
 } // namespace
 
-QList<NotationFinding> checkNotation(const QString& html) { return Checker(html).run(); }
+QList<NotationFinding> checkNotation(const QString& html) {
+    return Checker(html).run();
+}
 
 std::optional<Hand> readWrittenHand(const QString& html) {
     const Stream st = readStream(html);
     const QString& s = st.chars;
     std::optional<ReadHand> read;
     for (qsizetype i = 0; i < s.size() && !read; ++i) {
-        if (isMark(s[i]) && markSuit(s[i]) == Spades) read = markedHand(st, i);
+        if (isMark(s[i]) && markSuit(s[i]) == Spades)
+            read = markedHand(st, i);
         else if (!isBlank(s[i]) && !isMark(s[i]) && s[i] != QChar(kBoundary)) {
             qsizetype e = i;
-            while (e < s.size() && !isBlank(s[e]) && !isMark(s[e]) && s[e] != QChar(kBoundary)) ++e;
+            while (e < s.size() && !isBlank(s[e]) && !isMark(s[e]) && s[e] != QChar(kBoundary))
+                ++e;
             read = dashHand(st, i, e);
             i = e;
         }

@@ -5,16 +5,24 @@
 namespace deal {
 namespace {
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 int rankOf(QChar c) {
     switch (c.toUpper().unicode()) {
-    case 'A': return 14;
-    case 'K': return 13;
-    case 'Q': return 12;
-    case 'J': return 11;
-    case 'T': return 10;
-    default: break;
+    case 'A':
+        return 14;
+    case 'K':
+        return 13;
+    case 'Q':
+        return 12;
+    case 'J':
+        return 11;
+    case 'T':
+        return 10;
+    default:
+        break;
     }
     if (c >= QLatin1Char('2') && c <= QLatin1Char('9')) return c.digitValue();
     return 0;
@@ -22,14 +30,18 @@ int rankOf(QChar c) {
 
 std::optional<Seat> seatOf(QChar c) {
     switch (c.toUpper().unicode()) {
-    case 'N': return North;
-    case 'E': return East;
-    case 'S': return South;
-    case 'W': return West;
-    default: return std::nullopt;
+    case 'N':
+        return North;
+    case 'E':
+        return East;
+    case 'S':
+        return South;
+    case 'W':
+        return West;
+    default:
+        return std::nullopt;
     }
 }
-
 
 // Reads one hand ("AKQ2.J103.987.K54" or "-") into `hand`; an error text
 // when it is not one.
@@ -40,25 +52,32 @@ QString readHand(QStringView text, Seat seat, Hand& hand) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == QLatin1Char('.')) {
-            if (++suit > 3) return seatName(seat) + ql("'s hand has more than four suits (three dots at most)");
+            if (++suit > 3)
+                return seatName(seat) + ql("'s hand has more than four suits (three dots at most)");
             continue;
         }
         int rank = rankOf(c);
-        if (!rank && c == QLatin1Char('1') && i + 1 < text.size() && text[i + 1] == QLatin1Char('0')) {
+        if (!rank && c == QLatin1Char('1') && i + 1 < text.size() &&
+            text[i + 1] == QLatin1Char('0')) {
             rank = 10; // as articles write it; PBN writes T
             ++i;
         }
         if (!rank) {
-            return QLatin1Char('"') + c + ql("\" in ") + seatName(seat) + ql("'s hand is not a rank (AKQJT98765432)");
+            return QLatin1Char('"') + c + ql("\" in ") + seatName(seat) +
+                   ql("'s hand is not a rank (AKQJT98765432)");
         }
         const Holding bit = Holding(1u << rank);
-        if (hand.suits[suit] & bit) return ql("the ") + cardName(suit, rank) + ql(" is named twice in ") + seatName(seat) + ql("'s hand");
+        if (hand.suits[suit] & bit)
+            return ql("the ") + cardName(suit, rank) + ql(" is named twice in ") + seatName(seat) +
+                   ql("'s hand");
         hand.suits[suit] |= bit;
     }
     if (suit != 3)
         return seatName(seat) + ql("'s hand has ") + QString::number(suit + 1) +
                ql(" suits; a hand is four holdings joined by dots");
-    if (hand.cards() > 13) return seatName(seat) + ql(" holds ") + QString::number(hand.cards()) + ql(" cards, more than 13");
+    if (hand.cards() > 13)
+        return seatName(seat) + ql(" holds ") + QString::number(hand.cards()) +
+               ql(" cards, more than 13");
     return {};
 }
 
@@ -66,13 +85,15 @@ QString readHand(QStringView text, Seat seat, Hand& hand) {
 
 int Hand::cards() const {
     int n = 0;
-    for (const Holding h : suits) n += std::popcount(unsigned(h));
+    for (const Holding h : suits)
+        n += std::popcount(unsigned(h));
     return n;
 }
 
 int Deal::cards() const {
     int n = 0;
-    for (const Hand& h : hands) n += h.cards();
+    for (const Hand& h : hands)
+        n += h.cards();
     return n;
 }
 
@@ -81,14 +102,20 @@ QString seatName(Seat seat) {
     return ql(names[seat]);
 }
 
-QChar seatLetter(Seat seat) { return QLatin1Char("NESW"[seat]); }
+QChar seatLetter(Seat seat) {
+    return QLatin1Char("NESW"[seat]);
+}
 
 QString vulnerabilityName(Vulnerability v) {
     switch (v) {
-    case Vulnerability::None: return ql("None");
-    case Vulnerability::NorthSouth: return ql("N-S");
-    case Vulnerability::EastWest: return ql("E-W");
-    case Vulnerability::Both: return ql("Both");
+    case Vulnerability::None:
+        return ql("None");
+    case Vulnerability::NorthSouth:
+        return ql("N-S");
+    case Vulnerability::EastWest:
+        return ql("E-W");
+    case Vulnerability::Both:
+        return ql("Both");
     }
     return {};
 }
@@ -114,7 +141,8 @@ DealReading readDeal(QStringView text) {
         const QStringView seat = text.left(colon).trimmed();
         const auto s = seat.size() == 1 ? seatOf(seat[0]) : std::nullopt;
         if (!s) {
-            r.error = ql("the deal begins with \"") + seat.toString() + ql(":\", not a seat (N, E, S or W)");
+            r.error = ql("the deal begins with \"") + seat.toString() +
+                      ql(":\", not a seat (N, E, S or W)");
             return r;
         }
         first = *s;
@@ -122,7 +150,8 @@ DealReading readDeal(QStringView text) {
     }
     const QList<QStringView> hands = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (hands.size() != 4) {
-        r.error = ql("a deal is four hands separated by blanks; this one has ") + QString::number(hands.size());
+        r.error = ql("a deal is four hands separated by blanks; this one has ") +
+                  QString::number(hands.size());
         return r;
     }
     for (int i = 0; i < 4; ++i) {
@@ -134,10 +163,13 @@ DealReading readDeal(QStringView text) {
     for (int suit = 0; suit < 4; ++suit)
         for (int a = 0; a < 4; ++a)
             for (int b = a + 1; b < 4; ++b)
-                if (const Holding both = r.deal.hands[a].suits[suit] & r.deal.hands[b].suits[suit]) {
-                    const int rank = std::bit_width(unsigned(both)) - 1; // the highest card named twice
-                    r.error = ql("the ") + cardName(suit, rank) + ql(" is in both ") + seatName(Seat(a)) + ql("'s and ") +
-                              seatName(Seat(b)) + ql("'s hands");
+                if (const Holding both =
+                        r.deal.hands[a].suits[suit] & r.deal.hands[b].suits[suit]) {
+                    const int rank =
+                        std::bit_width(unsigned(both)) - 1; // the highest card named twice
+                    r.error = ql("the ") + cardName(suit, rank) + ql(" is in both ") +
+                              seatName(Seat(a)) + ql("'s and ") + seatName(Seat(b)) +
+                              ql("'s hands");
                     return r;
                 }
     return r;
@@ -176,7 +208,7 @@ struct Tag {
 // Splits a file into games of tags: comments, "%" lines and the data lines
 // of sections are dropped; a blank line ends a game.
 class TagReader {
-public:
+  public:
     explicit TagReader(QStringView text) : text_(text) {}
 
     // The next game's tags; false when the file holds no more. Tags that are
@@ -212,10 +244,11 @@ public:
         if (pending_) tags.prepend(*std::exchange(pending_, std::nullopt));
     }
 
-private:
+  private:
     qsizetype lineEnd() const {
         qsizetype i = pos_;
-        while (i < text_.size() && text_[i] != QLatin1Char('\n') && text_[i] != QLatin1Char('\r')) ++i;
+        while (i < text_.size() && text_[i] != QLatin1Char('\n') && text_[i] != QLatin1Char('\r'))
+            ++i;
         return i;
     }
     void advance(qsizetype eol) {
@@ -246,19 +279,26 @@ private:
     }
 
     // [Name "value"] from `at`; returns where reading goes on.
-    qsizetype readTag(QStringView line, qsizetype at, int lineNo, QList<Tag>& tags, QList<PbnProblem>& problems) {
+    qsizetype readTag(QStringView line, qsizetype at, int lineNo, QList<Tag>& tags,
+                      QList<PbnProblem>& problems) {
         qsizetype i = at + 1;
         auto bad = [&] {
-            problems.push_back({{}, lineNo, ql("a tag is written [Name \"value\"]: ") + line.mid(at).trimmed().toString()});
+            problems.push_back(
+                {{},
+                 lineNo,
+                 ql("a tag is written [Name \"value\"]: ") + line.mid(at).trimmed().toString()});
             const qsizetype close = line.indexOf(QLatin1Char(']'), at);
             return close < 0 ? line.size() : close + 1;
         };
-        while (i < line.size() && line[i] == QLatin1Char(' ')) ++i;
+        while (i < line.size() && line[i] == QLatin1Char(' '))
+            ++i;
         const qsizetype nameStart = i;
-        while (i < line.size() && (line[i].isLetterOrNumber() || line[i] == QLatin1Char('_'))) ++i;
+        while (i < line.size() && (line[i].isLetterOrNumber() || line[i] == QLatin1Char('_')))
+            ++i;
         if (i == nameStart) return bad();
         Tag tag{line.mid(nameStart, i - nameStart).toString(), {}, lineNo};
-        while (i < line.size() && line[i] == QLatin1Char(' ')) ++i;
+        while (i < line.size() && line[i] == QLatin1Char(' '))
+            ++i;
         if (i >= line.size() || line[i] != QLatin1Char('"')) return bad();
         ++i;
         bool closed = false;
@@ -274,7 +314,8 @@ private:
                 tag.value += line[i++];
             }
         }
-        while (i < line.size() && line[i] == QLatin1Char(' ')) ++i;
+        while (i < line.size() && line[i] == QLatin1Char(' '))
+            ++i;
         if (!closed || i >= line.size() || line[i] != QLatin1Char(']')) return bad();
         tags.push_back(std::move(tag));
         return i + 1;
@@ -317,10 +358,14 @@ PbnFile readPbn(QStringView text) {
         const Tag* dealerTag = nullptr;
         const Tag* vulTag = nullptr;
         for (const Tag& t : tags) {
-            if (t.name == u"Board") boardTag = &t;
-            else if (t.name == u"Deal") dealTag = &t;
-            else if (t.name == u"Dealer") dealerTag = &t;
-            else if (t.name == u"Vulnerable") vulTag = &t;
+            if (t.name == u"Board")
+                boardTag = &t;
+            else if (t.name == u"Deal")
+                dealTag = &t;
+            else if (t.name == u"Dealer")
+                dealerTag = &t;
+            else if (t.name == u"Vulnerable")
+                vulTag = &t;
         }
         Board board;
         auto value = [](const Tag* t, QString& last) {
@@ -338,7 +383,9 @@ PbnFile readPbn(QStringView text) {
         }
         tagProblems.clear();
         if (!dealTag) {
-            if (boardTag) file.problems.push_back({board.number, boardTag->line, ql("the board has no [Deal] tag")});
+            if (boardTag)
+                file.problems.push_back(
+                    {board.number, boardTag->line, ql("the board has no [Deal] tag")});
             if (!any) break;
             continue;
         }
@@ -350,11 +397,15 @@ PbnFile readPbn(QStringView text) {
         };
         if (dealerTag && !dealer.isEmpty()) {
             board.dealer = dealer.size() == 1 ? seatOf(dealer[0]) : std::nullopt;
-            if (!board.dealer) problem(dealerTag, ql("the dealer \"") + dealer + ql("\" is not a seat (N, E, S or W)"));
+            if (!board.dealer)
+                problem(dealerTag,
+                        ql("the dealer \"") + dealer + ql("\" is not a seat (N, E, S or W)"));
         }
         if (vulTag) {
             const auto v = vulnerabilityOf(vul);
-            if (!v) problem(vulTag, ql("the vulnerability \"") + vul + ql("\" is none of None, NS, EW, All"));
+            if (!v)
+                problem(vulTag,
+                        ql("the vulnerability \"") + vul + ql("\" is none of None, NS, EW, All"));
             else {
                 board.vulnerability = *v;
                 board.vulnerabilityGiven = true;

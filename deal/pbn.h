@@ -54,8 +54,8 @@ DealReading readDeal(QStringView text);
 QString dealString(const Deal& deal, Seat first = North);
 
 struct Board {
-    QString number;               // the [Board] tag as written ("" when absent)
-    std::optional<Seat> dealer;   // [Dealer]
+    QString number;             // the [Board] tag as written ("" when absent)
+    std::optional<Seat> dealer; // [Dealer]
     Vulnerability vulnerability = Vulnerability::None;
     bool vulnerabilityGiven = false;
     Deal deal;
@@ -71,7 +71,7 @@ struct PbnProblem {
 };
 
 struct PbnFile {
-    QList<Board> boards;       // the boards read without a problem, in file order
+    QList<Board> boards;        // the boards read without a problem, in file order
     QList<PbnProblem> problems; // every board left out, and why
 };
 
@@ -86,10 +86,10 @@ struct PbnFile {
 PbnFile readPbn(QStringView text);
 
 // Seat and vulnerability names as the diagrams and messages write them.
-QString seatName(Seat seat);        // "North"
-QChar seatLetter(Seat seat);        // 'N'
+QString seatName(Seat seat);                // "North"
+QChar seatLetter(Seat seat);                // 'N'
 QString vulnerabilityName(Vulnerability v); // "None", "N-S", "E-W", "Both"
-QChar rankLetter(int rank);         // 'A', 'K', ..., 'T', '9', ..., '2'
-QString cardName(int suit, int rank); // "ace of spades", "7 of clubs"
+QChar rankLetter(int rank);                 // 'A', 'K', ..., 'T', '9', ..., '2'
+QString cardName(int suit, int rank);       // "ace of spades", "7 of clubs"
 
 } // namespace deal

@@ -5,9 +5,9 @@
 #  - the pure logic of each folder (the files of its tfv_<folder> library)
 #    never includes the controller, the widgets, the database or a real
 #    adapter: it runs the same in the program, the tests and the tools;
-#  - only the programs (app/, spell/), the adapters themselves and the
+#  - only the programs (app/, spell/, deal/cli/), the adapters themselves and the
 #    tests, benches and tools wire in the real adapters (platform/qt,
-#    platform/sqlite, platform/hunspell);
+#    platform/sqlite, platform/hunspell, deal/dds);
 #  - nothing includes app/ or spell/ but themselves.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +23,7 @@ includes() { sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".
 # The source files of the pure-logic libraries: the files named in each
 # folder's add_library(tfv_<folder> ...) block.
 pure_logic() {
-  for dir in util shell editor authoring bridge spelling; do
+  for dir in util shell editor authoring bridge spelling deal; do
     awk -v lib="tfv_$dir" '
       $0 ~ "add_library\\(" lib "[ \t]" { inside = 1 }
       inside {
@@ -38,7 +38,7 @@ while read -r file; do
   while read -r inc; do
     case "$inc" in
       shell/tarnwellfileviewer.h | shell/viewerui.h) fail "$file (pure logic) includes the controller: $inc" ;;
-      platform/qt/* | platform/sqlite/* | platform/hunspell/*) fail "$file (pure logic) includes an adapter: $inc" ;;
+      platform/qt/* | platform/sqlite/* | platform/hunspell/* | deal/dds/*) fail "$file (pure logic) includes an adapter: $inc" ;;
     esac
   done < <(includes "$file")
 done < <(pure_logic)
@@ -51,8 +51,8 @@ for file in $(git ls-files 'platform/*.h' | grep -v '^platform/.*/'); do
   includes "$file" | grep -vE '^(platform|util)/' | grep '/' | sed "s|^|$file includes |"
 done | sed 's/^/layering: interface /' | grep . && status=1
 
-for file in $(git ls-files '*.cpp' '*.h' | grep -vE '^(app|spell|tools|bench|tests|fuzz|platform)/'); do
-  includes "$file" | grep -E '^platform/(qt|sqlite|hunspell)/' | sed "s|^|$file includes |"
+for file in $(git ls-files '*.cpp' '*.h' | grep -vE '^(app|spell|tools|bench|tests|fuzz|platform|deal/cli|deal/dds)/'); do
+  includes "$file" | grep -E '^(platform/(qt|sqlite|hunspell)|deal/dds)/' | sed "s|^|$file includes |"
 done | sed 's/^/layering: adapter wired outside a program: /' | grep . && status=1
 
 for file in $(git ls-files '*.cpp' '*.h' | grep -vE '^(app|spell|tests|bench)/'); do

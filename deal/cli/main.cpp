@@ -15,14 +15,18 @@ namespace {
 
 const char* const kProgram = "tarnwell-deal";
 
-QString ql(const char* s) { return QString::fromLatin1(s); }
+QString ql(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 void put(const QString& text, std::FILE* to = stdout) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
 }
 
-void complain(const QString& message) { put(ql(kProgram) + ql(": ") + message + QLatin1Char('\n'), stderr); }
+void complain(const QString& message) {
+    put(ql(kProgram) + ql(": ") + message + QLatin1Char('\n'), stderr);
+}
 
 const char* const kUsage =
     "Usage: tarnwell-deal diagram [--symbols] FILE.pbn [BOARD]\n"
@@ -59,7 +63,8 @@ constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 bool readText(const QString& name, QString& text) {
     QFile file;
     const bool stdinput = name == QLatin1String("-");
-    const bool opened = stdinput ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    const bool opened = stdinput ? file.open(stdin, QIODevice::ReadOnly)
+                                 : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
         complain(name + ql(": ") + file.errorString());
         return false;
@@ -73,7 +78,9 @@ bool readText(const QString& name, QString& text) {
     return true;
 }
 
-QString lf(QString html) { return html.replace(ql("\r\n"), ql("\n")); }
+QString lf(QString html) {
+    return html.replace(ql("\r\n"), ql("\n"));
+}
 
 QString caption(const deal::Board& b) {
     QString out = b.number.isEmpty() ? ql("Deal") : ql("Board ") + b.number;
@@ -85,21 +92,26 @@ QString caption(const deal::Board& b) {
 }
 
 QString textTable(const deal::DoubleDummyResult& r) {
-    static const deal::Strain columns[] = {deal::NoTrump, deal::SpadeStrain, deal::HeartStrain, deal::DiamondStrain,
-                                           deal::ClubStrain};
+    static const deal::Strain columns[] = {deal::NoTrump, deal::SpadeStrain, deal::HeartStrain,
+                                           deal::DiamondStrain, deal::ClubStrain};
     static const deal::Seat rows[] = {deal::North, deal::South, deal::East, deal::West};
     QString out = ql("    NT  S  H  D  C\n");
     for (const deal::Seat seat : rows) {
         out += QString(deal::seatLetter(seat)) + ql(" ");
-        for (const deal::Strain s : columns) out += QString::number(r.tricks[s][seat]).rightJustified(3);
+        for (const deal::Strain s : columns)
+            out += QString::number(r.tricks[s][seat]).rightJustified(3);
         out += QLatin1Char('\n');
     }
     if (r.par) {
         QStringList contracts;
-        for (const deal::ParContract& c : r.par->contracts) contracts << deal::contractText(c);
+        for (const deal::ParContract& c : r.par->contracts)
+            contracts << deal::contractText(c);
         const int score = r.par->scoreNorthSouth;
-        out += ql("Par: ") + (contracts.isEmpty() ? ql("pass") : contracts.join(ql(", "))) + ql(", ") +
-               (score == 0 ? ql("0") : score > 0 ? ql("N-S +") + QString::number(score) : ql("E-W +") + QString::number(-score)) +
+        out += ql("Par: ") + (contracts.isEmpty() ? ql("pass") : contracts.join(ql(", "))) +
+               ql(", ") +
+               (score == 0  ? ql("0")
+                : score > 0 ? ql("N-S +") + QString::number(score)
+                            : ql("E-W +") + QString::number(-score)) +
                QLatin1Char('\n');
     }
     return out;
@@ -107,7 +119,8 @@ QString textTable(const deal::DoubleDummyResult& r) {
 
 // One board, or all of them; false (after saying so) when the board named
 // is not in the file.
-bool pick(const deal::PbnFile& file, const QString& name, const QString& board, QList<deal::Board>& boards) {
+bool pick(const deal::PbnFile& file, const QString& name, const QString& board,
+          QList<deal::Board>& boards) {
     if (board.isEmpty()) {
         boards = file.boards;
         return true;
@@ -121,7 +134,8 @@ bool pick(const deal::PbnFile& file, const QString& name, const QString& board, 
     return false;
 }
 
-int runPbn(bool dd, const QString& name, const QString& board, bool html, const deal::DiagramOptions& options) {
+int runPbn(bool dd, const QString& name, const QString& board, bool html,
+           const deal::DiagramOptions& options) {
     QString text;
     if (!readText(name, text)) return 1;
     const deal::PbnFile file = deal::readPbn(text);
@@ -149,8 +163,10 @@ int runPbn(bool dd, const QString& name, const QString& board, bool html, const 
             status = 1;
             continue;
         }
-        if (html) put(lf(deal::doubleDummyHtml(r, options)));
-        else put(caption(b) + QLatin1Char('\n') + textTable(r) + QLatin1Char('\n'));
+        if (html)
+            put(lf(deal::doubleDummyHtml(r, options)));
+        else
+            put(caption(b) + QLatin1Char('\n') + textTable(r) + QLatin1Char('\n'));
     }
     return status;
 }
@@ -170,12 +186,14 @@ int runCheck(const QStringList& files) {
         for (const deal::NotationFinding& f : deal::checkNotation(text)) {
             for (; at < f.start; ++at)
                 if (text[at] == QLatin1Char('\n') ||
-                    (text[at] == QLatin1Char('\r') && (at + 1 >= text.size() || text[at + 1] != QLatin1Char('\n')))) {
+                    (text[at] == QLatin1Char('\r') &&
+                     (at + 1 >= text.size() || text[at + 1] != QLatin1Char('\n')))) {
                     ++line;
                     lineStart = at + 1;
                 }
             put(name + QLatin1Char(':') + QString::number(line) + QLatin1Char(':') +
-                QString::number(f.start - lineStart + 1) + ql(": ") + f.message + QLatin1Char('\n'));
+                QString::number(f.start - lineStart + 1) + ql(": ") + f.message +
+                QLatin1Char('\n'));
             status = 1;
         }
     }
@@ -193,17 +211,22 @@ int main(int argc, char** argv) {
     bool onlyOperands = false;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (onlyOperands || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) operands << a;
-        else if (a == QLatin1String("--")) onlyOperands = true;
+        if (onlyOperands || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-"))
+            operands << a;
+        else if (a == QLatin1String("--"))
+            onlyOperands = true;
         else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             std::fputs(kUsage, stdout);
             return 0;
         } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
             std::printf("%s %s\n", kProgram, TFV_VERSION);
             return 0;
-        } else if (a == QLatin1String("--html")) html = true;
-        else if (a == QLatin1String("--symbols")) options.marks = deal::SuitMarks::Symbols;
-        else return usageError(ql("unknown option ") + a);
+        } else if (a == QLatin1String("--html"))
+            html = true;
+        else if (a == QLatin1String("--symbols"))
+            options.marks = deal::SuitMarks::Symbols;
+        else
+            return usageError(ql("unknown option ") + a);
     }
     if (operands.isEmpty()) return usageError(ql("no command: diagram, dd or check"));
     const QString command = operands.takeFirst();
@@ -214,7 +237,8 @@ int main(int argc, char** argv) {
     }
     if (command != QLatin1String("diagram") && command != QLatin1String("dd"))
         return usageError(ql("unknown command ") + command + ql(" (diagram, dd or check)"));
-    if (operands.isEmpty() || operands.size() > 2) return usageError(command + ql(" needs a PBN file and at most one board"));
+    if (operands.isEmpty() || operands.size() > 2)
+        return usageError(command + ql(" needs a PBN file and at most one board"));
     if (html && command != QLatin1String("dd")) return usageError(ql("--html goes with dd"));
     return runPbn(command == QLatin1String("dd"), operands[0], operands.value(1), html, options);
 }

@@ -31,10 +31,14 @@ QString ddsError(int code) {
 
 int ddsVulnerability(Vulnerability v) {
     switch (v) {
-    case Vulnerability::None: return 0;
-    case Vulnerability::Both: return 1;
-    case Vulnerability::NorthSouth: return 2;
-    case Vulnerability::EastWest: return 3;
+    case Vulnerability::None:
+        return 0;
+    case Vulnerability::Both:
+        return 1;
+    case Vulnerability::NorthSouth:
+        return 2;
+    case Vulnerability::EastWest:
+        return 3;
     }
     return 0;
 }
@@ -61,8 +65,8 @@ Par parOf(const parResultsMaster& master) {
 
 } // namespace
 
-DoubleDummyResult DdsSolver::solve(const Deal& deal, Vulnerability vulnerability, std::optional<Seat> dealer,
-                                   const SolveControl& control) {
+DoubleDummyResult DdsSolver::solve(const Deal& deal, Vulnerability vulnerability,
+                                   std::optional<Seat> dealer, const SolveControl& control) {
     DoubleDummyResult result;
     result.error = whyNotSolvable(deal);
     if (!result.error.isEmpty()) return result;
@@ -72,10 +76,12 @@ DoubleDummyResult DdsSolver::solve(const Deal& deal, Vulnerability vulnerability
 
     ddTableResults table{};
     for (int strain = 0; strain < 5; ++strain)
-        for (int seat = 0; seat < 4; ++seat) table.resTable[strain][seat] = result.tricks[strain][seat];
+        for (int seat = 0; seat < 4; ++seat)
+            table.resTable[strain][seat] = result.tricks[strain][seat];
     parResultsMaster master[2] = {};
     const int vul = ddsVulnerability(vulnerability);
-    const int rc = dealer ? DealerParBin(&table, &master[0], int(*dealer), vul) : SidesParBin(&table, master, vul);
+    const int rc = dealer ? DealerParBin(&table, &master[0], int(*dealer), vul)
+                          : SidesParBin(&table, master, vul);
     if (rc != RETURN_NO_FAULT) {
         result.error = ddsError(rc);
         return result;
@@ -89,7 +95,8 @@ DoubleDummyResult DdsSolver::solveEnding(const Deal& deal, const SolveControl& c
     const int n = deal.hands[0].cards();
     for (const Hand& h : deal.hands)
         if (h.cards() != n || n == 0) {
-            result.error = QStringLiteral("The four hands of an ending hold the same number of cards.");
+            result.error =
+                QStringLiteral("The four hands of an ending hold the same number of cards.");
             return result;
         }
     std::lock_guard lock(solverMutex());
@@ -102,7 +109,8 @@ void DdsSolver::tricks(const Deal& deal, const SolveControl& control, DoubleDumm
     dds::deal dl{};
     // The library's ranks are bits 2..14 of each suit, as the deal's are.
     for (int seat = 0; seat < 4; ++seat)
-        for (int suit = 0; suit < 4; ++suit) dl.remainCards[seat][suit] = deal.hands[seat].suits[suit];
+        for (int suit = 0; suit < 4; ++suit)
+            dl.remainCards[seat][suit] = deal.hands[seat].suits[suit];
 
     // Twenty solves, one for each strain and declarer, the strains shared
     // out among up to as many threads as there are cores (each with its own
@@ -112,7 +120,8 @@ void DdsSolver::tricks(const Deal& deal, const SolveControl& control, DoubleDumm
     // be stopped.
     DDSInfo info{};
     GetDDSInfo(&info);
-    const int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, std::clamp(info.noOfThreads, 1, 4));
+    const int threads =
+        std::clamp(int(std::thread::hardware_concurrency()), 1, std::clamp(info.noOfThreads, 1, 4));
     std::atomic<int> next{0};
     std::atomic<bool> stop{false};
     std::mutex report;
@@ -149,11 +158,15 @@ void DdsSolver::tricks(const Deal& deal, const SolveControl& control, DoubleDumm
         }
     };
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(work, t);
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t);
     work(0);
-    for (std::thread& t : helpers) t.join();
-    if (failure != RETURN_NO_FAULT) result.error = ddsError(failure);
-    else if (done < 20) result.cancelled = true;
+    for (std::thread& t : helpers)
+        t.join();
+    if (failure != RETURN_NO_FAULT)
+        result.error = ddsError(failure);
+    else if (done < 20)
+        result.cancelled = true;
 }
 
 } // namespace deal

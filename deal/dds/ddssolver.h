@@ -8,16 +8,16 @@
 namespace deal {
 
 class DdsSolver : public DoubleDummySolver {
-public:
-    DoubleDummyResult solve(const Deal& deal, Vulnerability vulnerability, std::optional<Seat> dealer,
-                            const SolveControl& control = {}) override;
+  public:
+    DoubleDummyResult solve(const Deal& deal, Vulnerability vulnerability,
+                            std::optional<Seat> dealer, const SolveControl& control = {}) override;
 
     // The tricks of an ending: four hands of the same number of cards (1 to
     // 13), the leader the declarer's left-hand opponent; no par. What the
     // diagrams' tables never need, but the tests check the solver with.
     DoubleDummyResult solveEnding(const Deal& deal, const SolveControl& control = {});
 
-private:
+  private:
     void tricks(const Deal& deal, const SolveControl& control, DoubleDummyResult& result);
 };
 

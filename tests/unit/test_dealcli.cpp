@@ -7,7 +7,9 @@
 #include <QTest>
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 struct Run {
     int status = -1;
@@ -39,7 +41,7 @@ class TestDealCli : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     QString pbn_;
-private slots:
+  private slots:
     void initTestCase();
     void diagram();
     void doubleDummy();
@@ -70,7 +72,9 @@ void TestDealCli::diagram() {
     QCOMPARE(r.status, 1);
     QCOMPARE(r.out.count(qs("<TABLE")), 2);
     QVERIFY(r.out.contains(qs("&spades;AKQJ1098765432")));
-    QCOMPARE(r.err, qs("tarnwell-deal: %1: board 3, line 12: the ace of spades is in both North's and East's hands\n").arg(pbn_));
+    QCOMPARE(r.err, qs("tarnwell-deal: %1: board 3, line 12: the ace of spades is in both North's "
+                       "and East's hands\n")
+                        .arg(pbn_));
 
     r = run({qs("diagram"), pbn_, qs("9")});
     QCOMPARE(r.status, 1);
@@ -91,8 +95,9 @@ void TestDealCli::doubleDummy() {
     QCOMPARE(r.status, 1); // board 2 has 13 cards, board 3 is bad
     QVERIFY(r.out.startsWith(qs("<TABLE BORDER=1 CELLPADDING=2>\n")));
     QVERIFY(r.out.contains(qs("Par: 7<IMG SRC=\"S.gif\"> by N-S, N-S +1510")));
-    QVERIFY(r.err.contains(qs("tarnwell-deal: -: Board 2 (Dealer East, Vul: N-S): The deal holds 13 cards; "
-                              "a double-dummy table needs all 52.\n")));
+    QVERIFY(r.err.contains(
+        qs("tarnwell-deal: -: Board 2 (Dealer East, Vul: N-S): The deal holds 13 cards; "
+           "a double-dummy table needs all 52.\n")));
 }
 
 void TestDealCli::check() {
@@ -103,7 +108,9 @@ void TestDealCli::check() {
     f.close();
     const Run r = run({qs("check"), article});
     QCOMPARE(r.status, 1);
-    QCOMPARE(r.out, qs("%1:2:12: This hand holds 12 cards, not 13.\n%1:3:9: A double of partner's bid.\n").arg(article));
+    QCOMPARE(r.out,
+             qs("%1:2:12: This hand holds 12 cards, not 13.\n%1:3:9: A double of partner's bid.\n")
+                 .arg(article));
     QCOMPARE(run({qs("check"), qs("-")}, "<P>1C-P-1S</P>").status, 0);
 }
 
@@ -112,21 +119,26 @@ void TestDealCli::usage_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("version") << QStringList{qs("--version")} << 0 << qs("tarnwell-deal " TFV_VERSION "\n") << QString();
+    QTest::newRow("version") << QStringList{qs("--version")} << 0
+                             << qs("tarnwell-deal " TFV_VERSION "\n") << QString();
     QTest::newRow("noCommand") << QStringList{} << 2 << QString()
                                << qs("tarnwell-deal: no command: diagram, dd or check\n"
                                      "Try 'tarnwell-deal --help' for more information.\n");
-    QTest::newRow("unknownCommand") << QStringList{qs("draw"), qs("x.pbn")} << 2 << QString()
-                                    << qs("tarnwell-deal: unknown command draw (diagram, dd or check)\n"
-                                          "Try 'tarnwell-deal --help' for more information.\n");
-    QTest::newRow("unknownOption") << QStringList{qs("dd"), qs("--fast"), qs("x.pbn")} << 2 << QString()
-                                   << qs("tarnwell-deal: unknown option --fast\n"
-                                         "Try 'tarnwell-deal --help' for more information.\n");
-    QTest::newRow("tooManyOperands") << QStringList{qs("dd"), qs("x.pbn"), qs("1"), qs("2")} << 2 << QString()
-                                     << qs("tarnwell-deal: dd needs a PBN file and at most one board\n"
-                                           "Try 'tarnwell-deal --help' for more information.\n");
-    QTest::newRow("missingFile") << QStringList{qs("dd"), qs("/nonexistent/x.pbn")} << 1 << QString()
-                                 << qs("tarnwell-deal: /nonexistent/x.pbn: No such file or directory\n");
+    QTest::newRow("unknownCommand")
+        << QStringList{qs("draw"), qs("x.pbn")} << 2 << QString()
+        << qs("tarnwell-deal: unknown command draw (diagram, dd or check)\n"
+              "Try 'tarnwell-deal --help' for more information.\n");
+    QTest::newRow("unknownOption")
+        << QStringList{qs("dd"), qs("--fast"), qs("x.pbn")} << 2 << QString()
+        << qs("tarnwell-deal: unknown option --fast\n"
+              "Try 'tarnwell-deal --help' for more information.\n");
+    QTest::newRow("tooManyOperands")
+        << QStringList{qs("dd"), qs("x.pbn"), qs("1"), qs("2")} << 2 << QString()
+        << qs("tarnwell-deal: dd needs a PBN file and at most one board\n"
+              "Try 'tarnwell-deal --help' for more information.\n");
+    QTest::newRow("missingFile")
+        << QStringList{qs("dd"), qs("/nonexistent/x.pbn")} << 1 << QString()
+        << qs("tarnwell-deal: /nonexistent/x.pbn: No such file or directory\n");
 }
 
 void TestDealCli::usage() {

@@ -17,15 +17,18 @@
 using namespace deal;
 
 namespace {
-QString qs(const char* s) { return QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // Tricks declarer's side takes in `strain` with every card in view, the
 // declarer's left-hand opponent on lead: plain minimax with alpha-beta,
 // following suit where one can.
 class BruteForce {
-public:
+  public:
     explicit BruteForce(const Deal& d) {
-        for (int s = 0; s < 4; ++s) hands_[s] = d.hands[s].suits;
+        for (int s = 0; s < 4; ++s)
+            hands_[s] = d.hands[s].suits;
     }
     int tricks(Strain strain, Seat declarer) {
         trump_ = strain;
@@ -33,7 +36,7 @@ public:
         return play((declarer + 1) % 4, 0, 0, 0, -1, 99);
     }
 
-private:
+  private:
     // `played` cards are on the trick; `winner` holds it with a card of
     // `winning` value. Returns declarer's side's tricks from here, within
     // the window (alpha, beta).
@@ -58,8 +61,9 @@ private:
                     wv = value;
                 }
                 const int point = w % 2 == side_ ? 1 : 0;
-                const int result = played == 3 ? point + play(w, 0, 0, 0, alpha - point, beta - point)
-                                               : play((player + 1) % 4, played + 1, w, wv, alpha, beta);
+                const int result = played == 3
+                                       ? point + play(w, 0, 0, 0, alpha - point, beta - point)
+                                       : play((player + 1) % 4, played + 1, w, wv, alpha, beta);
                 ledSuit_ = savedLed;
                 hands_[player][suit] |= bit;
                 if (ours) {
@@ -89,7 +93,8 @@ private:
 
 Deal randomEnding(std::mt19937& random, int cardsEach) {
     std::vector<int> pack(52);
-    for (int i = 0; i < 52; ++i) pack[i] = i;
+    for (int i = 0; i < 52; ++i)
+        pack[i] = i;
     std::shuffle(pack.begin(), pack.end(), random);
     Deal d;
     for (int seat = 0; seat < 4; ++seat) {
@@ -105,7 +110,7 @@ Deal randomEnding(std::mt19937& random, int cardsEach) {
 
 class TestDealDoubleDummy : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void oneSuitedHands_tableAndPar();
     void endings_againstBruteForce();
     void cancelled_betweenSolves();
@@ -117,7 +122,8 @@ void TestDealDoubleDummy::oneSuitedHands_tableAndPar() {
     // clubs. The side on lead cashes its suit in no trump; in a suit the
     // side holding the trumps takes all thirteen (the leader's suit is
     // ruffed at once), and the other side none.
-    const DealReading r = readDeal(qs("N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432"));
+    const DealReading r =
+        readDeal(qs("N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432"));
     QVERIFY(r.ok());
     DdsSolver solver;
     QElapsedTimer timer;
@@ -127,17 +133,18 @@ void TestDealDoubleDummy::oneSuitedHands_tableAndPar() {
     QVERIFY2(timer.elapsed() < 5000, "a table took more than five seconds");
     const std::array<std::array<int, 4>, 5> expected{{
         // N   E   S   W
-        {13, 0, 13, 0},  // spades
-        {0, 13, 0, 13},  // hearts
-        {13, 0, 13, 0},  // diamonds
-        {0, 13, 0, 13},  // clubs
-        {0, 0, 0, 0},    // no trump
+        {13, 0, 13, 0}, // spades
+        {0, 13, 0, 13}, // hearts
+        {13, 0, 13, 0}, // diamonds
+        {0, 13, 0, 13}, // clubs
+        {0, 0, 0, 0},   // no trump
     }};
     QCOMPARE(result.tricks, expected);
     // Par: seven spades by North-South, whom seven no trump by East-West
     // (thirteen down doubled) cannot profitably outbid.
     QVERIFY(result.par);
-    QCOMPARE(result.par->scoreNorthSouth, 1510); // 7 x 30, 300 for the game, 1000 for the grand slam
+    QCOMPARE(result.par->scoreNorthSouth,
+             1510); // 7 x 30, 300 for the game, 1000 for the grand slam
     QCOMPARE(result.par->contracts.size(), 1);
     QCOMPARE(result.par->contracts[0].level, 7);
     QCOMPARE(result.par->contracts[0].strain, SpadeStrain);
@@ -159,12 +166,13 @@ void TestDealDoubleDummy::endings_againstBruteForce() {
                 for (int seat = 0; seat < 4; ++seat) {
                     const int expected = brute.tricks(Strain(strain), Seat(seat));
                     if (dds.tricks[strain][seat] != expected)
-                        QFAIL(qPrintable(qs("%1: strain %2, declarer %3: the solver says %4, the brute force %5")
-                                             .arg(dealString(ending))
-                                             .arg(strain)
-                                             .arg(seat)
-                                             .arg(dds.tricks[strain][seat])
-                                             .arg(expected)));
+                        QFAIL(qPrintable(
+                            qs("%1: strain %2, declarer %3: the solver says %4, the brute force %5")
+                                .arg(dealString(ending))
+                                .arg(strain)
+                                .arg(seat)
+                                .arg(dds.tricks[strain][seat])
+                                .arg(expected)));
                 }
         }
     }
@@ -174,7 +182,8 @@ void TestDealDoubleDummy::endings_againstBruteForce() {
 }
 
 void TestDealDoubleDummy::cancelled_betweenSolves() {
-    const Deal d = readDeal(qs("N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q987.AK2.32 43.654.T6543.T98")).deal;
+    const Deal d =
+        readDeal(qs("N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q987.AK2.32 43.654.T6543.T98")).deal;
     DdsSolver solver;
     std::atomic<bool> cancel{true};
     DoubleDummyResult r = solver.solve(d, Vulnerability::None, North, {&cancel, {}});
@@ -207,7 +216,8 @@ void TestDealDoubleDummy::cancelled_betweenSolves() {
 void TestDealDoubleDummy::partialDeal_noTable() {
     DdsSolver solver;
     const DoubleDummyResult r =
-        solver.solve(readDeal(qs("N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q987.AK2.32 -")).deal, Vulnerability::None, {});
+        solver.solve(readDeal(qs("N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q987.AK2.32 -")).deal,
+                     Vulnerability::None, {});
     QCOMPARE(r.error, qs("The deal holds 39 cards; a double-dummy table needs all 52."));
     QVERIFY(!r.par);
 }
