@@ -38,13 +38,23 @@ class AuctionReader {
                boundary(at + qsizetype(qstrlen(w)));
     }
 
+    // A call, in as many parentheses as it comes in: "(1S)", "((X))".
+    // Counted, not recursed: a long run of "(" in an article must not
+    // exhaust the stack.
     qsizetype call(qsizetype at) {
-        if (at >= t_.size()) return -1;
-        if (t_[at] == QLatin1Char('(')) {
-            const qsizetype inner = call(at + 1);
-            if (inner < 0 || inner >= t_.size() || t_[inner] != QLatin1Char(')')) return -1;
-            return inner + 1;
+        qsizetype depth = 0;
+        while (at < t_.size() && t_[at] == QLatin1Char('(')) {
+            ++depth;
+            ++at;
         }
+        qsizetype end = plainCall(at);
+        for (; end >= 0 && depth > 0; --depth)
+            end = end < t_.size() && t_[end] == QLatin1Char(')') ? end + 1 : -1;
+        return end;
+    }
+
+    qsizetype plainCall(qsizetype at) {
+        if (at >= t_.size()) return -1;
         if (isLevel(t_[at])) return bid(at);
         if (t_[at] == QLatin1Char('?')) return at + 1;
         for (const char* w : {"Pass", "P", "XX", "X", "Dbl", "D", "Rdbl", "R"})

@@ -143,6 +143,10 @@ class TestBridgeNotation : public QObject {
             {converted("He opened 1C. D-P-R and 1NT-2N x1C-1D 1C-2Hx"),
              converted("He opened 1C. D-P-R and 1NT-2N x1C-1D 1C-2Hx"), 0},
             {s(" 1C-1D"), s(" 1C-1D"), 0},
+            {converted(" ((1C))-((X))-1D"), converted(" ") + font("((1C))-((X))-1D"), 1},
+            // A long run of "(" is read without exhausting the stack.
+            {s(" ") + QString(300000, QLatin1Char('(')), s(" ") + QString(300000, QLatin1Char('(')),
+             0},
         };
         for (const auto& r : rows) {
             const bridge::AuctionMarkup marked = bridge::setAuctionsInBiddingFont(r.text);
