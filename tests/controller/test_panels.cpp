@@ -1,281 +1,172 @@
-// The layout routine, the splitter, Close Right Panel, Swap Panels and the
-// monitor commands, over scripted controls and monitors.
+// The splitter, Close Right Panel, Swap Panels, Change Monitors and the
+// controller going away, over scripted controls and monitors. The pane
+// widths are in tests/unit/test_shell.cpp; the real window's layout, swap
+// and split in tests/e2e/resize_split.sh and two_files.sh.
 #include "tests/fakes/viewerharness.h"
 
 #include <QtTest>
 
-using fakes::FakeMonitorSystem;
 using fakes::ViewerHarness;
 using platform::Answer;
-using platform::WindowState;
 
 namespace {
 QString qs(const char* s) { return QString::fromUtf8(s); }
 
-// Two monitors side by side, 1920 and 1280 pixels wide (28800 and 19200 twips).
-void twoMonitors(FakeMonitorSystem& m, int secondHeight = 1024) {
-    m.monitors = {{11, QRect(0, 0, 1920, 1080)}, {12, QRect(1920, 0, 1280, secondHeight)}};
-}
+// Two pages, a.htm on the left and b.htm on the right (or a.htm in both).
+struct TwoPanes {
+    ViewerHarness h;
+    QString a, b;
+    shell::TarnwellFileViewer* v = nullptr;
+    explicit TwoPanes(bool same = false) {
+        a = h.writeFile(qs("home/a.htm"), "<P>A</P>");
+        b = h.writeFile(qs("home/b.htm"), "<P>B</P>");
+        v = &h.start(a + qs(" ") + (same ? a : b));
+    }
+    bool swapping() { return h.menu.get(qs("mSwap")).checked(); }
+};
 } // namespace
 
 class PanelsTest : public QObject {
     Q_OBJECT
 private slots:
-    void layout_twoPanesFillWindow();
-    void layout_onePaneAndNameBox();
-    void layout_maximizeUndone_minimizeIgnored();
-    void splitter_dragMovesPanes_refusesNarrowPanes();
-    void closeRight_restoresOnePaneWidth();
-    void closeRight_withoutStoredWidth_usesMonitorShare();
+    void splitter_refusesNarrowPane_toolbarClearOfNameBox();
+    void minimizedWindow_keepsItsLayout();
     void closeRight_unsavedEditor_asksFirst();
-    void swap_editorMovesLeft_pageReloadsRight();
-    void swap_twoPages_oneAfterTheOther();
-    void swap_pageThatNeverCompletes_waitsBounded();
+    void swap_saveRefreshesTheVisiblePage();
+    void swap_rightWaitsForLeft_secondSwapIgnored_timerBounds();
+    void changeMonitors();
     void destroyedController_leavesNoCallbacks();
-    void findMonitors_oneMonitor_hidesChangeMonitors();
-    void findMonitors_twoMonitors_recordsSecond();
-    void changeMonitors_movesAndComesBack();
-    void changeMonitors_keepsWindowInsideSecond();
-    void changeMonitors_withoutSecondMonitor_doesNothing();
-    void resetMonitor_fillsPrimaryScreen();
 };
 
-void PanelsTest::layout_twoPanesFillWindow() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    auto& v = h.start(a + qs(" ") + b);
-    v.LeftPaneWidth = 4000;
-    v.RightPaneWidth = 5000;
-    h.window.setWidth(10000);
-    v.Form_Resize();
-    QCOMPARE(v.LeftPaneWidth, 4187);
-    QCOMPARE(v.RightPaneWidth, 5233);
-    QCOMPARE(h.text1[1].left(), 4502);
-    QCOMPARE(h.browser[1].left(), 4502);
-    QCOMPARE(h.nameBox[1].left(), 4502);
-    QCOMPARE(h.browser[0].width(), 4187);
-    QCOMPARE(h.splitter.left(), 165 + 4187);
-    QCOMPARE(h.splitter.width(), 4502 - (165 + 4187));
-    QCOMPARE(v.EditWidth, 10000);
-    QCOMPARE(h.toolbar.left(), 165 + 4187 - 1440);
-
-    // A left pane below 30 % of the window resets both to half less 200.
-    v.LeftPaneWidth = 2000;
-    v.Form_Resize();
-    QCOMPARE(v.LeftPaneWidth + v.RightPaneWidth, 10000 - 580);
-    QCOMPARE(v.LeftPaneWidth, v.RightPaneWidth);
-}
-
-void PanelsTest::layout_onePaneAndNameBox() {
-    ViewerHarness h;
-    auto& v = h.start();
-    v.LeftPaneWidth = 6000;
-    h.window.setWidth(9000);
-    h.window.setHeight(8000);
-    v.Form_Resize();
-    QCOMPARE(v.WidthBeforeEdit, 9000);
-    QCOMPARE(h.browser[0].width(), 9000 - 430);
-    QCOMPARE(h.browser[0].height(), 8000 - 1500);
-    QCOMPARE(v.PaneHeight, 6500);
-    QVERIFY(!h.splitter.visible());
-    QCOMPARE(h.nameBox[0].width(), 6000 - 1440 - 165);
-    // The tops never move.
-    QCOMPARE(h.browser[0].top(), 510);
-    // A window too narrow for the margins leaves the pane as it was.
-    h.window.setWidth(300);
-    v.Form_Resize();
-    QCOMPARE(h.browser[0].width(), 9000 - 430);
-}
-
-void PanelsTest::layout_maximizeUndone_minimizeIgnored() {
-    ViewerHarness h;
-    auto& v = h.start();
-    h.window.setState(WindowState::Maximized);
-    h.window.onResize();
-    QVERIFY(h.window.state() == WindowState::Normal);
-
-    const int width = v.WindowWidth;
-    h.window.setState(WindowState::Minimized);
-    h.window.setWidth(100);
-    h.window.onResize();
-    QCOMPARE(v.WindowWidth, width);
-    QVERIFY(h.window.state() == WindowState::Minimized);
-}
-
-void PanelsTest::splitter_dragMovesPanes_refusesNarrowPanes() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    auto& v = h.start(a + qs(" ") + b);
+void PanelsTest::splitter_refusesNarrowPane_toolbarClearOfNameBox() {
+    TwoPanes p;
+    auto& h = p.h;
     const int left = h.text1[0].width();
-    const int right = h.text1[1].width();
-    const int split = h.splitter.left();
     h.splitter.onMouseDown(platform::LeftButton, 60, 0);
     h.splitter.onMouseMove(platform::LeftButton, 360, 0);
     QCOMPARE(h.text1[0].width(), left + 300);
-    QCOMPARE(h.text1[1].width(), right - 300);
-    QCOMPARE(h.splitter.left(), split + 300);
-    QCOMPARE(h.browser[0].width(), left + 300);
-    QCOMPARE(h.browser[1].left(), h.text1[1].left());
-    QCOMPARE(v.LeftPaneWidth, left + 300);
-    QCOMPARE(v.RightPaneWidth, right - 300);
-    QCOMPARE(h.toolbar.left(), h.nameBox[1].left() - 150 - 1440);
     // Dragged left, the left name box ends before the toolbar.
     h.splitter.onMouseMove(platform::LeftButton, -1500, 0);
     QVERIFY(h.nameBox[0].left() + h.nameBox[0].width() < h.toolbar.left());
-    h.splitter.onMouseDown(platform::LeftButton, 60, 0);
     h.splitter.onMouseMove(platform::LeftButton, 60 + 1560, 0);
-    QCOMPARE(h.text1[0].width(), left + 300);
-    QVERIFY(h.splitter.pointer == platform::Pointer::SizeWestEast);
-    QVERIFY(!v.ResizeBusy);
-
     // A move leaving the right pane 1000 twips or narrower is refused.
-    h.splitter.onMouseMove(platform::LeftButton, 60 + h.text1[1].width() - 1000, 0);
-    QCOMPARE(v.RightPaneWidth, right - 300);
-    // Moving without the button changes nothing.
-    h.splitter.onMouseMove(0, 1000, 0);
-    QCOMPARE(v.LeftPaneWidth, left + 300);
-    // The new split survives the next resize, scaled to the window.
-    v.Form_Resize();
-    QCOMPARE(v.LeftPaneWidth, left + 300);
+    const int right = h.text1[1].width();
+    h.splitter.onMouseMove(platform::LeftButton, 60 + right - 1000, 0);
+    QCOMPARE(h.text1[1].width(), right);
+    QCOMPARE(h.text1[0].width(), left + 300);
+    QVERIFY(h.nameBox[0].left() + h.nameBox[0].width() < h.toolbar.left());
 }
 
-void PanelsTest::closeRight_restoresOnePaneWidth() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    auto& v = h.start(a + qs(" ") + b);
-    v.WidthBeforeEdit = 12000;
-    h.menu.choose(qs("mCloseRight"));
-    QVERIFY(!h.browser[1].visible());
-    QVERIFY(!h.nameBox[1].visible());
-    QCOMPARE(h.nameBox[1].text(), QString());
-    QCOMPARE(v.PaneFileName[1], QString());
-    QVERIFY(!h.menu.get(qs("mSwap")).enabled());
-    QCOMPARE(h.window.width(), 12000);
-    QCOMPARE(h.browser[0].width(), 12000 - 430);
-    QVERIFY(!h.splitter.visible());
-}
-
-void PanelsTest::closeRight_withoutStoredWidth_usesMonitorShare() {
-    ViewerHarness h;
-    twoMonitors(h.monitors);
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    auto& v = h.start(a + qs(" ") + b);
-    v.WidthBeforeEdit = 0;
-    h.menu.choose(qs("mCloseRight"));
-    QCOMPARE(h.window.width(), 19296); // 0.67 of the first monitor's 28800
-
-    ViewerHarness second;
-    twoMonitors(second.monitors);
-    const QString c = second.writeFile(qs("home/c.htm"), "C");
-    const QString d = second.writeFile(qs("home/d.htm"), "D");
-    auto& w = second.start(c + qs(" ") + d);
-    w.WidthBeforeEdit = 0;
-    second.window.setLeft(19200 - 500);
-    second.menu.choose(qs("mCloseRight"));
-    QCOMPARE(second.window.width(), 12864); // 0.67 of the second monitor's 19200
+// A minimized window's measures are not taken for the panes'.
+void PanelsTest::minimizedWindow_keepsItsLayout() {
+    TwoPanes p;
+    const int width = p.h.browser[0].width();
+    p.h.window.setState(platform::WindowState::Minimized);
+    p.h.window.setWidth(100);
+    p.h.window.onResize();
+    QCOMPARE(p.h.browser[0].width(), width);
+    QVERIFY(p.h.window.state() == platform::WindowState::Minimized);
 }
 
 void PanelsTest::closeRight_unsavedEditor_asksFirst() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "<P>a</P>");
-    h.start(a + qs(" ") + a);
+    TwoPanes p(true);
+    auto& h = p.h;
     h.text1[1].setText(qs("<P>changed</P>"));
     h.dialogs.answers = {Answer::Cancel};
     h.menu.choose(qs("mCloseRight"));
     QCOMPARE(h.dialogs.messageTexts(), QStringList{qs("Save changes to a.htm?")});
     QVERIFY(h.text1[1].visible());
-
     h.dialogs.answers = {Answer::Yes};
     h.menu.choose(qs("mCloseRight"));
     QVERIFY(!h.text1[1].visible());
-    QCOMPARE(h.readFile(a), QByteArray("<P>changed</P>"));
+    QCOMPARE(h.readFile(p.a), QByteArray("<P>changed</P>"));
 }
 
-void PanelsTest::swap_editorMovesLeft_pageReloadsRight() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "<P>source</P>");
-    auto& v = h.start(a + qs(" ") + a);
+// After the swap the editor is on the left and the page on the right: a
+// save reloads the right pane.
+void PanelsTest::swap_saveRefreshesTheVisiblePage() {
+    TwoPanes p(true);
+    auto& h = p.h;
     h.browser[0].settle();
     h.menu.choose(qs("mSwap"));
-    QVERIFY(h.text1[0].visible());
-    QCOMPARE(h.text1[0].text(), qs("<P>source</P>"));
-    QVERIFY(!h.browser[0].visible());
-    QVERIFY(!h.text1[1].visible());
-    QVERIFY(h.browser[1].visible());
-    QCOMPARE(h.browser[1].lastNavigation(), a);
-    // Until the right pane shows its page.
-    QVERIFY(h.menu.get(qs("mSwap")).checked());
-    QVERIFY(h.window.pointer == platform::Pointer::Hourglass);
     h.browser[1].settle();
-    QVERIFY(!h.menu.get(qs("mSwap")).checked());
-    QVERIFY(h.window.pointer == platform::Pointer::Default);
-    QVERIFY(!h.swapTimer.active());
-    QCOMPARE(v.ActivePane, 0);
-    // A save shows itself in the pane that shows the page: the right one.
+    QVERIFY(h.text1[0].visible() && !h.browser[0].visible() && h.browser[1].visible());
+    QVERIFY(!p.swapping());
     const int left = h.browser[0].refreshes, right = h.browser[1].refreshes;
     h.text1[0].setText(qs("<P>edited</P>"));
-    h.text1[0].setSelStart(0);
     h.menu.choose(qs("mSave"), 0);
-    QCOMPARE(h.readFile(a), QByteArray("<P>edited</P>"));
+    QCOMPARE(h.readFile(p.a), QByteArray("<P>edited</P>"));
     QCOMPARE(h.browser[0].refreshes, left);
     QCOMPARE(h.browser[1].refreshes, right + 1);
-    QCOMPARE(h.browser[1].lastNavigation(), a + qs("#EndOfFile"));
-    // Saved, so closing asks nothing.
     h.window.close();
     QVERIFY(h.window.closed);
     QVERIFY(h.dialogs.messages.empty());
 }
 
-void PanelsTest::swap_twoPages_oneAfterTheOther() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    auto& v = h.start(a + qs(" ") + b);
-    h.browser[0].settle();
-    h.browser[1].settle();
-    const qsizetype rightNavigations = h.browser[1].navigations.size();
+void PanelsTest::swap_rightWaitsForLeft_secondSwapIgnored_timerBounds() {
+    {
+        TwoPanes p;
+        auto& h = p.h;
+        h.browser[0].settle();
+        h.browser[1].settle();
+        const qsizetype right = h.browser[1].navigations.size();
+        h.menu.choose(qs("mSwap"));
+        QCOMPARE(h.browser[0].lastNavigation(), p.b);
+        QCOMPARE(h.browser[1].navigations.size(), right); // waits for the left page
+        h.menu.choose(qs("mSwap"));                      // not taken meanwhile
+        h.browser[0].settle();
+        QCOMPARE(h.browser[1].lastNavigation(), p.a);
+        QVERIFY(p.swapping());
+        h.browser[1].settle();
+        QVERIFY(!p.swapping());
+        QVERIFY(h.window.pointer == platform::Pointer::Default);
+        QCOMPARE(h.nameBox[0].text() + h.nameBox[1].text(), qs("b.htma.htm"));
+        QVERIFY(!h.swapTimer.fire()); // nothing left to run out later
+    }
+    // Pages that never complete: ten seconds for each, then the swap ends.
+    TwoPanes p;
+    auto& h = p.h;
     h.menu.choose(qs("mSwap"));
-    QCOMPARE(h.browser[0].lastNavigation(), b);
-    // The right pane waits for the left one's page.
-    QCOMPARE(h.browser[1].navigations.size(), rightNavigations);
-    QVERIFY(h.menu.get(qs("mSwap")).checked());
-    // A second Swap meanwhile is not taken.
-    h.menu.choose(qs("mSwap"));
-    QCOMPARE(v.PaneFileName[0], qs("b.htm"));
-
-    h.browser[0].settle();
-    QCOMPARE(h.browser[1].lastNavigation(), a);
-    QVERIFY(h.menu.get(qs("mSwap")).checked());
-    h.browser[1].settle();
-    QVERIFY(!h.menu.get(qs("mSwap")).checked());
-    QVERIFY(h.window.pointer == platform::Pointer::Default);
-    QCOMPARE(v.PaneFileName[0], qs("b.htm"));
-    QCOMPARE(v.PaneFileName[1], qs("a.htm"));
-    QCOMPARE(h.nameBox[0].text(), qs("b.htm"));
-    QCOMPARE(h.nameBox[1].text(), qs("a.htm"));
-    // Nothing is left to run out later.
-    QVERIFY(!h.swapTimer.fire());
-}
-
-void PanelsTest::swap_pageThatNeverCompletes_waitsBounded() {
-    ViewerHarness h;
-    const QString a = h.writeFile(qs("home/a.htm"), "A");
-    const QString b = h.writeFile(qs("home/b.htm"), "B");
-    h.start(a + qs(" ") + b);
-    h.menu.choose(qs("mSwap"));
-    // Ten seconds for each pane's page.
     QCOMPARE(h.swapTimer.interval, 10000);
     QVERIFY(h.swapTimer.fire());
-    QCOMPARE(h.browser[1].lastNavigation(), a);
-    QVERIFY(h.menu.get(qs("mSwap")).checked());
+    QCOMPARE(h.browser[1].lastNavigation(), p.a);
     QVERIFY(h.swapTimer.fire());
     QVERIFY(!h.swapTimer.active());
-    QVERIFY(!h.menu.get(qs("mSwap")).checked());
+    QVERIFY(!p.swapping());
     QVERIFY(h.window.pointer == platform::Pointer::Default);
+}
+
+// Two monitors side by side, 1920 and 1280 pixels wide (28800 and 19200
+// twips): the window goes to the second, scaled and kept inside it, and back.
+void PanelsTest::changeMonitors() {
+    const struct { int secondHeight, left, width, height, movedLeft, movedWidth, movedHeight, backLeft; } rows[] = {
+        {1024, 1500, 15000, 9000, 29800, 10000, 8533, 1500},
+        // Too wide and too tall for the second: kept inside it, and back
+        // inside the first.
+        {600, 15000, 27000, 16200, 28800 + 19200 - 18000, 18000, 600 * 15 - 380, 28800 - 27000},
+    };
+    for (const auto& r : rows) {
+        ViewerHarness h;
+        h.monitors.monitors = {{11, QRect(0, 0, 1920, 1080)}, {12, QRect(1920, 0, 1280, r.secondHeight)}};
+        h.start();
+        h.window.setLeft(r.left);
+        h.window.setWidth(r.width);
+        h.window.setHeight(r.height);
+        h.window.onResize();
+        h.menu.choose(qs("mChangeMonitors"));
+        QCOMPARE((QList<int>{h.window.left(), h.window.width(), h.window.height()}),
+                 (QList<int>{r.movedLeft, r.movedWidth, r.movedHeight}));
+        h.menu.choose(qs("mChangeMonitors"));
+        QCOMPARE((QList<int>{h.window.left(), h.window.width()}), (QList<int>{r.backLeft, r.width}));
+    }
+    // With one monitor the command is not offered and does nothing.
+    ViewerHarness h;
+    h.start();
+    QVERIFY(!h.menu.get(qs("mChangeMonitors")).visible());
+    const int left = h.window.left();
+    h.menu.get(qs("mChangeMonitors")).setVisible(true);
+    h.menu.choose(qs("mChangeMonitors"));
+    QCOMPARE(h.window.left(), left);
 }
 
 // The controls, the timers and the dialogs outlive the controller; once it
@@ -319,102 +210,6 @@ void PanelsTest::destroyedController_leavesNoCallbacks() {
     const platform::TableSpecsView specs = h.tableSpecs.view();
     QVERIFY(!specs.txtNumRows->onChange && !specs.txtTableWidth->onChange && !specs.OKButton->onClick &&
             !specs.CancelButton->onClick && !specs.cmbTableColors[3]->onClick && !specs.ck_Background[1]->onClick);
-}
-
-void PanelsTest::findMonitors_oneMonitor_hidesChangeMonitors() {
-    ViewerHarness h;
-    auto& v = h.start();
-    QVERIFY(!h.menu.get(qs("mChangeMonitors")).visible());
-    QCOMPARE(v.Monitors.MonitorCount, 1);
-    QCOMPARE(v.Monitors.Mon1Width, 24000);
-    QCOMPARE(v.Monitors.Mon2Width, 0);
-    QCOMPARE(v.Monitors.VirtualWidth, 24000);
-}
-
-void PanelsTest::findMonitors_twoMonitors_recordsSecond() {
-    ViewerHarness h;
-    twoMonitors(h.monitors, 1440);
-    auto& v = h.create();
-    v.Monitors.FindMonitors(v);
-    QVERIFY(h.menu.get(qs("mChangeMonitors")).visible());
-    QCOMPARE(v.Monitors.MonitorCount, 2);
-    QCOMPARE(v.Monitors.Mon1Width, 28800);
-    QCOMPARE(v.Monitors.Mon2Left, 28800);
-    QCOMPARE(v.Monitors.Mon2Width, 19200);
-    QCOMPARE(v.Monitors.Mon2Height, 1440 * 15);
-    QCOMPARE(v.Monitors.VirtualWidth, 48000);
-    QCOMPARE(v.Monitors.VirtualHeight, 1440 * 15);
-    // The window's left edge is back where it was, and it is as tall as the
-    // first monitor until the stored geometry comes.
-    QCOMPARE(h.window.left(), 0);
-    QCOMPARE(h.window.height(), 1080 * 15);
-    QVERIFY(v.ResizeBusy);
-}
-
-void PanelsTest::changeMonitors_movesAndComesBack() {
-    ViewerHarness h;
-    twoMonitors(h.monitors);
-    auto& v = h.start();
-    h.window.setLeft(1500);
-    h.window.setTop(600);
-    h.window.setWidth(15000);
-    h.window.setHeight(9000);
-    v.Form_Resize();
-    v.LeftPaneWidth = 6000;
-    v.EditWidth = 24000;
-    h.menu.choose(qs("mChangeMonitors"));
-    QCOMPARE(h.window.left(), 29800);
-    QCOMPARE(h.window.width(), 10000);
-    QCOMPARE(h.window.top(), 569);    // 600 × 1024 / 1080, rounded
-    QCOMPARE(h.window.height(), 8533); // 9000 × 1024 / 1080, rounded
-    QCOMPARE(v.LeftPaneWidth, 4000);
-    QCOMPARE(v.EditWidth, 16000);
-    QCOMPARE(v.WindowLeft, 29800);
-
-    h.menu.choose(qs("mChangeMonitors"));
-    QCOMPARE(h.window.left(), 1500);
-    QCOMPARE(h.window.width(), 15000);
-    QCOMPARE(v.LeftPaneWidth, 6000);
-}
-
-void PanelsTest::changeMonitors_keepsWindowInsideSecond() {
-    ViewerHarness h;
-    twoMonitors(h.monitors, 600);
-    auto& v = h.start();
-    h.window.setLeft(15000);
-    h.window.setWidth(27000);
-    h.window.setHeight(16200);
-    v.Form_Resize();
-    h.menu.choose(qs("mChangeMonitors"));
-    // 18000 wide after scaling: its right edge meets the second monitor's.
-    QCOMPARE(h.window.width(), 18000);
-    QCOMPARE(h.window.left(), 28800 + 19200 - 18000);
-    // Taller than the second monitor less 380 twips: cut.
-    QCOMPARE(h.window.height(), 600 * 15 - 380);
-}
-
-void PanelsTest::changeMonitors_withoutSecondMonitor_doesNothing() {
-    ViewerHarness h;
-    auto& v = h.start();
-    v.Monitors.MonitorCount = 2; // reported, but none recorded to the right
-    const int left = h.window.left();
-    const int width = h.window.width();
-    h.menu.choose(qs("mChangeMonitors"));
-    QCOMPARE(h.window.left(), left);
-    QCOMPARE(h.window.width(), width);
-}
-
-void PanelsTest::resetMonitor_fillsPrimaryScreen() {
-    ViewerHarness h;
-    twoMonitors(h.monitors);
-    auto& v = h.start();
-    h.window.setLeft(30000);
-    h.menu.choose(qs("mResetMon"));
-    QCOMPARE(h.window.left(), 0);
-    QCOMPARE(h.window.top(), 0);
-    QCOMPARE(h.window.width(), 28800);
-    QCOMPARE(h.window.height(), 1080 * 15);
-    QCOMPARE(v.WindowWidth, 28800);
 }
 
 QTEST_GUILESS_MAIN(PanelsTest)
