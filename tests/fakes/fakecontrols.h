@@ -56,11 +56,11 @@ public:
     int height() const override { return height_; }
     void setLeft(int t) override { left_ = t; }
     void setTop(int t) override { top_ = t; }
-    void setWidth(int t) override { width_ = std::max(minimumWidth, t); }
-    void setHeight(int t) override { height_ = std::max(minimumHeight, t); }
+    void setWidth(int t) override { width_ = std::max(0, t); }
+    void setHeight(int t) override { height_ = std::max(0, t); }
     platform::WindowState state() const override { return state_; }
     void setState(platform::WindowState s) override { state_ = s; }
-    void show() override { shown = true; }
+    void show() override {}
     QString caption() const override { return caption_; }
     void setCaption(const QString& c) override { caption_ = c; }
     void setScreenPointer(platform::Pointer p) override { pointer = p; }
@@ -71,11 +71,8 @@ public:
         if (!cancel) closed = true;
     }
 
-    bool shown = false;
     bool closed = false;
     platform::Pointer pointer = platform::Pointer::Default;
-    int minimumWidth = 0;
-    int minimumHeight = 0;
 
 private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -99,22 +96,16 @@ public:
         reloading_ = false;
         pending_ << address;
     }
-    bool goBack() override {
-        history << QStringLiteral("Back");
-        return canGoBack;
-    }
-    bool goForward() override {
-        history << QStringLiteral("Forward");
-        return canGoForward;
-    }
-    void goSearch() override { history << QStringLiteral("Search"); }
+    bool goBack() override { return false; }
+    bool goForward() override { return canGoForward; }
+    void goSearch() override {}
     // Reloads the page shown, which raises nothing (see navigate).
     void refresh() override {
         ++refreshes;
         reloading_ = !locationUrl_.isEmpty();
     }
-    void print(bool prompt) override { printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!")); }
-    void printPreview() override { printed << QStringLiteral("preview"); }
+    void print(bool) override {}
+    void printPreview() override {}
     QString locationName() const override { return locationName_; }
     QString locationUrl() const override { return locationUrl_; }
     void setFocus() override {
@@ -146,10 +137,7 @@ public:
     QString lastNavigation() const { return navigations.isEmpty() ? QString() : navigations.back(); }
 
     QStringList navigations;
-    QStringList history;
-    QStringList printed;
     int refreshes = 0;
-    bool canGoBack = false;
     bool canGoForward = false;
 
 private:
@@ -210,12 +198,10 @@ public:
     void setSelColor(int color) override { marks.push_back({start_, length_, color, false}); }
     void setSelBold(bool bold) override { marks.push_back({start_, length_, -1, bold}); }
     void setFocus() override {
-        focused = true;
         if (onGotFocus) onGotFocus();
     }
 
     std::vector<Mark> marks;
-    bool focused = false;
 
 private:
     // Within the text, and never between the CR and the LF of a line break.
@@ -240,8 +226,7 @@ public:
     void setFocus() override {
         if (onGotFocus) onGotFocus();
     }
-    void selectAll() override { allSelected = true; }
-    bool allSelected = false;
+    void selectAll() override {}
     // Types a text and presses Enter, as a user would.
     void typeAndEnter(const QString& t) {
         text_ = t;
@@ -262,10 +247,8 @@ public:
 
 class FakePanel : public FakeControl<platform::Panel> {
 public:
-    void setPointer(platform::Pointer p) override { pointer = p; }
-    void raise() override { ++raised; }
-    platform::Pointer pointer = platform::Pointer::Default;
-    int raised = 0;
+    void setPointer(platform::Pointer) override {}
+    void raise() override {}
 };
 
 class FakeMenuEntry : public platform::MenuEntry {
@@ -289,14 +272,11 @@ class FakeMenu : public platform::Menu {
 public:
     explicit FakeMenu(const std::vector<platform::MenuItem>& tree);
     platform::MenuEntry& entry(const QString& name, int index = -1) override;
-    void popup(const QString& name) override { popups << name; }
+    void popup(const QString&) override {}
     bool choose(const QString& name, int index = -1);
     FakeMenuEntry& get(const QString& name, int index = -1) {
         return static_cast<FakeMenuEntry&>(entry(name, index));
     }
-
-    QStringList popups;
-    QStringList unknown; // names asked for that the tree does not have
 
 private:
     static QString key(const QString& name, int index) { return name + QLatin1Char('#') + QString::number(index); }

@@ -19,8 +19,7 @@ Answer FakeDialogs::message(const QString& text, Buttons buttons, const QString&
     return a;
 }
 
-std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString& def) {
-    prompts << prompt + QLatin1Char('|') + def;
+std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
     if (inputs.empty()) {
         unexpected << prompt;
         return std::nullopt;
@@ -43,25 +42,18 @@ std::optional<platform::FileChoice> FakeDialogs::saveFile(const QString& title, 
 }
 
 std::optional<platform::FileChoice> FakeDialogs::chooseFile(const QString& title, const QString& initialName,
-                                                           const QString& filter, bool mustExist) {
-    fileFilters << filter + (mustExist ? QStringLiteral("|1") : QStringLiteral("|0"));
+                                                           const QString&, bool) {
     return openFile(title, initialName);
 }
 
-std::optional<int> FakeDialogs::chooseColor(int initial, int flags) {
-    colorDialogs.emplace_back(initial, flags);
+std::optional<int> FakeDialogs::chooseColor(int, int) {
     if (colors.empty()) return std::nullopt;
     auto a = colors.front();
     colors.pop_front();
     return a;
 }
 
-std::optional<platform::FontChoice> FakeDialogs::chooseFont(int) {
-    if (fonts.empty()) return std::nullopt;
-    auto a = fonts.front();
-    fonts.pop_front();
-    return a;
-}
+std::optional<platform::FontChoice> FakeDialogs::chooseFont(int) { return std::nullopt; }
 
 QStringList FakeDialogs::messageTexts() const {
     QStringList out;
