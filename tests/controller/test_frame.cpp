@@ -42,46 +42,34 @@ struct Editing {
 class FrameTest : public QObject {
     Q_OBJECT
   private slots:
-    void newFile_asksAboutUnsavedEdits_once();
-    void newFile_existingFileOpenedUnchanged_linkNamesStartAgain();
+    void newFile_asksOnce_existingFileKept_linkNamesStartAgain();
     void startEnd_txtRenamed_neverOverAnHtm();
     void tableOfContents_afterH1_savedWithTheRest();
     void tableSpecs_previewFromTheFields_atMostFourTimesASecond();
     void tableSpecs_numbersHeld_toldOncePerEntry();
 };
 
-void FrameTest::newFile_asksAboutUnsavedEdits_once() {
-    Editing s;
-    s.ed().setSelStart(0);
-    s.ed().setSelText(qs("unsaved "));
-    // Cancel: no file is asked for, the edits stay.
-    s.h.dialogs.answers = {Answer::Cancel};
-    QVERIFY(s.h.menu.choose(qs("mNewFile")));
-    QVERIFY(s.h.dialogs.fileDialogs.isEmpty());
-    QVERIFY(s.ed().text().startsWith(qs("unsaved ")));
-    // No: asked once, and the new article is written and opened.
-    s.h.dialogs.answers = {Answer::No};
-    s.newFile(s.h.home + qs("next.html"));
-    QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
-    QVERIFY(s.h.dialogs.unexpected.isEmpty());
-    QVERIFY(s.ed().text().contains(qs("<TITLE>next</TITLE>")));
-    QCOMPARE(s.h.readFile(s.h.home + qs("next.html")), s.ed().text().toUtf8());
-    QVERIFY(!s.h.readFile(s.page).contains("unsaved"));
-}
-
-// A file that exists is opened as it is; the new article's first internal
-// link is named A again.
-void FrameTest::newFile_existingFileOpenedUnchanged_linkNamesStartAgain() {
+// Unsaved edits are asked about once (Cancel: no file is asked for); a file
+// that exists is opened as it is; a new article's first internal link is
+// named A again.
+void FrameTest::newFile_asksOnce_existingFileKept_linkNamesStartAgain() {
     Editing s("<HTML>\r\n<H1>Old</H1><P>The first article.</P>\r\n<H2>Two</H2>\r\n</HTML>");
     s.linkInternal(qs("first"), qs("<H2>"));
     QVERIFY(s.ed().text().contains(qs("<A HREF=#A>first</A>")));
+    s.h.dialogs.answers = {Answer::Cancel};
+    QVERIFY(s.h.menu.choose(qs("mNewFile")));
+    QVERIFY(s.h.dialogs.fileDialogs.isEmpty());
     const QString other = s.h.writeFile(qs("home/sub/old.htm"), "<P>Kept as it is</P>\r\n");
     s.h.dialogs.answers = {Answer::No};
     s.newFile(other);
+    QCOMPARE(s.h.dialogs.messages.size(), size_t(2));
+    QVERIFY(s.h.dialogs.unexpected.isEmpty());
+    QVERIFY(!s.h.readFile(s.page).contains("HREF"));
     QCOMPARE(s.h.readFile(other), QByteArray("<P>Kept as it is</P>\r\n"));
     QCOMPARE(s.ed().text(), qs("<P>Kept as it is</P>\r\n"));
 
     s.newFile(s.h.home + qs("second.htm"));
+    QCOMPARE(s.h.readFile(s.h.home + qs("second.htm")), s.ed().text().toUtf8());
     s.linkInternal(qs("second"), qs("<H2>"));
     QVERIFY(s.ed().text().contains(qs("<H1><A HREF=#A>second</A></H1>")));
     QVERIFY(s.ed().text().contains(qs("<H2><A NAME=\"A\"></A></H2>")));
