@@ -55,11 +55,11 @@ class FakeWindow : public platform::Window {
     int height() const override { return height_; }
     void setLeft(int t) override { left_ = t; }
     void setTop(int t) override { top_ = t; }
-    void setWidth(int t) override { width_ = std::max(minimumWidth, t); }
-    void setHeight(int t) override { height_ = std::max(minimumHeight, t); }
+    void setWidth(int t) override { width_ = std::max(0, t); }
+    void setHeight(int t) override { height_ = std::max(0, t); }
     platform::WindowState state() const override { return state_; }
     void setState(platform::WindowState s) override { state_ = s; }
-    void show() override { shown = true; }
+    void show() override {}
     QString caption() const override { return caption_; }
     void setCaption(const QString& c) override { caption_ = c; }
     void setScreenPointer(platform::Pointer p) override { pointer = p; }
@@ -70,11 +70,8 @@ class FakeWindow : public platform::Window {
         if (!cancel) closed = true;
     }
 
-    bool shown = false;
     bool closed = false;
     platform::Pointer pointer = platform::Pointer::Default;
-    int minimumWidth = 0;
-    int minimumHeight = 0;
 
   private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -98,24 +95,16 @@ class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
         reloading_ = false;
         pending_ << address;
     }
-    bool goBack() override {
-        history << QStringLiteral("Back");
-        return canGoBack;
-    }
-    bool goForward() override {
-        history << QStringLiteral("Forward");
-        return canGoForward;
-    }
-    void goSearch() override { history << QStringLiteral("Search"); }
+    bool goBack() override { return false; }
+    bool goForward() override { return canGoForward; }
+    void goSearch() override {}
     // Reloads the page shown, which raises nothing (see navigate).
     void refresh() override {
         ++refreshes;
         reloading_ = !locationUrl_.isEmpty();
     }
-    void print(bool prompt) override {
-        printed << (prompt ? QStringLiteral("print") : QStringLiteral("print!"));
-    }
-    void printPreview() override { printed << QStringLiteral("preview"); }
+    void print(bool) override {}
+    void printPreview() override {}
     QString locationName() const override { return locationName_; }
     QString locationUrl() const override { return locationUrl_; }
     void setFocus() override {
@@ -150,10 +139,7 @@ class FakeBrowserPane : public FakeControl<platform::BrowserPane> {
     }
 
     QStringList navigations;
-    QStringList history;
-    QStringList printed;
     int refreshes = 0;
-    bool canGoBack = false;
     bool canGoForward = false;
 
   private:
@@ -215,12 +201,10 @@ class FakeTextEditor : public FakeControl<platform::TextEditor> {
     void setSelColor(int color) override { marks.push_back({start_, length_, color, false}); }
     void setSelBold(bool bold) override { marks.push_back({start_, length_, -1, bold}); }
     void setFocus() override {
-        focused = true;
         if (onGotFocus) onGotFocus();
     }
 
     std::vector<Mark> marks;
-    bool focused = false;
 
   private:
     // Within the text, and never between the CR and the LF of a line break.
@@ -246,8 +230,7 @@ class FakeTextBox : public FakeControl<platform::TextBox> {
     void setFocus() override {
         if (onGotFocus) onGotFocus();
     }
-    void selectAll() override { allSelected = true; }
-    bool allSelected = false;
+    void selectAll() override {}
     // Types a text and presses Enter, as a user would.
     void typeAndEnter(const QString& t) {
         text_ = t;
@@ -268,10 +251,8 @@ class FakeToolbar : public FakeControl<platform::Toolbar> {
 
 class FakePanel : public FakeControl<platform::Panel> {
   public:
-    void setPointer(platform::Pointer p) override { pointer = p; }
-    void raise() override { ++raised; }
-    platform::Pointer pointer = platform::Pointer::Default;
-    int raised = 0;
+    void setPointer(platform::Pointer) override {}
+    void raise() override {}
 };
 
 class FakeMenuEntry : public platform::MenuEntry {
@@ -295,14 +276,11 @@ class FakeMenu : public platform::Menu {
   public:
     explicit FakeMenu(const std::vector<platform::MenuItem>& tree);
     platform::MenuEntry& entry(const QString& name, int index = -1) override;
-    void popup(const QString& name) override { popups << name; }
+    void popup(const QString&) override {}
     bool choose(const QString& name, int index = -1);
     FakeMenuEntry& get(const QString& name, int index = -1) {
         return static_cast<FakeMenuEntry&>(entry(name, index));
     }
-
-    QStringList popups;
-    QStringList unknown; // names asked for that the tree does not have
 
   private:
     static QString key(const QString& name, int index) {

@@ -68,8 +68,6 @@ bool FakeFileSystem::write(const QString& path, const QByteArray& bytes, QString
         why = kNoSuchFile;
     else if (folderOnly || folder(p))
         why = QStringLiteral("Filename refers to a directory");
-    else if (failWrites)
-        why = *failWrites;
     if (!why.isEmpty()) {
         if (error) *error = why;
         return false;

@@ -10,11 +10,9 @@
 
 namespace fakes {
 
-// Files and folders in memory, for tests that need a disk to misbehave:
-// `failWrites` makes every write and copy fail with its reason, leaving the
-// files as they were, as a full disk does to the real file system. Paths
-// are absolute with "/" between names; the root "/" always exists. The
-// contract suite holds it to the real file system's behaviour.
+// Files and folders in memory. Paths are absolute with "/" between names;
+// the root "/" always exists. The contract suite holds it to the real file
+// system's behaviour.
 class FakeFileSystem : public platform::FileSystem {
   public:
     FakeFileSystem();
@@ -30,8 +28,6 @@ class FakeFileSystem : public platform::FileSystem {
     QStringList files(const QString& folder, const QString& suffix) const override;
     qint64 lastModified(const QString& path) const override;
 
-    // When set, writes and copies fail with this text as their error.
-    std::optional<QString> failWrites;
     QString current = QStringLiteral("/");
 
   private:

@@ -40,10 +40,7 @@ class FakeOptionButton : public platform::OptionButton {
 // A modeless dialog: showing it the first time activates it.
 class FakeDialogWindow : public platform::DialogWindow {
   public:
-    void show(int left, int top) override {
-        this->left = left;
-        this->top = top;
-        ++shows;
+    void show(int, int) override {
         const bool wasVisible = visible_;
         visible_ = true;
         if (!wasVisible && onActivate) onActivate();
@@ -54,11 +51,7 @@ class FakeDialogWindow : public platform::DialogWindow {
         if (onUnload) onUnload(cancel);
         if (!cancel) visible_ = false;
     }
-    void activate() {
-        if (onActivate) onActivate();
-    }
     bool visible_ = false;
-    int left = 0, top = 0, shows = 0;
 };
 
 // All the dialog's controls, wired into a view.

@@ -19,9 +19,7 @@ Answer FakeDialogs::message(const QString& text, Buttons buttons, const QString&
     return a;
 }
 
-std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&,
-                                          const QString& def) {
-    prompts << prompt + QLatin1Char('|') + def;
+std::optional<QString> FakeDialogs::input(const QString& prompt, const QString&, const QString&) {
     if (inputs.empty()) {
         unexpected << prompt;
         return std::nullopt;
@@ -45,15 +43,12 @@ std::optional<platform::FileChoice> FakeDialogs::saveFile(const QString& title,
     return openFile(title, initialName);
 }
 
-std::optional<platform::FileChoice> FakeDialogs::chooseFile(const QString& title,
-                                                            const QString& initialName,
-                                                            const QString& filter, bool mustExist) {
-    fileFilters << filter + (mustExist ? QStringLiteral("|1") : QStringLiteral("|0"));
+std::optional<platform::FileChoice>
+FakeDialogs::chooseFile(const QString& title, const QString& initialName, const QString&, bool) {
     return openFile(title, initialName);
 }
 
-std::optional<int> FakeDialogs::chooseColor(int initial, int flags) {
-    colorDialogs.emplace_back(initial, flags);
+std::optional<int> FakeDialogs::chooseColor(int, int) {
     if (colors.empty()) return std::nullopt;
     auto a = colors.front();
     colors.pop_front();
@@ -61,10 +56,7 @@ std::optional<int> FakeDialogs::chooseColor(int initial, int flags) {
 }
 
 std::optional<platform::FontChoice> FakeDialogs::chooseFont(int) {
-    if (fonts.empty()) return std::nullopt;
-    auto a = fonts.front();
-    fonts.pop_front();
-    return a;
+    return std::nullopt;
 }
 
 QStringList FakeDialogs::messageTexts() const {

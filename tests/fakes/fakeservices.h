@@ -30,8 +30,7 @@ class FakeDialogs : public platform::Dialogs {
                                                  const QString& initialName) override;
     std::optional<platform::FileChoice> saveFile(const QString& title,
                                                  const QString& initialName) override;
-    // Answered from `files` like the others; the filter and the existence
-    // rule go to `fileFilters` as "filter|must exist".
+    // Answered from `files` like the others.
     std::optional<platform::FileChoice> chooseFile(const QString& title, const QString& initialName,
                                                    const QString& filter, bool mustExist) override;
     std::optional<int> chooseColor(int initial, int flags) override;
@@ -43,31 +42,21 @@ class FakeDialogs : public platform::Dialogs {
     std::deque<std::optional<QString>> inputs;
     std::deque<std::optional<platform::FileChoice>> files;
     std::deque<std::optional<int>> colors;
-    std::deque<std::optional<platform::FontChoice>> fonts;
 
     std::vector<Asked> messages;
-    QStringList prompts;     // input boxes: "prompt|default"
     QStringList fileDialogs; // "title|initial name"
-    QStringList fileFilters;
-    std::vector<std::pair<int, int>> colorDialogs; // (initial colour, flags)
     QStringList unexpected;
 };
 
 class FakeProcessLauncher : public platform::ProcessLauncher {
   public:
-    bool start(const QString& program, const QStringList& arguments) override {
-        started.push_back({program, arguments});
-        return succeeds;
-    }
-    std::vector<std::pair<QString, QStringList>> started;
-    bool succeeds = true;
+    bool start(const QString&, const QStringList&) override { return true; }
 };
 
-// A clock a test sets by hand.
+// A clock that stands still.
 class FakeClock : public platform::Clock {
   public:
-    double seconds() const override { return now; }
-    double now = 0;
+    double seconds() const override { return 0; }
 };
 
 // A timer the test runs out by hand, as the event loop would: fire() does

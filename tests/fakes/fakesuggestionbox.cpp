@@ -20,22 +20,10 @@ FakeSuggestionBox::FakeSuggestionBox() {
     frame.setHeight(5400);
     frame.setVisible(false);
     work.setVisible(false);
-    word.onGotFocus = [this] { focused << QStringLiteral("t_Word"); };
-    replace.onGotFocus = [this] { focused << QStringLiteral("t_Replace"); };
-}
-
-bool FakeSpellingService::open(platform::SpellingError* error) {
-    ++opens;
-    if (openError) {
-        if (error) *error = *openError;
-        return false;
-    }
-    return true;
 }
 
 std::optional<QString> FakeSpellingService::check(const QString& text,
                                                   platform::SpellingError* error) {
-    received << text;
     if (checkError) {
         if (error) *error = *checkError;
         return std::nullopt;

@@ -11,14 +11,10 @@ namespace fakes {
 // closed, so a test works its controls in between.
 class FakeModalDialog : public platform::ModalDialog {
   public:
-    void showModal() override {
-        visible_ = true;
-        ++shows;
-    }
+    void showModal() override { visible_ = true; }
     void close() override { visible_ = false; }
     bool visible() const override { return visible_; }
     bool visible_ = false;
-    int shows = 0;
 };
 
 // The table designer's controls, wired into a view.

@@ -62,7 +62,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.cmdCloseSpellCk = &box.close;
     ui.lstSuggestions2 = &box.work;
     shell::ViewerServices services;
-    services.files = fileSystem;
+    services.files = &files;
     services.processes = &processes;
     services.clock = &clock;
     services.transfer = &transfer;

@@ -35,8 +35,6 @@ class ViewerHarness {
     // A file in the temporary folder, created with the given text.
     QString writeFile(const QString& relativePath, const QByteArray& contents);
     QByteArray readFile(const QString& path) const;
-    QString configPath() const { return data + QStringLiteral("/VontrelFileViewer.cfg"); }
-    QString helpPage() const { return data + QStringLiteral("/Tarnwell_File_Viewer.htm"); }
 
     QTemporaryDir dir;
     QString home; // ends with "/"
@@ -57,9 +55,6 @@ class ViewerHarness {
     FakeButton getColor[6];
     FakeTableSpecs tableSpecs;
     platform::qt::QtFileSystem files;
-    // The file system the controller is given: the real one above, unless
-    // a test puts a fake in its place before create().
-    platform::FileSystem* fileSystem = &files;
     FakeProcessLauncher processes;
     FakeClock clock;
     FakeTransfer transfer;
