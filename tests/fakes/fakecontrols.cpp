@@ -15,7 +15,8 @@ FakeMenu::FakeMenu(const std::vector<platform::MenuItem>& tree) {
 
 platform::MenuEntry& FakeMenu::entry(const QString& name, int index) {
     auto it = entries_.find(key(name, index));
-    if (it == entries_.end()) it = entries_.insert(key(name, index), std::make_shared<FakeMenuEntry>());
+    if (it == entries_.end())
+        it = entries_.insert(key(name, index), std::make_shared<FakeMenuEntry>());
     return **it;
 }
 
