@@ -185,23 +185,9 @@ bool isPunctuation(QChar c) {
            c == QLatin1Char(')');
 }
 
+// In an article only capitals are ranks: "a" and "k" are words.
 int rankOf(QChar c) {
-    switch (c.unicode()) {
-    case 'A':
-        return 14;
-    case 'K':
-        return 13;
-    case 'Q':
-        return 12;
-    case 'J':
-        return 11;
-    case 'T':
-        return 10;
-    default:
-        break;
-    }
-    if (c >= QLatin1Char('2') && c <= QLatin1Char('9')) return c.digitValue();
-    return 0;
+    return rankOfLetter(c);
 }
 bool isSmall(QChar c) {
     return c == QLatin1Char('x') || c == QLatin1Char('X');

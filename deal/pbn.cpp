@@ -9,23 +9,9 @@ QString ql(const char* s) {
     return QString::fromLatin1(s);
 }
 
+// Ranks in PBN are read in either case.
 int rankOf(QChar c) {
-    switch (c.toUpper().unicode()) {
-    case 'A':
-        return 14;
-    case 'K':
-        return 13;
-    case 'Q':
-        return 12;
-    case 'J':
-        return 11;
-    case 'T':
-        return 10;
-    default:
-        break;
-    }
-    if (c >= QLatin1Char('2') && c <= QLatin1Char('9')) return c.digitValue();
-    return 0;
+    return rankOfLetter(c.toUpper());
 }
 
 std::optional<Seat> seatOf(QChar c) {
@@ -125,6 +111,25 @@ QString cardName(int suit, int rank) {
     static const char* const honours[] = {"ten", "jack", "queen", "king", "ace"};
     const QString r = rank >= 10 && rank <= 14 ? ql(honours[rank - 10]) : QString::number(rank);
     return r + ql(" of ") + ql(suits[suit & 3]);
+}
+
+int rankOfLetter(QChar c) {
+    switch (c.unicode()) {
+    case 'A':
+        return 14;
+    case 'K':
+        return 13;
+    case 'Q':
+        return 12;
+    case 'J':
+        return 11;
+    case 'T':
+        return 10;
+    default:
+        break;
+    }
+    if (c >= QLatin1Char('2') && c <= QLatin1Char('9')) return c.digitValue();
+    return 0;
 }
 
 QChar rankLetter(int rank) {

@@ -90,6 +90,7 @@ QString seatName(Seat seat);                // "North"
 QChar seatLetter(Seat seat);                // 'N'
 QString vulnerabilityName(Vulnerability v); // "None", "N-S", "E-W", "Both"
 QChar rankLetter(int rank);                 // 'A', 'K', ..., 'T', '9', ..., '2'
+int rankOfLetter(QChar c);                  // 'A' 14 ... '2' 2; 0 for no rank (upper case only)
 QString cardName(int suit, int rank);       // "ace of spades", "7 of clubs"
 
 } // namespace deal
