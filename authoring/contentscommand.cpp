@@ -1,18 +1,17 @@
 // Make Table Of Contents, and the table designer's menu entry.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/contents.h"
 #include "authoring/editorchanges.h"
 #include "authoring/tablespecsdialog.h"
 
-namespace shell {
+namespace authoring {
 
-void TarnwellFileViewer::mTableOfContents_Click() {
+void AuthoringCommands::mTableOfContents_Click() {
     auto& editor = *ui_.Text1[1];
     if (!editor.visible()) {
         // The same answer Save Source gives: there is no document to change.
-        int index = 0;
-        mSave_Click(index);
+        host_.document().save(activePane());
         return;
     }
     const QString old = editor.text();
@@ -27,16 +26,13 @@ void TarnwellFileViewer::mTableOfContents_Click() {
     result.after = {std::min(editor.selStart(), static_cast<int>(contents.text.size())), 0};
     authoring::applyResult(editor, result);
     if (contents.namesRanOut) message(authoring::contentsNamesRanOutMessage(contents.entries));
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
+    host_.document().save(1);
 }
 
-void TarnwellFileViewer::mTableSpecsWindow_Click() {
+void AuthoringCommands::mTableSpecsWindow_Click() {
     if (!ui_.tableSpecs.form) return;
-    if (!TableSpecsDialog)
-        TableSpecsDialog = std::make_shared<authoring::TableSpecs>(*this, ui_.tableSpecs);
+    if (!TableSpecsDialog) TableSpecsDialog = std::make_shared<TableSpecs>(host_, ui_.tableSpecs);
     TableSpecsDialog->show();
 }
 
-} // namespace shell
+} // namespace authoring

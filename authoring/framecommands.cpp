@@ -1,6 +1,6 @@
 // The document frame: New File, HTML Start-End, and the Colors menu with
 // its sliding "Page Colors" panel.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/editorchanges.h"
 #include "authoring/frame.h"
@@ -8,7 +8,10 @@
 #include "util/numbers.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace authoring {
+
+using shell::SplitPath;
+using shell::splitPath;
 
 using util::qs;
 
@@ -37,9 +40,9 @@ void replaceText(platform::TextEditor& editor, const QString& text, int caret) {
 
 } // namespace
 
-void TarnwellFileViewer::mNewFile_Click() {
-    if (QuerySaveChanges()) return;
-    const QString start = PaneFolder[1].isEmpty() ? PaneFolder[0] : PaneFolder[1];
+void AuthoringCommands::mNewFile_Click() {
+    if (host_.document().querySaveChanges()) return;
+    const QString start = panes().folder[1].isEmpty() ? panes().folder[0] : panes().folder[1];
     // The dialog takes a name that does not exist yet: that is how a new
     // article is named.
     const auto choice =
@@ -49,7 +52,8 @@ void TarnwellFileViewer::mNewFile_Click() {
     // The folder is the chosen path's own, whatever the name repeats.
     const SplitPath chosen = splitPath(choice->path);
     const QString folder = chosen.folder.isEmpty() ? start : chosen.folder;
-    if (name.isEmpty() || folder + name == PaneFolder[ActivePane] + PaneFileName[ActivePane])
+    if (name.isEmpty() ||
+        folder + name == panes().folder[activePane()] + panes().name[activePane()])
         return;
 
     const QString path = folder + name;
@@ -66,42 +70,18 @@ void TarnwellFileViewer::mNewFile_Click() {
 
     // Changes the user declined to save are let go now, so that opening
     // the new file does not ask about them a second time.
-    if (ui_.Text1[1]->visible() && ui_.Text1[1]->text() != SavedText[1])
-        SavedText[1] = ui_.Text1[1]->text();
-
-    PaneFileName[0] = name;
-    PaneFileName[1] = name;
-    PaneFolder[0] = folder;
-    PaneFolder[1] = folder;
-    ui_.L_Name[0]->setText(name);
-    ui_.brwWebBrowser[0]->navigate(path);
-    AddToRecentFiles(0);
-    ActivePane = 1;
-    ClearBridgeUndo();
-    LinkNameCounter = 0;
-
-    // As Edit HTML does when it opens the editor: the window's place, and
-    // its one-pane width to go back to.
-    WindowLeft = ui_.window->left();
-    WindowTop = ui_.window->top();
-    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible())
-        WidthBeforeEdit = ui_.window->width();
-    OpenSourceInEditor();
+    host_.document().letGoOfUnsavedEdits();
+    host_.openInEditor(folder, name);
     auto& editor = *ui_.Text1[1];
-    if (!editor.visible() || editorFolder_ != PaneFolder[1] || editorFile_ != PaneFileName[1])
-        return;
-    SavedText[1] = editor.text();
-    RestoreText[1] = SavedText[1];
-    // The original version is this file's too: never another file's text.
-    RestoreText[0] = SavedText[1];
+    if (!host_.document().editorHolds(path)) return;
     const qsizetype heading = editor.text().indexOf(QStringLiteral("<H2></H2>"));
     const int caret = heading >= 0 ? static_cast<int>(heading) + 4 : kNewFileCaret;
     editor.setSelStart(std::min(caret, static_cast<int>(editor.text().size())));
     editor.setFocus();
 }
 
-void TarnwellFileViewer::mHTMLStartEnd_Click() {
-    auto& editor = *ui_.Text1[ActivePane];
+void AuthoringCommands::mHTMLStartEnd_Click() {
+    auto& editor = *ui_.Text1[activePane()];
     const QString old = editor.text();
     if (authoring::hasHtmlHeaders(old)) {
         message(qs("This file already has HTML headers."));
@@ -109,41 +89,40 @@ void TarnwellFileViewer::mHTMLStartEnd_Click() {
     }
     const int caret = editor.selStart();
     const QString wrapped =
-        authoring::startEndHead(ui_.L_Name[ActivePane]->text(), pageColorSet(PageColors)) + old +
+        authoring::startEndHead(ui_.L_Name[activePane()]->text(), pageColorSet(PageColors)) + old +
         authoring::startEndTail();
     replaceText(editor, wrapped, caret + 500);
     editor.setSelStart(caret);
 
     const QString shown = ui_.L_Name[0]->text();
     if (shown != ui_.L_Name[1]->text() || !shown.toLower().endsWith(QLatin1String("txt"))) return;
-    const QString newName = PaneFileName[0].left(PaneFileName[0].size() - 3) + qs("htm");
-    const QString from = PaneFolder[1] + PaneFileName[1];
-    const QString to = PaneFolder[0] + newName;
+    const QString newName = panes().name[0].left(panes().name[0].size() - 3) + qs("htm");
+    const QString from = panes().folder[1] + panes().name[1];
+    const QString to = panes().folder[0] + newName;
     auto& files = *services_.files;
     // Never let the next save overwrite an article that has the new name.
     if (files.exists(to)) {
         message(qs("The file cannot be renamed to ") + to +
                 qs(":\ra file of that name already exists.\r") + qs("It keeps its name ") +
-                PaneFileName[1] + qs("."));
+                panes().name[1] + qs("."));
         return;
     }
     if (!files.rename(from, to)) {
         message(qs("Could not rename ") + from + qs("\rto ") + to + qs("."));
         return;
     }
-    PaneFileName[0] = newName;
-    PaneFileName[1] = newName;
-    PaneFolder[1] = PaneFolder[0];
-    editorFolder_ = PaneFolder[1];
-    editorFile_ = newName;
+    panes().name[0] = newName;
+    panes().name[1] = newName;
+    panes().folder[1] = panes().folder[0];
+    host_.document().editedFileRenamed(panes().folder[1], newName);
     ui_.L_Name[0]->setText(newName);
     ui_.L_Name[1]->setText(newName);
     ui_.brwWebBrowser[0]->setVisible(true);
     ui_.brwWebBrowser[0]->navigate(to);
-    AddToRecentFiles(0);
+    host_.addToRecentFiles(0);
 }
 
-void TarnwellFileViewer::mColors_Click(int index) {
+void AuthoringCommands::mColors_Click(int index) {
     switch (index) {
     case 0: {
         if (ColorAttributeNames[1].isEmpty())
@@ -176,7 +155,7 @@ void TarnwellFileViewer::mColors_Click(int index) {
     }
 }
 
-void TarnwellFileViewer::cmdGetColor_Click(int index) {
+void AuthoringCommands::cmdGetColor_Click(int index) {
     if (index >= 0 && index <= 4) {
         ChangePageColor(PageColors[index + 1], index + 1);
         return;
@@ -189,7 +168,7 @@ void TarnwellFileViewer::cmdGetColor_Click(int index) {
     colorsSlide_.start(*panel, step, kSlideMoves, 5, [panel] { panel->setVisible(false); });
 }
 
-void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {
+void AuthoringCommands::ChangePageColor(QString& colorCode, int slot) {
     if (ColorAttributeNames[1].isEmpty())
         for (int k = 1; k <= 5; ++k)
             ColorAttributeNames[k] = authoring::colorAttributeName(k);
@@ -202,9 +181,7 @@ void TarnwellFileViewer::ChangePageColor(QString& colorCode, int slot) {
     const auto updated = authoring::withPageColor(editor.text(), slot, colorCode);
     if (!updated) return;
     replaceText(editor, *updated, editor.selStart());
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
+    host_.document().save(1);
 }
 
-} // namespace shell
+} // namespace authoring

@@ -1,11 +1,30 @@
 // The menu commands of the HTML authoring.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
-namespace shell {
+namespace authoring {
 
-void TarnwellFileViewer::registerAuthoringHandlers() {
+AuthoringCommands::AuthoringCommands(shell::ViewerHost& host)
+    : HostedController(host), colorsSlide_(host.services().colorsSlideTimer) {}
+
+// The controls outlive the controller: a late click must find nothing.
+AuthoringCommands::~AuthoringCommands() {
+    if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = nullptr;
+    for (platform::Button* button : ui_.cmdGetColor)
+        if (button) button->onClick = nullptr;
+}
+
+void AuthoringCommands::forgetEditedDocument() {
+    // Anchor names are handed out afresh in every document; a link begun
+    // in the file before cannot be finished in this one.
+    LinkNameCounter = 0;
+    LinkStart = 0;
+    LinkLength = 0;
+    if (ui_.LinkMsgBox && ui_.LinkMsgBox->visible()) ui_.LinkMsgBox->setVisible(false);
+}
+
+void AuthoringCommands::registerHandlers() {
     auto on = [this](const char* name, std::function<void(int)> handler) {
-        registerHandler(QString::fromLatin1(name), std::move(handler));
+        host_.registerHandler(QString::fromLatin1(name), std::move(handler));
     };
     on("mBold", [this](int) { mBold_Click(); });
     on("mItalics", [this](int) { mItalics_Click(); });
@@ -41,4 +60,4 @@ void TarnwellFileViewer::registerAuthoringHandlers() {
         if (ui_.cmdGetColor[i]) ui_.cmdGetColor[i]->onClick = [this, i] { cmdGetColor_Click(i); };
 }
 
-} // namespace shell
+} // namespace authoring

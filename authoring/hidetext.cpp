@@ -1,12 +1,12 @@
 // Hide Text: the selection put inside a block the reader opens by a click.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/hideblock.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace authoring {
 
-void TarnwellFileViewer::mHideText_Click() {
+void AuthoringCommands::mHideText_Click() {
     // Numbers go on from the last one taken in this run, past any the
     // document already uses.
     const auto number = authoring::nextHideBlockNumber(HideBlockCounter, ui_.Text1[1]->text());
@@ -16,8 +16,8 @@ void TarnwellFileViewer::mHideText_Click() {
         return;
     }
     HideBlockCounter = static_cast<std::int16_t>(*number);
-    auto& editor = *ui_.Text1[ActivePane];
+    auto& editor = *ui_.Text1[activePane()];
     editor.setSelText(authoring::hideBlock(*number, editor.selText()));
 }
 
-} // namespace shell
+} // namespace authoring

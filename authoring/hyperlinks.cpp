@@ -1,6 +1,6 @@
 // Link External and Link Internal, and the instruction box between Link
 // Internal's two runs.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/editorchanges.h"
 #include "authoring/links.h"
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace shell {
+namespace authoring {
 
 using util::qs;
 
@@ -20,17 +20,17 @@ QString allNamesUsed() {
 }
 } // namespace
 
-void TarnwellFileViewer::mLinkExt_Click() {
-    const auto choice = ui_.dialogs->openFile(qs("Select file."), DriveRoot + qs("*.*"));
+void AuthoringCommands::mLinkExt_Click() {
+    const auto choice = ui_.dialogs->openFile(qs("Select file."), host_.driveRoot() + qs("*.*"));
     if (!choice || choice->fileName.isEmpty() || choice->fileName.endsWith(QLatin1Char('*')))
         return;
-    auto& editor = *ui_.Text1[ActivePane];
+    auto& editor = *ui_.Text1[activePane()];
     editor.setSelText(authoring::externalLink(choice->fileName, editor.selText()));
 }
 
-void TarnwellFileViewer::mLinkIn_Click() {
+void AuthoringCommands::mLinkIn_Click() {
     if (!ui_.LinkMsgBox) return;
-    auto& editor = *ui_.Text1[ActivePane];
+    auto& editor = *ui_.Text1[activePane()];
     auto& box = *ui_.LinkMsgBox;
     if (!box.visible()) {
         const auto next = authoring::nextAnchorCounter(LinkNameCounter, editor.text());
@@ -72,10 +72,10 @@ void TarnwellFileViewer::mLinkIn_Click() {
     editor.setSelStart(plan.result.after.start);
 }
 
-void TarnwellFileViewer::LinkMsgBox_Click() {
+void AuthoringCommands::LinkMsgBox_Click() {
     if (LinkNameCounter > 0) --LinkNameCounter;
     ui_.LinkMsgBox->setVisible(false);
     ui_.Text1[1]->setFocus();
 }
 
-} // namespace shell
+} // namespace authoring

@@ -1,16 +1,16 @@
 // Paragraph: the paragraph at the caret, or those selected, tagged and
 // joined into single lines.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/editorchanges.h"
 #include "authoring/paragraph.h"
 
-namespace shell {
+namespace authoring {
 
-void TarnwellFileViewer::mParagraph_Click() {
-    auto& editor = *ui_.Text1[ActivePane];
+void AuthoringCommands::mParagraph_Click() {
+    auto& editor = *ui_.Text1[activePane()];
     authoring::applyResult(
         editor, authoring::paragraphCommand(editor.text(), authoring::selectionOf(editor)));
 }
 
-} // namespace shell
+} // namespace authoring

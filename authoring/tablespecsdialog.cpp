@@ -2,7 +2,7 @@
 
 #include "authoring/frame.h"
 #include "authoring/tags.h"
-#include "shell/tarnwellfileviewer.h"
+#include "shell/viewerhost.h"
 #include "util/strings.h"
 #include "util/textcodec.h"
 
@@ -10,7 +10,7 @@ namespace authoring {
 
 using util::qs;
 
-TableSpecs::TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view)
+TableSpecs::TableSpecs(shell::ViewerHost& viewer, const platform::TableSpecsView& view)
     : viewer_(viewer), view_(view) {
     for (TableField field : {TableField::Rows, TableField::Columns, TableField::Border,
                              TableField::Padding, TableField::Spacing}) {
@@ -79,11 +79,11 @@ platform::TextBox* TableSpecs::fieldBox(TableField field) const {
 }
 
 QString TableSpecs::previewPath() const {
-    return viewer_.DataFolder + shell::separatorString() + qs("Temp.htm");
+    return viewer_.dataFolder() + shell::separatorString() + qs("Temp.htm");
 }
 
 QString TableSpecs::templatePath() const {
-    return viewer_.DataFolder + shell::separatorString() + qs("TableSpecs.htm");
+    return viewer_.dataFolder() + shell::separatorString() + qs("TableSpecs.htm");
 }
 
 void TableSpecs::show() {

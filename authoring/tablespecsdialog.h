@@ -6,7 +6,7 @@
 #include <QString>
 
 namespace shell {
-class TarnwellFileViewer;
+class ViewerHost;
 }
 
 namespace authoring {
@@ -17,7 +17,7 @@ namespace authoring {
 // first opened, so the colours it holds outlast the dialog.
 class TableSpecs {
   public:
-    TableSpecs(shell::TarnwellFileViewer& viewer, const platform::TableSpecsView& view);
+    TableSpecs(shell::ViewerHost& viewer, const platform::TableSpecsView& view);
     // Takes back the callbacks it gave the dialog's controls and timer.
     ~TableSpecs();
     TableSpecs(const TableSpecs&) = delete;
@@ -58,7 +58,7 @@ class TableSpecs {
     bool limitTold_[6] = {};
     bool holding_ = false; // while a field is set back to its maximum
 
-    shell::TarnwellFileViewer& viewer_;
+    shell::ViewerHost& viewer_;
     platform::TableSpecsView view_;
     // While the controls take their starting values, nothing is written.
     bool loading_ = false;

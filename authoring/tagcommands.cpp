@@ -1,11 +1,11 @@
 // The tag commands of the HTML menu, and Color and Font, which ask for a
 // colour or a font first.
-#include "shell/tarnwellfileviewer.h"
+#include "authoring/authoringcommands.h"
 
 #include "authoring/editorchanges.h"
 #include "authoring/tags.h"
 
-namespace shell {
+namespace authoring {
 
 using authoring::TagCommand;
 
@@ -16,70 +16,70 @@ void runTag(platform::TextEditor& editor, TagCommand command) {
 }
 } // namespace
 
-void TarnwellFileViewer::mBold_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Bold);
+void AuthoringCommands::mBold_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Bold);
 }
-void TarnwellFileViewer::mItalics_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Italics);
+void AuthoringCommands::mItalics_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Italics);
 }
-void TarnwellFileViewer::mUnderline_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Underline);
+void AuthoringCommands::mUnderline_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Underline);
 }
-void TarnwellFileViewer::mSuperscript_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Superscript);
+void AuthoringCommands::mSuperscript_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Superscript);
 }
-void TarnwellFileViewer::mSubscript_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Subscript);
+void AuthoringCommands::mSubscript_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Subscript);
 }
-void TarnwellFileViewer::mBreak_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Break);
+void AuthoringCommands::mBreak_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Break);
 }
-void TarnwellFileViewer::mNumberedList_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::NumberedList);
+void AuthoringCommands::mNumberedList_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::NumberedList);
 }
-void TarnwellFileViewer::mIndent_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Indent);
+void AuthoringCommands::mIndent_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Indent);
 }
-void TarnwellFileViewer::mIndentNoBreak_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::IndentNoBreak);
+void AuthoringCommands::mIndentNoBreak_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::IndentNoBreak);
 }
-void TarnwellFileViewer::mBulletsNoIndent_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::BulletsNoIndent);
+void AuthoringCommands::mBulletsNoIndent_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::BulletsNoIndent);
 }
-void TarnwellFileViewer::mPre_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Pre);
+void AuthoringCommands::mPre_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Pre);
 }
-void TarnwellFileViewer::mTable_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Table);
+void AuthoringCommands::mTable_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Table);
 }
-void TarnwellFileViewer::mRow_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Row);
+void AuthoringCommands::mRow_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Row);
 }
-void TarnwellFileViewer::mCell_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Cell);
+void AuthoringCommands::mCell_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Cell);
 }
-void TarnwellFileViewer::mAlignTop_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::AlignTop);
+void AuthoringCommands::mAlignTop_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::AlignTop);
 }
-void TarnwellFileViewer::mWidth_Click() {
-    runTag(*ui_.Text1[ActivePane], TagCommand::Width);
+void AuthoringCommands::mWidth_Click() {
+    runTag(*ui_.Text1[activePane()], TagCommand::Width);
 }
 
-void TarnwellFileViewer::mHeader_Click(int index) {
+void AuthoringCommands::mHeader_Click(int index) {
     static constexpr TagCommand headers[] = {TagCommand::Header1, TagCommand::Header2,
                                              TagCommand::Header3};
     if (index < 0 || index > 2) return;
-    runTag(*ui_.Text1[ActivePane], headers[index]);
+    runTag(*ui_.Text1[activePane()], headers[index]);
 }
 
-void TarnwellFileViewer::mSpecial_Click(int index) {
+void AuthoringCommands::mSpecial_Click(int index) {
     static constexpr TagCommand specials[] = {TagCommand::SpecialSpace, TagCommand::SpecialLessThan,
                                               TagCommand::SpecialGreaterThan};
     if (index < 0 || index > 2) return;
-    runTag(*ui_.Text1[ActivePane], specials[index]);
+    runTag(*ui_.Text1[activePane()], specials[index]);
 }
 
-void TarnwellFileViewer::mColorWords_Click() {
+void AuthoringCommands::mColorWords_Click() {
     // Flags 2: the dialog opens with its custom colours shown.
     const auto color = ui_.dialogs->chooseColor(0, 2);
     if (!color) return;
@@ -87,7 +87,7 @@ void TarnwellFileViewer::mColorWords_Click() {
     editor.setSelText(authoring::colorMarkup(*color, editor.selText()));
 }
 
-void TarnwellFileViewer::mFont_Click() {
+void AuthoringCommands::mFont_Click() {
     // Flags 259: screen and printer fonts, with the effects.
     const auto chosen = ui_.dialogs->chooseFont(259);
     if (!chosen) return;
@@ -106,10 +106,9 @@ void TarnwellFileViewer::mFont_Click() {
     font.underline = chosen->underline;
     font.strikethrough = chosen->strikethrough;
     font.color = *color;
-    auto& editor = *ui_.Text1[ActivePane];
+    auto& editor = *ui_.Text1[activePane()];
     editor.setSelText(authoring::fontMarkup(font, editor.selText()));
-    int index = 0;
-    mSave_Click(index);
+    host_.document().save(activePane());
 }
 
-} // namespace shell
+} // namespace authoring

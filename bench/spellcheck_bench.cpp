@@ -7,6 +7,7 @@
 #include "app/viewerprogram.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/scan.h"
+#include "spelling/spellingcontroller.h"
 #include "spelling/suggest.h"
 
 #include <QApplication>
@@ -52,7 +53,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer t;
     t.start();
     program.viewer().Form_Load();
-    auto& checker = program.viewer().basSpellingChecker;
+    auto& checker = program.viewer().spellingController().basSpellingChecker;
     while (!checker.index && t.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double readMs = t.nsecsElapsed() / 1e6;
@@ -65,20 +66,20 @@ int main(int argc, char* argv[]) {
     for (int round = 0; round < 10; ++round) {
         program.widgets().editor[1]->setSelStart(0);
         t.restart();
-        program.viewer().mSpellCheckDocument_Click();
+        program.viewer().spellingController().mSpellCheckDocument_Click();
         const double ms = t.nsecsElapsed() / 1e6;
-        if (program.viewer().suggestionWord() != QStringLiteral("agianst")) {
+        if (program.viewer().spellingController().suggestionWord() != QStringLiteral("agianst")) {
             std::fprintf(stderr, "F12 stopped at \"%s\"\n",
-                         qPrintable(program.viewer().suggestionWord()));
+                         qPrintable(program.viewer().spellingController().suggestionWord()));
             return 1;
         }
         f12.push_back(ms);
-        program.viewer().cmdCloseSpellCk_Click();
+        program.viewer().spellingController().cmdCloseSpellCk_Click();
         // What the check does besides the box's slide: the lexicon's
         // freshness, the scan with a lookup of every word up to the
         // misspelling, and its suggestions.
         t.restart();
-        const bool ready = program.viewer().lexiconReady();
+        const bool ready = program.viewer().spellingController().lexiconReady();
         const QString text = program.widgets().editor[1]->text();
         const spelling::MarkupMap markup(text);
         int start = 1;

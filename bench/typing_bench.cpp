@@ -5,6 +5,7 @@
 // argument, the page is that large and the keys are real key presses typed
 // into its middle: what a key costs in a large file.
 #include "app/viewerprogram.h"
+#include "spelling/spellingcontroller.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
     app::ViewerProgram program({page, page}); // the same file twice: its source in the editor
     program.viewer().Form_Load();
     // The lexicon is read in the background; typing is checked once it is in.
-    while (!program.viewer().basSpellingChecker.index && t.elapsed() < 60000)
+    while (!program.viewer().spellingController().basSpellingChecker.index && t.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double startMs = t.nsecsElapsed() / 1e6;
 

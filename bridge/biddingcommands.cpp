@@ -1,27 +1,26 @@
 // Bidding Font, Insert Bidding Font and Undo Bidding Font: auctions in the
 // fixed-width bidding font.
-#include "shell/tarnwellfileviewer.h"
+#include "bridge/bridgecommands.h"
 
 #include "bridge/auctions.h"
 #include "bridge/suitnotation.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace bridge {
 
 using platform::Answer;
 using platform::Buttons;
 using util::qs;
 
-void TarnwellFileViewer::mBiddingFont_Click() {
-    auto& editor = *ui_.Text1[ActivePane];
+void BridgeCommands::mBiddingFont_Click() {
+    auto& editor = *ui_.Text1[activePane()];
     if (!editor.visible()) return; // the HTML menu is off then: nothing is being edited
     editor.setSelText(bridge::biddingFont(editor.selText()));
-    int index = 0;
-    mSave_Click(index);
+    host_.document().save(activePane());
 }
 
-void TarnwellFileViewer::mInsertBidFont_Click() {
+void BridgeCommands::mInsertBidFont_Click() {
     auto& editor = *ui_.Text1[1];
     if (!editor.visible()) {
         message(qs("You are not editing a file,\rso there is nothing to convert."));
@@ -49,14 +48,11 @@ void TarnwellFileViewer::mInsertBidFont_Click() {
     const int caret = editor.selStart();
     editor.setText(marked.text);
     editor.setSelStart(std::min(caret, static_cast<int>(marked.text.size())));
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
-    if (editor.text() != SavedText[1]) return;
+    if (!host_.document().save(1)) return;
     message(qs("Auctions set in the bidding font:") + util::numberText(marked.auctions) + qs("."));
 }
 
-void TarnwellFileViewer::mUndoBidFont_Click() {
+void BridgeCommands::mUndoBidFont_Click() {
     auto& editor = *ui_.Text1[1];
     if (BidFontOriginalText.isEmpty()) return;
     if (!editor.visible()) {
@@ -68,13 +64,10 @@ void TarnwellFileViewer::mUndoBidFont_Click() {
     if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel, qs("Undo Bidding Font")) ==
         Answer::Cancel)
         return;
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
-    if (editor.text() != SavedText[1]) return; // not saved: the undo stays pending
+    if (!host_.document().save(1)) return; // not saved: the undo stays pending
     BidFontOriginalText.clear();
     bidFontUndoTakenAt_ = 0;
     menu("mUndoBidFont").setEnabled(false);
 }
 
-} // namespace shell
+} // namespace bridge

@@ -1,11 +1,13 @@
 // The menu commands of the bridge notation.
-#include "shell/tarnwellfileviewer.h"
+#include "bridge/bridgecommands.h"
 
-namespace shell {
+namespace bridge {
 
-void TarnwellFileViewer::registerBridgeHandlers() {
+BridgeCommands::BridgeCommands(shell::ViewerHost& host) : HostedController(host) {}
+
+void BridgeCommands::registerHandlers() {
     auto on = [this](const char* name, std::function<void(int)> handler) {
-        registerHandler(QString::fromLatin1(name), std::move(handler));
+        host_.registerHandler(QString::fromLatin1(name), std::move(handler));
     };
     on("mSuits2Symbols", [this](int) { mSuits2Symbols_Click(); });
     on("mUndoSuits2Symbols", [this](int) { mUndoSuits2Symbols_Click(); });
@@ -20,4 +22,4 @@ void TarnwellFileViewer::registerBridgeHandlers() {
     menu("mUndoBidFont").setEnabled(false);
 }
 
-} // namespace shell
+} // namespace bridge

@@ -1,11 +1,11 @@
 // Bidding Suits to Symbols and its undo, the Suit Symbol entries and Make
 // Symbols For Hands: commands that write suit images into the source.
-#include "shell/tarnwellfileviewer.h"
+#include "bridge/bridgecommands.h"
 
 #include "bridge/suitnotation.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace bridge {
 
 using platform::Answer;
 using platform::Buttons;
@@ -17,7 +17,7 @@ QString notEditing() {
 }
 } // namespace
 
-void TarnwellFileViewer::mSuits2Symbols_Click() {
+void BridgeCommands::mSuits2Symbols_Click() {
     auto& editor = *ui_.Text1[1];
     if (!editor.visible()) {
         message(notEditing());
@@ -36,17 +36,14 @@ void TarnwellFileViewer::mSuits2Symbols_Click() {
     if (converted.text.size() > 100) menu("mUndoSuits2Symbols").setEnabled(true);
     editor.setSelText(converted.text);
     ProvideSuitImages(converted.imageNames);
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
-    if (editor.text() != SavedText[1]) return; // the save said what went wrong
-    const QString q = QuoteChar;
+    if (!host_.document().save(1)) return; // the save said what went wrong
+    const QString q = qs("\"");
     message(qs("Done.\r\rLook over the file for problems.\r\rEdit source to fix small problems\r"
                "such as symbols in links or headings.\r\rClick ") +
             q + qs("Edit - Undo Suits to Symbols") + q + qs("\rto restore the original file."));
 }
 
-void TarnwellFileViewer::mUndoSuits2Symbols_Click() {
+void BridgeCommands::mUndoSuits2Symbols_Click() {
     auto& editor = *ui_.Text1[1];
     if (SymbolsOriginalText.isEmpty()) return;
     if (!editor.visible()) {
@@ -58,16 +55,13 @@ void TarnwellFileViewer::mUndoSuits2Symbols_Click() {
     if (message(qs("To save the Undo, click Ok."), Buttons::OkCancel,
                 qs("Undo Suits-To-Symbols")) == Answer::Cancel)
         return;
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
-    if (editor.text() != SavedText[1]) return; // not saved: the undo stays pending
+    if (!host_.document().save(1)) return; // not saved: the undo stays pending
     SymbolsOriginalText.clear();
     symbolsUndoTakenAt_ = 0;
     menu("mUndoSuits2Symbols").setEnabled(false);
 }
 
-void TarnwellFileViewer::mSuitSymbol_Click(int index) {
+void BridgeCommands::mSuitSymbol_Click(int index) {
     const QString name = bridge::suitSymbolImage(index);
     auto& editor = *ui_.Text1[1];
     if (name.isEmpty() || !editor.visible()) return;
@@ -76,7 +70,7 @@ void TarnwellFileViewer::mSuitSymbol_Click(int index) {
     ProvideSuitImages({name});
 }
 
-void TarnwellFileViewer::mSymbolsForHands_Click() {
+void BridgeCommands::mSymbolsForHands_Click() {
     auto& editor = *ui_.Text1[1];
     if (!editor.visible()) return;
     const auto hand = bridge::symbolsForHands(editor.selText());
@@ -86,12 +80,10 @@ void TarnwellFileViewer::mSymbolsForHands_Click() {
     for (const QString& name : bridge::handImages())
         if (hand->contains(bridge::imageTag(name))) written << name;
     ProvideSuitImages(written);
-    ActivePane = 1;
-    int index = 0;
-    mSave_Click(index);
+    host_.document().save(1);
 }
 
-void TarnwellFileViewer::ClearBridgeUndo() {
+void BridgeCommands::ClearBridgeUndo() {
     SymbolsOriginalText.clear();
     BidFontOriginalText.clear();
     symbolsUndoTakenAt_ = 0;
@@ -100,7 +92,7 @@ void TarnwellFileViewer::ClearBridgeUndo() {
     menu("mUndoBidFont").setEnabled(false);
 }
 
-void TarnwellFileViewer::WithdrawLaterBridgeUndo(int restoredTakenAt) {
+void BridgeCommands::WithdrawLaterBridgeUndo(int restoredTakenAt) {
     // The editor now holds the text from before the command whose undo ran;
     // a text another undo took after that command holds that command's
     // work, so restoring it would undo the undo.
@@ -116,4 +108,4 @@ void TarnwellFileViewer::WithdrawLaterBridgeUndo(int restoredTakenAt) {
     }
 }
 
-} // namespace shell
+} // namespace bridge

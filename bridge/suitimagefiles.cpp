@@ -2,17 +2,17 @@
 // them; an article names them by bare file names, so they must lie in its
 // own folder. File names here are case-sensitive and different commands
 // write "c.gif" and "C.gif": each spelling an article uses is copied.
-#include "shell/tarnwellfileviewer.h"
+#include "bridge/bridgecommands.h"
 
 #include "bridge/shippedimages.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace bridge {
 
 using util::qs;
 
-void TarnwellFileViewer::ProvideSuitImages(const QStringList& imageNames) {
-    const QString folder = PaneFolder[1];
+void BridgeCommands::ProvideSuitImages(const QStringList& imageNames) {
+    const QString folder = panes().folder[1];
     auto& files = *services_.files;
     if (folder.isEmpty() || !files.exists(folder)) return;
     QStringList copied;
@@ -38,4 +38,4 @@ void TarnwellFileViewer::ProvideSuitImages(const QStringList& imageNames) {
             copied.join(qs(", ")));
 }
 
-} // namespace shell
+} // namespace bridge

@@ -1,15 +1,16 @@
-// The edit session: opening the left pane's source in the editor, the
-// prompt that protects unsaved changes, and the window width for editing.
-#include "shell/tarnwellfileviewer.h"
+// The edit session: opening the right pane's file in the editor, and the
+// prompt that protects unsaved changes.
+#include "editor/editsession.h"
 
 #include "editor/findreplace.h"
 #include "editor/sourcefile.h"
 
-#include "util/numbers.h"
 #include "util/strings.h"
 #include <QCryptographicHash>
 
-namespace shell {
+namespace editor {
+
+using shell::pathSeparator;
 
 using platform::Answer;
 using platform::Buttons;
@@ -23,7 +24,7 @@ QString m1() {
 }
 } // namespace
 
-QString TarnwellFileViewer::loadTextFile(const QString& path, bool* ok, int pane) {
+QString EditSession::loadTextFile(const QString& path, bool* ok, int pane) {
     QString error;
     const auto bytes = services_.files->read(path, &error);
     *ok = bytes.has_value();
@@ -34,59 +35,18 @@ QString TarnwellFileViewer::loadTextFile(const QString& path, bool* ok, int pane
     return read.text;
 }
 
-void TarnwellFileViewer::rememberFileContents(const QString& path, const QByteArray& bytes) {
+void EditSession::rememberFileContents(const QString& path, const QByteArray& bytes) {
     knownFileHash_.insert(path, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
 }
 
-bool TarnwellFileViewer::changedOnDisk(const QString& path) const {
+bool EditSession::changedOnDisk(const QString& path) const {
     const auto known = knownFileHash_.constFind(path);
     if (known == knownFileHash_.constEnd() || !services_.files->isFile(path)) return false;
     const auto now = services_.files->read(path);
     return !now || QCryptographicHash::hash(*now, QCryptographicHash::Sha256) != *known;
 }
 
-void TarnwellFileViewer::mEditHTML_Click() {
-    if (PaneFileName[0].left(4) == QLatin1String("http")) {
-        message(m1());
-        return;
-    }
-    ResizeBusy = true;
-    WindowLeft = ui_.window->left();
-    WindowTop = ui_.window->top();
-    if (ui_.L_Name[0]->text().isEmpty()) ui_.L_Name[0]->setText(PaneFileName[0]);
-    if (ui_.L_Name[0]->text() == ui_.L_Name[1]->text()) {
-        // Closing the editor must not throw away its edits.
-        if (!ConfirmLeavingEditor(1)) {
-            ResizeBusy = false;
-            return;
-        }
-        EditWidth = ui_.window->width();
-        PaneFolder[1].clear();
-        PaneFileName[1].clear();
-        ui_.brwWebBrowser[1]->setVisible(false);
-        ui_.Text1[1]->setVisible(false);
-        ui_.L_Name[1]->setText(QString());
-        ui_.L_Name[1]->setVisible(false);
-        if (WidthBeforeEdit > 0) ui_.window->setWidth(WidthBeforeEdit);
-        EnableEditorMenus(false);
-        ResizeBusy = false;
-        Form_Resize();
-        return;
-    }
-    EnableEditorMenus(true);
-    if (!ui_.Text1[1]->visible() && !ui_.brwWebBrowser[1]->visible())
-        WidthBeforeEdit = ui_.window->width();
-    if (ui_.L_Name[0]->text().startsWith(QLatin1String("file:///"))) TidyLeftName();
-    PaneFileName[1] = PaneFileName[0];
-    PaneFolder[1] = PaneFolder[0];
-    ActivePane = 1;
-    ResizeBusy = false;
-    OpenSourceInEditor();
-    if (ui_.Text1[1]->visible()) ui_.Text1[1]->setFocus();
-    RestoreText[0] = ui_.Text1[1]->text();
-}
-
-void TarnwellFileViewer::OpenSourceInEditor() {
+void EditSession::openSourceInEditor() {
     auto& editor = *ui_.Text1[1];
     for (;;) {
         if (editor.visible() && !ui_.L_Name[1]->text().isEmpty() && editor.text() != SavedText[1]) {
@@ -95,63 +55,53 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             if (a == Answer::Cancel) return;
             if (a == Answer::Yes) {
                 // Save the edited file under its own name, not the next one's.
-                const QString nextFolder = PaneFolder[1];
-                const QString nextFile = PaneFileName[1];
+                const QString nextFolder = panes().folder[1];
+                const QString nextFile = panes().name[1];
                 if (!editorFile_.isEmpty()) {
-                    PaneFolder[1] = editorFolder_;
-                    PaneFileName[1] = editorFile_;
+                    panes().folder[1] = editorFolder_;
+                    panes().name[1] = editorFile_;
                 }
-                ActivePane = 1;
-                int index = 0;
-                mSave_Click(index);
-                const bool saved = editor.text() == SavedText[1];
-                PaneFolder[1] = nextFolder;
-                PaneFileName[1] = nextFile;
+                const bool saved = save(1);
+                panes().folder[1] = nextFolder;
+                panes().name[1] = nextFile;
                 if (!saved) return; // the edits could not be written: keep them
             }
         }
-        ResizeBusy = true;
-        if (PaneFileName[0].isEmpty()) {
-            PaneFileName[0] = ui_.L_Name[0]->text();
-            PaneFileName[1] = PaneFileName[0];
+        host_.holdLayout(true);
+        if (panes().name[0].isEmpty()) {
+            panes().name[0] = ui_.L_Name[0]->text();
+            panes().name[1] = panes().name[0];
         }
-        if (PaneFolder[1].left(6) == QLatin1String("res:\\\\")) {
-            PaneFolder[0] = DriveRoot;
-            PaneFolder[1] = DriveRoot;
+        if (panes().folder[1].left(6) == QLatin1String("res:\\\\")) {
+            panes().folder[0] = host_.driveRoot();
+            panes().folder[1] = host_.driveRoot();
         }
-        if (PaneFileName[1].left(4) == QLatin1String("http")) {
+        if (panes().name[1].left(4) == QLatin1String("http")) {
             message(m1());
-            ResizeBusy = false;
+            host_.holdLayout(false);
             return;
         }
-        const QString p = PaneFolder[1] + PaneFileName[1];
+        const QString p = panes().folder[1] + panes().name[1];
         auto& files = *services_.files;
         if (!files.isFile(p)) {
             for (const char* ext : {".htm", ".html", ".txt"}) {
                 if (files.isFile(p + QLatin1String(ext))) {
-                    PaneFileName[1] += QLatin1String(ext);
+                    panes().name[1] += QLatin1String(ext);
                     break;
                 }
             }
         }
-        const QString path = PaneFolder[1] + PaneFileName[1];
+        const QString path = panes().folder[1] + panes().name[1];
         if (files.isFile(path)) {
             bool ok = false;
             const QString text = loadTextFile(path, &ok, 1);
             if (!ok) {
                 message(qs("Error loading ") + path);
-                ResizeBusy = false;
+                host_.holdLayout(false);
                 return;
             }
             editor.setText(text);
-            ui_.brwWebBrowser[1]->setVisible(false);
-            editor.setVisible(true);
-            ui_.L_Name[1]->setText(PaneFileName[1]);
-            ui_.L_Name[1]->setVisible(true);
-            layoutForEditing();
-            EnableEditorMenus(true);
-            ResizeBusy = false;
-            Form_Resize();
+            host_.showEditorPane();
             SavedText[1] = editor.text();
             // The kept versions belong to the file they were taken from:
             // another file's text must never be restored into this one.
@@ -159,93 +109,95 @@ void TarnwellFileViewer::OpenSourceInEditor() {
             RestoreText[1] = SavedText[1];
             // The edits of the file before were saved or declined.
             if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
-            editorFolder_ = PaneFolder[1];
-            editorFile_ = PaneFileName[1];
-            OpenTypingLexicon(true);
-            ForgetEditedDocument();
+            editorFolder_ = panes().folder[1];
+            editorFile_ = panes().name[1];
+            host_.typing().editorOpened();
+            host_.editedDocumentReplaced();
             return;
         }
         const auto answer =
             ui_.dialogs->input(qs("The following source file path or name is invalid:\r") + p +
                                    qs("\rEnter correction:"),
                                QString(), p);
-        ResizeBusy = false;
+        host_.holdLayout(false);
         const QString corrected = answer.value_or(QString());
         if (corrected.isEmpty() || corrected == p) return;
         qsizetype sep = corrected.lastIndexOf(pathSeparator());
         if (sep < 0) sep = corrected.lastIndexOf(QLatin1Char('/'));
         if (sep < 0) return;
-        PaneFolder[1] = corrected.left(sep + 1);
-        PaneFileName[1] = corrected.mid(sep + 1);
+        panes().folder[1] = corrected.left(sep + 1);
+        panes().name[1] = corrected.mid(sep + 1);
     }
 }
 
-void TarnwellFileViewer::ForgetEditedDocument() {
-    // Undo texts kept for the previous file must not reach this one.
-    ClearBridgeUndo();
-    // Anchor names are handed out afresh in every document; a link begun
-    // in the file before cannot be finished in this one.
-    LinkNameCounter = 0;
-    TypedWhileLoading.clear();
-    LinkStart = 0;
-    LinkLength = 0;
-    if (ui_.LinkMsgBox && ui_.LinkMsgBox->visible()) ui_.LinkMsgBox->setVisible(false);
-    if (FindReplace) FindReplace->SourceReplaced();
-    // A check of the file before ends without a word: its place is not in
-    // this text.
-    if (basSpellingChecker.isOpen() || suggestionBoxVisible()) {
-        basSpellingChecker.CheckSelStart = 0;
-        basSpellingChecker.CheckSelLength = 0;
-        basSpellingChecker.NoCompletionMessage = true;
-        CloseLexicon();
-    }
-}
-
-void TarnwellFileViewer::layoutForEditing() {
-    auto& w = *ui_.window;
-    std::int32_t monitorWidth = Monitors.Mon1Width;
-    std::int32_t monitorLeft = 0;
-    if (Monitors.Mon2Left > 0 && WindowLeft > Monitors.Mon2Left - 500) {
-        monitorWidth = Monitors.Mon2Width;
-        monitorLeft = Monitors.Mon1Width;
-    }
-    if (0.7 * monitorWidth > EditWidth) EditWidth = monitorWidth;
-    w.setWidth(EditWidth);
-    w.setLeft(WindowLeft);
-    if (EditWidth > monitorWidth) {
-        if (EditWidth - monitorWidth >= 200) {
-            w.setLeft(Monitors.Mon1Width + Monitors.Mon2Width - EditWidth);
-        } else {
-            EditWidth = monitorWidth;
-            w.setLeft(monitorLeft);
-        }
-        WindowLeft = w.left();
-    }
-    if (!(LeftPaneWidth <= 0.6 * EditWidth && RightPaneWidth >= 0.4 * EditWidth)) {
-        LeftPaneWidth = util::roundHalfEven(0.6 * EditWidth);
-        RightPaneWidth = util::roundHalfEven(0.4 * EditWidth);
-    }
-}
-
-bool TarnwellFileViewer::ConfirmLeavingEditor(int i) {
+bool EditSession::ConfirmLeavingEditor(int i) {
     auto& editor = *ui_.Text1[i];
     if (!editor.visible() || editor.text() == SavedText[i]) return true;
     const Answer a =
         message(qs("Save changes to ") + ui_.L_Name[i]->text() + qs("?"), Buttons::YesNoCancel);
     if (a == Answer::Cancel) return false;
     if (a == Answer::No) return true;
-    ActivePane = static_cast<std::int16_t>(i);
-    int index = 0;
-    mSave_Click(index);
     // A save that did not happen (an error, or an answer of No to the
     // changed-on-disk question) keeps the edits where they are.
-    return editor.text() == SavedText[i];
+    return save(i);
 }
 
-bool TarnwellFileViewer::QuerySaveChanges() {
+bool EditSession::querySaveChanges() {
     for (int i = 0; i < 2; ++i)
         if (!ConfirmLeavingEditor(i)) return true;
     return false;
 }
 
-} // namespace shell
+EditSession::EditSession(shell::ViewerHost& host) : HostedController(host) {}
+
+EditSession::~EditSession() = default;
+
+bool EditSession::save(int pane) {
+    host_.setActivePane(pane);
+    int index = 0;
+    mSave_Click(index);
+    return ui_.Text1[pane]->visible() && ui_.Text1[pane]->text() == SavedText[pane];
+}
+
+bool EditSession::editorHolds(const QString& path) const {
+    return ui_.Text1[1]->visible() && !editorFile_.isEmpty() && editorFolder_ + editorFile_ == path;
+}
+
+void EditSession::editedFileRenamed(const QString& folder, const QString& name) {
+    editorFolder_ = folder;
+    editorFile_ = name;
+}
+
+void EditSession::letGoOfUnsavedEdits() {
+    if (ui_.Text1[1]->visible() && ui_.Text1[1]->text() != SavedText[1])
+        SavedText[1] = ui_.Text1[1]->text();
+}
+
+void EditSession::keepOriginal() {
+    RestoreText[0] = ui_.Text1[1]->text();
+}
+
+bool EditSession::showTextFile(const QString& path) {
+    bool ok = false;
+    const QString text = loadTextFile(path, &ok, 1);
+    ui_.Text1[1]->setVisible(true);
+    ui_.Text1[1]->setText(text);
+    SavedText[1] = ui_.Text1[1]->text();
+    return ok;
+}
+
+void EditSession::swapSlots() {
+    std::swap(SavedText[0], SavedText[1]);
+    std::swap(FileFormat[0], FileFormat[1]);
+}
+
+void EditSession::closeCleanly() {
+    if (services_.recoveryTimer) services_.recoveryTimer->stop();
+    if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
+}
+
+void EditSession::forgetEditedDocument() {
+    if (FindReplace) FindReplace->SourceReplaced();
+}
+
+} // namespace editor

@@ -1,7 +1,7 @@
 #include "editor/findreplace.h"
 
 #include "editor/findengine.h"
-#include "shell/tarnwellfileviewer.h"
+#include "shell/viewerhost.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 
@@ -15,8 +15,7 @@ namespace {
 constexpr int kRed = 255;
 }
 
-frmFindReplace::frmFindReplace(shell::TarnwellFileViewer& viewer,
-                               const platform::FindReplaceView& view)
+frmFindReplace::frmFindReplace(shell::ViewerHost& viewer, const platform::FindReplaceView& view)
     : viewer_(viewer), view_(view) {
     view_.form->onActivate = [this] { Form_Activate(); };
     view_.form->onUnload = [this](bool& cancel) { Form_Unload(cancel); };
@@ -151,9 +150,7 @@ void frmFindReplace::Form_Unload(bool& cancel) {
         }
         if (a == Answer::Yes) {
             // The replacements were made in the source editor; save that one.
-            viewer_.ActivePane = 1;
-            int index = 0;
-            viewer_.mSave_Click(index);
+            viewer_.document().save(1);
         } else {
             editor.setText(TextBeforeReplace);
         }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 namespace shell {
-class TarnwellFileViewer;
+class ViewerHost;
 }
 
 namespace editor {
@@ -16,7 +16,7 @@ namespace editor {
 // One instance lives for the whole run once first opened.
 class frmFindReplace {
   public:
-    frmFindReplace(shell::TarnwellFileViewer& viewer, const platform::FindReplaceView& view);
+    frmFindReplace(shell::ViewerHost& viewer, const platform::FindReplaceView& view);
     // Takes back the callbacks it gave the dialog's controls.
     ~frmFindReplace();
     frmFindReplace(const frmFindReplace&) = delete;
@@ -59,7 +59,7 @@ class frmFindReplace {
     void replaceAllFrom();
     void reportEnd();
 
-    shell::TarnwellFileViewer& viewer_;
+    shell::ViewerHost& viewer_;
     platform::FindReplaceView view_;
 };
 

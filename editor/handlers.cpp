@@ -1,15 +1,12 @@
 // The menu commands of the source editor.
-#include "shell/tarnwellfileviewer.h"
+#include "editor/editsession.h"
 
-namespace shell {
+namespace editor {
 
-void TarnwellFileViewer::registerEditorHandlers() {
-    registerHandler(QStringLiteral("mEditHTML"), [this](int) { mEditHTML_Click(); });
-    registerHandler(QStringLiteral("mSave"), [this](int i) { mSave_Click(i); });
-    registerHandler(QStringLiteral("mRestore"), [this](int i) { mRestore_Click(i); });
-    registerHandler(QStringLiteral("mSaveWebPage"), [this](int) { mSaveWebPage_Click(); });
-    registerHandler(QStringLiteral("mDeleteFile"), [this](int) { mDeleteFile_Click(); });
-    registerHandler(QStringLiteral("mFind"), [this](int i) { mFind_Click(i); });
+void EditSession::registerHandlers() {
+    host_.registerHandler(QStringLiteral("mSave"), [this](int i) { mSave_Click(i); });
+    host_.registerHandler(QStringLiteral("mRestore"), [this](int i) { mRestore_Click(i); });
+    host_.registerHandler(QStringLiteral("mFind"), [this](int i) { mFind_Click(i); });
 }
 
-} // namespace shell
+} // namespace editor

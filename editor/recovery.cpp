@@ -1,12 +1,16 @@
 // Recovery copies of unsaved edits, and their offer at the next start.
-#include "shell/tarnwellfileviewer.h"
+#include "editor/editsession.h"
 
 #include "editor/recoveryfile.h"
 #include "util/strings.h"
 
 #include <QDateTime>
 
-namespace shell {
+namespace editor {
+
+using shell::crJoin;
+using shell::SplitPath;
+using shell::splitPath;
 
 using platform::Answer;
 using platform::Buttons;
@@ -18,15 +22,15 @@ QString recoveryFolder(const QString& dataFolder) {
 }
 } // namespace
 
-int TarnwellFileViewer::recoverySlot() const {
+int EditSession::recoverySlot() const {
     const bool swapped = ui_.Text1[0]->visible() && !editorFile_.isEmpty() &&
-                         PaneFolder[0] + PaneFileName[0] == editorFolder_ + editorFile_;
+                         panes().folder[0] + panes().name[0] == editorFolder_ + editorFile_;
     return swapped ? 0 : 1;
 }
 
 // Runs at every change of the text, so it never reads the text: a large
 // file must not slow typing down. The timer's run compares and writes.
-void TarnwellFileViewer::Text1_Change(int index) {
+void EditSession::Text1_Change(int index) {
     if (!services_.recoveryTimer || index != recoverySlot() || editorFile_.isEmpty()) return;
     const double now = services_.clock->seconds();
     if (recoveryPendingSince_ < 0) recoveryPendingSince_ = now;
@@ -42,7 +46,7 @@ void TarnwellFileViewer::Text1_Change(int index) {
     }
 }
 
-void TarnwellFileViewer::WriteRecoveryCopy() {
+void EditSession::WriteRecoveryCopy() {
     if (services_.recoveryTimer) services_.recoveryTimer->stop();
     recoveryPendingSince_ = -1;
     QString error;
@@ -52,7 +56,7 @@ void TarnwellFileViewer::WriteRecoveryCopy() {
             qs("\rSave your work to keep it safe."));
 }
 
-bool TarnwellFileViewer::writeRecoveryCopy(QString* error) {
+bool EditSession::writeRecoveryCopy(QString* error) {
     if (editorFile_.isEmpty()) return true;
     const int slot = recoverySlot();
     const QString text = ui_.Text1[slot]->text();
@@ -66,7 +70,7 @@ bool TarnwellFileViewer::writeRecoveryCopy(QString* error) {
     copy.path = path;
     copy.savedAtMs = QDateTime::currentMSecsSinceEpoch();
     copy.text = text;
-    const QString folder = recoveryFolder(DataFolder);
+    const QString folder = recoveryFolder(host_.dataFolder());
     auto& files = *services_.files;
     if (!files.makeFolder(folder)) {
         *error = folder + qs(" cannot be made.");
@@ -81,13 +85,13 @@ bool TarnwellFileViewer::writeRecoveryCopy(QString* error) {
     return true;
 }
 
-void TarnwellFileViewer::RemoveRecoveryCopy(const QString& path) {
-    const QString file = recoveryFolder(DataFolder) + editor::recoveryFileName(path);
+void EditSession::RemoveRecoveryCopy(const QString& path) {
+    const QString file = recoveryFolder(host_.dataFolder()) + editor::recoveryFileName(path);
     if (services_.files->isFile(file)) services_.files->remove(file);
 }
 
-void TarnwellFileViewer::OfferRecovery() {
-    const QString folder = recoveryFolder(DataFolder);
+void EditSession::OfferRecovery() {
+    const QString folder = recoveryFolder(host_.dataFolder());
     auto& files = *services_.files;
     for (const QString& name : files.files(folder, qs(".recovery"))) {
         const QString file = folder + name;
@@ -125,10 +129,10 @@ void TarnwellFileViewer::OfferRecovery() {
             continue;
         }
         const SplitPath split = splitPath(copy->path);
-        ActivePane = 0;
-        OpenFile(split.folder, split.name);
+        host_.setActivePane(0);
+        host_.openFile(split.folder, split.name);
         if (!(ui_.Text1[1]->visible() && editorFolder_ + editorFile_ == copy->path))
-            mEditHTML_Click();
+            host_.runCommand(QStringLiteral("mEditHTML"));
         if (ui_.Text1[1]->visible() && editorFolder_ + editorFile_ == copy->path) {
             ui_.Text1[1]->setText(copy->text); // an unsaved change until the user saves
             ui_.Text1[1]->setFocus();
@@ -137,4 +141,4 @@ void TarnwellFileViewer::OfferRecovery() {
     }
 }
 
-} // namespace shell
+} // namespace editor

@@ -1,37 +1,41 @@
 // Save Source and Save Source As: the one routine that writes the edited
 // source to disk.
-#include "shell/tarnwellfileviewer.h"
+#include "editor/editsession.h"
 
 #include "editor/sourcefile.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace editor {
+
+using shell::separatorString;
+using shell::SplitPath;
+using shell::splitPath;
 
 using platform::Answer;
 using platform::Buttons;
 using util::qs;
 
-void TarnwellFileViewer::tidySaveName(int i) {
+void EditSession::tidySaveName(int i) {
     const QString urlFolder = qs("file:") + separatorString().repeated(3);
-    if (PaneFolder[i].startsWith(urlFolder)) PaneFolder[i].remove(0, urlFolder.size());
-    PaneFileName[i].remove(qs("#EndOfFile"));
-    if (!PaneFileName[i].contains(QLatin1Char('.'))) {
-        PaneFileName[i] = PaneFileName[0];
-        ui_.L_Name[i]->setText(PaneFileName[i]);
+    if (panes().folder[i].startsWith(urlFolder)) panes().folder[i].remove(0, urlFolder.size());
+    panes().name[i].remove(qs("#EndOfFile"));
+    if (!panes().name[i].contains(QLatin1Char('.'))) {
+        panes().name[i] = panes().name[0];
+        ui_.L_Name[i]->setText(panes().name[i]);
     }
 }
 
-void TarnwellFileViewer::mSave_Click(int& index) {
-    const int i = ActivePane;
+void EditSession::mSave_Click(int& index) {
+    const int i = activePane();
     auto& editor = *ui_.Text1[i];
     if (!editor.visible()) {
         message(qs("You are not editing a file,\rso there is nothing to save."));
         return;
     }
     if (ui_.L_Name[1]->text().trimmed().isEmpty()) {
-        if (!PaneFileName[0].trimmed().isEmpty()) {
-            PaneFolder[1] = PaneFolder[0];
-            PaneFileName[1] = PaneFileName[0];
+        if (!panes().name[0].trimmed().isEmpty()) {
+            panes().folder[1] = panes().folder[0];
+            panes().name[1] = panes().name[0];
             ui_.L_Name[1]->setText(ui_.L_Name[0]->text());
         } else {
             index = 1;
@@ -41,35 +45,35 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     // happens only once the new file is safely written.
     QString deleteAfterSave;
     // A save that does not happen leaves the pane's name as it was.
-    const QString oldName = PaneFileName[i];
-    const QString oldFolder = PaneFolder[i];
+    const QString oldName = panes().name[i];
+    const QString oldFolder = panes().folder[i];
     const QString oldLabel = ui_.L_Name[i]->text();
     const auto giveUp = [&] {
-        PaneFileName[i] = oldName;
-        PaneFolder[i] = oldFolder;
+        panes().name[i] = oldName;
+        panes().folder[i] = oldFolder;
         ui_.L_Name[i]->setText(oldLabel);
     };
     if (index == 1) {
-        const QString original = PaneFolder[0] + PaneFileName[0];
-        QString initial = PaneFolder[i] + PaneFileName[i];
+        const QString original = panes().folder[0] + panes().name[0];
+        QString initial = panes().folder[i] + panes().name[i];
         for (;;) {
             const auto choice = ui_.dialogs->saveFile(qs("Enter file name."), initial);
             if (!choice || choice->fileName.isEmpty()) {
                 giveUp();
                 return;
             }
-            PaneFileName[i] = choice->fileName;
+            panes().name[i] = choice->fileName;
             // The folder chosen in the dialog is where the file goes, and
             // the overwrite question is about that very file: the name as
             // it will be written, after the tidying below.
             const SplitPath chosen = splitPath(choice->path);
-            if (!chosen.folder.isEmpty()) PaneFolder[i] = chosen.folder;
+            if (!chosen.folder.isEmpty()) panes().folder[i] = chosen.folder;
             tidySaveName(i);
-            if (services_.files->exists(PaneFolder[i] + PaneFileName[i])) {
+            if (services_.files->exists(panes().folder[i] + panes().name[i])) {
                 const Answer a =
                     message(qs("File already exists.\rOverwrite it?"), Buttons::YesNoCancel);
                 if (a == Answer::No) {
-                    initial = PaneFolder[i] + PaneFileName[i];
+                    initial = panes().folder[i] + panes().name[i];
                     continue;
                 }
                 if (a == Answer::Cancel) {
@@ -80,8 +84,8 @@ void TarnwellFileViewer::mSave_Click(int& index) {
             break;
         }
         // Saved under the original's own name, there is no original to delete.
-        if (PaneFileName[i].toLower().endsWith(QLatin1String("htm")) &&
-            !ui_.L_Name[i]->text().isEmpty() && PaneFolder[i] + PaneFileName[i] != original) {
+        if (panes().name[i].toLower().endsWith(QLatin1String("htm")) &&
+            !ui_.L_Name[i]->text().isEmpty() && panes().folder[i] + panes().name[i] != original) {
             const Answer a = message(qs("Delete the original file:\r") + original + qs("?"),
                                      Buttons::YesNoCancel);
             if (a == Answer::Cancel) {
@@ -94,9 +98,9 @@ void TarnwellFileViewer::mSave_Click(int& index) {
 
     tidySaveName(i);
 
-    const QString path = PaneFolder[i] + PaneFileName[i];
+    const QString path = panes().folder[i] + panes().name[i];
     const QString text = editor.text();
-    const QString lower = PaneFileName[i].toLower();
+    const QString lower = panes().name[i].toLower();
     const bool html =
         lower.endsWith(QLatin1String(".htm")) || lower.endsWith(QLatin1String(".html"));
     const editor::SavedBytes saved = editor::encodeSource(text, FileFormat[i], html);
@@ -137,8 +141,8 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     RestoreText[1] = SavedText[1];
     SavedText[i] = text;
     if (i == 1) {
-        editorFolder_ = PaneFolder[1];
-        editorFile_ = PaneFileName[1];
+        editorFolder_ = panes().folder[1];
+        editorFile_ = panes().name[1];
     }
     // The page of the saved file is shown on the left, or on the right
     // after Swap Panels put the editor on the left.
@@ -151,7 +155,7 @@ void TarnwellFileViewer::mSave_Click(int& index) {
     if (caret + 1000 > length) {
         // The page, refreshing, scrolls to its end once it has loaded; the
         // editor shows its caret low in the view.
-        ui_.brwWebBrowser[shown]->navigate(PaneFolder[shown] + PaneFileName[shown] +
+        ui_.brwWebBrowser[shown]->navigate(panes().folder[shown] + panes().name[shown] +
                                            qs("#EndOfFile"));
         source.setSelStart(length);
         source.setSelStart(caret);
@@ -159,22 +163,22 @@ void TarnwellFileViewer::mSave_Click(int& index) {
 
     if (index == 1) {
         if (ui_.L_Name[0]->text() != ui_.L_Name[1]->text()) {
-            ui_.L_Name[i]->setText(PaneFileName[i]);
+            ui_.L_Name[i]->setText(panes().name[i]);
             return;
         }
-        ui_.L_Name[0]->setText(PaneFileName[i]);
-        ui_.L_Name[1]->setText(PaneFileName[i]);
+        ui_.L_Name[0]->setText(panes().name[i]);
+        ui_.L_Name[1]->setText(panes().name[i]);
         if (i == 1) {
-            PaneFileName[0] = PaneFileName[1];
-            PaneFolder[0] = PaneFolder[1];
-            ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+            panes().name[0] = panes().name[1];
+            panes().folder[0] = panes().folder[1];
+            ui_.brwWebBrowser[0]->navigate(panes().folder[0] + panes().name[0]);
         } else {
-            PaneFileName[1] = PaneFileName[0];
-            PaneFolder[1] = PaneFolder[0];
-            ui_.brwWebBrowser[1]->navigate(PaneFolder[0] + PaneFileName[1]);
+            panes().name[1] = panes().name[0];
+            panes().folder[1] = panes().folder[0];
+            ui_.brwWebBrowser[1]->navigate(panes().folder[0] + panes().name[1]);
         }
-        AddToRecentFiles(i);
+        host_.addToRecentFiles(i);
     }
 }
 
-} // namespace shell
+} // namespace editor

@@ -8,6 +8,10 @@
 #  - only the programs (app/, spell/, deal/cli/), the adapters themselves and the
 #    tests, benches and tools wire in the real adapters (platform/qt,
 #    platform/sqlite, platform/hunspell, deal/dds);
+#  - each subsystem's controller (tfv_<folder>_commands) reaches the shell
+#    and the other subsystems only through shell/viewerhost.h: the shell's
+#    own header is included by the shell alone (and the program and tests
+#    that make it), a controller's header by its own folder and the shell;
 #  - nothing includes app/ or spell/ but themselves.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +41,7 @@ while read -r file; do
   [ -f "$file" ] || continue
   while read -r inc; do
     case "$inc" in
-      shell/tarnwellfileviewer.h | shell/viewerui.h) fail "$file (pure logic) includes the controller: $inc" ;;
+      shell/tarnwellfileviewer.h | shell/viewerui.h | shell/viewerhost.h) fail "$file (pure logic) includes the controller: $inc" ;;
       platform/qt/* | platform/sqlite/* | platform/hunspell/* | deal/dds/*) fail "$file (pure logic) includes an adapter: $inc" ;;
     esac
   done < <(includes "$file")
@@ -58,6 +62,18 @@ done | sed 's/^/layering: adapter wired outside a program: /' | grep . && status
 for file in $(git ls-files '*.cpp' '*.h' | grep -vE '^(app|spell|tests|bench)/'); do
   includes "$file" | grep -E '^(app|spell)/' | sed "s|^|$file includes |"
 done | sed 's/^/layering: a program included: /' | grep . && status=1
+
+# The controllers' headers, and the folders besides their own that may
+# include them: the shell, which makes them, and the program and tests.
+controllers="shell/tarnwellfileviewer.h editor/editsession.h authoring/authoringcommands.h bridge/bridgecommands.h spelling/spellingcontroller.h"
+for file in $(git ls-files '*.cpp' '*.h' | grep -vE '^(app|tests|bench|shell)/'); do
+  folder=${file%%/*}
+  while read -r inc; do
+    for c in $controllers; do
+      [ "$inc" = "$c" ] && [ "${c%%/*}" != "$folder" ] && fail "$file includes another controller: $inc (use shell/viewerhost.h)"
+    done
+  done < <(includes "$file")
+done
 
 [ "$status" -eq 0 ] && echo "layering: every include runs down the layers"
 exit "$status"

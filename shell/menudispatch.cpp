@@ -2,20 +2,26 @@
 // entries to theirs.
 #include "shell/tarnwellfileviewer.h"
 
-#include "editor/findreplace.h"
+#include "authoring/authoringcommands.h"
+#include "bridge/bridgecommands.h"
+#include "editor/editsession.h"
 #include "shell/menutree.h"
+#include "spelling/spellingcontroller.h"
 
 namespace shell {
 
 TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices& services,
                                        const FixedPaths& paths, const QString& commandLine)
-    : colorsSlide_(services.colorsSlideTimer), suggestionSlide_(services.suggestionSlideTimer),
-      ui_(ui), services_(services), paths_(paths), commandLine_(commandLine) {
+    : ui_(ui), services_(services), paths_(paths), commandLine_(commandLine),
+      edit_(std::make_unique<editor::EditSession>(*this)),
+      authoring_(std::make_unique<authoring::AuthoringCommands>(*this)),
+      bridge_(std::make_unique<bridge::BridgeCommands>(*this)),
+      spelling_(std::make_unique<spelling::SpellingController>(*this)) {
     registerShellHandlers();
-    registerEditorHandlers();
-    registerAuthoringHandlers();
-    registerBridgeHandlers();
-    registerSpellingHandlers();
+    edit_->registerHandlers();
+    authoring_->registerHandlers();
+    bridge_->registerHandlers();
+    spelling_->registerHandlers();
     wireEvents();
     // An entry whose command has no handler yet stays disabled rather than
     // doing nothing when chosen.
@@ -31,6 +37,11 @@ TarnwellFileViewer::TarnwellFileViewer(const ViewerUi& ui, const ViewerServices&
 
 TarnwellFileViewer::~TarnwellFileViewer() {
     unwireEvents();
+    // The controllers go first: each takes back the callbacks it gave.
+    spelling_.reset();
+    bridge_.reset();
+    authoring_.reset();
+    edit_.reset();
 }
 
 void TarnwellFileViewer::registerHandler(const QString& name, std::function<void(int)> handler) {
@@ -52,6 +63,9 @@ void TarnwellFileViewer::registerShellHandlers() {
     on("mSwap", [this](int) { mSwap_Click(); });
     on("mChangeMonitors", [this](int) { mChangeMonitors_Click(); });
     on("mResetMon", [this](int) { mResetMon_Click(); });
+    on("mEditHTML", [this](int) { mEditHTML_Click(); });
+    on("mSaveWebPage", [this](int) { mSaveWebPage_Click(); });
+    on("mDeleteFile", [this](int) { mDeleteFile_Click(); });
     on("mVer", [](int) {});
 }
 
@@ -81,7 +95,7 @@ void TarnwellFileViewer::wireEvents() {
         ui_.L_Name[i]->onKeyDown = [this, i](platform::KeyEvent& key) { L_Name_KeyDown(i, key); };
     }
     if (services_.recoveryTimer)
-        services_.recoveryTimer->onTimeout = [this] { WriteRecoveryCopy(); };
+        services_.recoveryTimer->onTimeout = [this] { edit_->WriteRecoveryCopy(); };
     if (services_.swapTimer) services_.swapTimer->onTimeout = [this] { swapWaitOver(); };
     ui_.tbToolBar->onButtonClick = [this](const QString& key) { tbToolBar_ButtonClick(key); };
     ui_.pSplitterBar->onMouseDown = [this](int button, int x, int) {
@@ -94,9 +108,13 @@ void TarnwellFileViewer::wireEvents() {
     for (int i = 0; i < 2; ++i) {
         ui_.Text1[i]->onGotFocus = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
         ui_.Text1[i]->onClick = [this, i] { ActivePane = static_cast<std::int16_t>(i); };
-        ui_.Text1[i]->onKeyDown = [this, i](platform::KeyEvent& key) { Text1_KeyDown(i, key); };
-        ui_.Text1[i]->onChange = [this, i] { Text1_Change(i); };
-        ui_.Text1[i]->onMouseDown = [this, i](int button, int, int) { Text1_MouseDown(i, button); };
+        ui_.Text1[i]->onKeyDown = [this, i](platform::KeyEvent& key) {
+            edit_->Text1_KeyDown(i, key);
+        };
+        ui_.Text1[i]->onChange = [this, i] { edit_->Text1_Change(i); };
+        ui_.Text1[i]->onMouseDown = [this, i](int button, int, int) {
+            edit_->Text1_MouseDown(i, button);
+        };
     }
 }
 
@@ -127,17 +145,6 @@ void TarnwellFileViewer::unwireEvents() {
     ui_.tbToolBar->onButtonClick = nullptr;
     ui_.pSplitterBar->onMouseDown = nullptr;
     ui_.pSplitterBar->onMouseMove = nullptr;
-    // The authoring and spelling controls.
-    if (ui_.LinkMsgBox) ui_.LinkMsgBox->onClick = nullptr;
-    for (platform::Button* button : ui_.cmdGetColor)
-        if (button) button->onClick = nullptr;
-    for (platform::Button* button : {ui_.cmdFixSpelling, ui_.cmdSkipWord[0], ui_.cmdSkipWord[1],
-                                     ui_.cmdAddWord, ui_.cmdCloseSpellCk})
-        if (button) button->onClick = nullptr;
-    if (ui_.lstSuggestions) {
-        ui_.lstSuggestions->onClick = nullptr;
-        ui_.lstSuggestions->onDoubleClick = nullptr;
-    }
 }
 
 platform::MenuEntry& TarnwellFileViewer::menu(const char* name, int index) {

@@ -1,5 +1,7 @@
 // Browser panes: which pane a file or a followed link goes to, the pane
 // records and name boxes, the toolbar, Open File, recent files, Help, Print.
+#include "authoring/authoringcommands.h"
+#include "editor/editsession.h"
 #include "shell/tarnwellfileviewer.h"
 
 #include "util/strings.h"
@@ -18,7 +20,7 @@ void TarnwellFileViewer::setNameBox(int index, const QString& text) {
 }
 
 void TarnwellFileViewer::OpenFile(const QString& folder, const QString& name) {
-    const QString prev = PaneFileName[0];
+    const QString prev = panes_.name[0];
     int t = 0;
     if (!ui_.Text1[1]->visible() && OpenInRight) {
         t = 1;
@@ -26,25 +28,25 @@ void TarnwellFileViewer::OpenFile(const QString& folder, const QString& name) {
         menu("mCloseRight").setEnabled(hasHandler(qs("mCloseRight")));
     }
     ActivePane = static_cast<std::int16_t>(t);
-    PaneFileName[t] = name;
-    PaneFolder[t] = folder;
+    panes_.name[t] = name;
+    panes_.folder[t] = folder;
     QString shown = name;
     const qsizetype hash = name.indexOf(QLatin1Char('#'), std::max<qsizetype>(0, name.size() - 6));
     if (hash >= 0) shown = name.left(hash);
     setNameBox(t, shown);
     ui_.L_Name[t]->setVisible(true);
-    if (!name.startsWith(QLatin1String("http"), Qt::CaseInsensitive) && PaneFolder[t].isEmpty())
-        PaneFolder[t] = DriveRoot;
-    ui_.brwWebBrowser[t]->navigate(PaneFolder[t] + PaneFileName[t]);
+    if (!name.startsWith(QLatin1String("http"), Qt::CaseInsensitive) && panes_.folder[t].isEmpty())
+        panes_.folder[t] = DriveRoot;
+    ui_.brwWebBrowser[t]->navigate(panes_.folder[t] + panes_.name[t]);
     AddToRecentFiles(t);
     ui_.brwWebBrowser[t]->setVisible(true);
-    LinkNameCounter = 0;
+    authoring_->restartLinkNames();
     if (t == 0 && ui_.Text1[1]->visible() && ui_.L_Name[1]->text() == prev) {
-        if (!PaneFileName[0].startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+        if (!panes_.name[0].startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
             ActivePane = 1;
-            PaneFileName[1] = PaneFileName[0];
-            PaneFolder[1] = PaneFolder[0];
-            OpenSourceInEditor();
+            panes_.name[1] = panes_.name[0];
+            panes_.folder[1] = panes_.folder[0];
+            edit_->openSourceInEditor();
         }
         return;
     }
@@ -61,37 +63,37 @@ void TarnwellFileViewer::TidyLeftName() {
     // A web page's name is its whole address, with no folder: cutting it at
     // its last "/" lost the address, so that Save Web page and F11 no
     // longer knew which page was shown.
-    const QString web = isWebAddress(PaneFileName[0]) ? PaneFileName[0]
-                        : isWebAddress(box.text())    ? box.text()
-                                                      : QString();
+    const QString web = isWebAddress(panes_.name[0]) ? panes_.name[0]
+                        : isWebAddress(box.text())   ? box.text()
+                                                     : QString();
     if (!web.isEmpty()) {
-        PaneFileName[0] = web;
-        PaneFolder[0].clear();
+        panes_.name[0] = web;
+        panes_.folder[0].clear();
         setNameBox(0, web);
         return;
     }
     const QString fileUrl = fileUrlPrefix() + separatorString(); // "file:///"
     if (box.text().startsWith(fileUrl, Qt::CaseInsensitive)) {
         box.setText(localPathFromUrl(box.text()));
-    } else if (PaneFileName[0].startsWith(fileUrl, Qt::CaseInsensitive)) {
-        PaneFileName[0] = localPathFromUrl(PaneFileName[0]);
-        box.setText(PaneFileName[0]);
+    } else if (panes_.name[0].startsWith(fileUrl, Qt::CaseInsensitive)) {
+        panes_.name[0] = localPathFromUrl(panes_.name[0]);
+        box.setText(panes_.name[0]);
     }
     const QString text = box.text();
     const qsizetype slash = text.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0) {
-        PaneFileName[0] = text.mid(slash + 1);
-        PaneFolder[0] = text.left(slash + 1);
-        box.setText(PaneFileName[0]);
+        panes_.name[0] = text.mid(slash + 1);
+        panes_.folder[0] = text.left(slash + 1);
+        box.setText(panes_.name[0]);
     }
-    const qsizetype hash = PaneFileName[0].indexOf(QLatin1Char('#'));
+    const qsizetype hash = panes_.name[0].indexOf(QLatin1Char('#'));
     if (hash >= 0) {
-        PaneFileName[0] = PaneFileName[0].left(hash);
-        box.setText(PaneFileName[0]);
-    } else if (box.text() != PaneFileName[0]) {
-        box.setText(PaneFileName[0]);
+        panes_.name[0] = panes_.name[0].left(hash);
+        box.setText(panes_.name[0]);
+    } else if (box.text() != panes_.name[0]) {
+        box.setText(panes_.name[0]);
     }
-    if (PaneFileName[0].endsWith(QLatin1Char('/'))) PaneFileName[0].chop(1);
+    if (panes_.name[0].endsWith(QLatin1Char('/'))) panes_.name[0].chop(1);
 }
 
 void TarnwellFileViewer::brwWebBrowser_GotFocus(int index) {
@@ -124,20 +126,20 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
     // new file named after it.
     int f = FocusPane;
     if (!ui_.brwWebBrowser[f]->visible()) f = 0;
-    if (u.startsWith(PaneFolder[f] + PaneFileName[f]) && a.contains(QLatin1String(".htm#"))) {
+    if (u.startsWith(panes_.folder[f] + panes_.name[f]) && a.contains(QLatin1String(".htm#"))) {
         const qsizetype at = a.lastIndexOf(QLatin1String(".htm#"));
-        PaneFileName[f] += a.mid(at + 4);
+        panes_.name[f] += a.mid(at + 4);
         TidyLeftName();
         return;
     }
 
     if (ui_.Text1[1]->visible()) {
-        if (!PaneFileName[1].isEmpty() && name.startsWith(PaneFileName[1])) {
+        if (!panes_.name[1].isEmpty() && name.startsWith(panes_.name[1])) {
             qsizetype k = name.size() - 1; // second-to-last character, 1-based
             while (k > 1 && name[k - 1] != QLatin1Char('.') && name[k - 1] != QLatin1Char('#'))
                 --k;
             if (k >= 1 && name[k - 1] == QLatin1Char('#')) {
-                const QString anchor = qs("NAME=") + QuoteChar + name.mid(k);
+                const QString anchor = qs("NAME=\"") + name.mid(k);
                 const QString text = ui_.Text1[1]->text();
                 const qsizetype p = instr(1, text, anchor);
                 if (p > 0) {
@@ -148,10 +150,10 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
             ui_.L_Name[0]->setText(name);
             return;
         }
-        const bool same = PaneFileName[0] == PaneFileName[1];
+        const bool same = panes_.name[0] == panes_.name[1];
         ui_.L_Name[0]->setText(name);
-        PaneFolder[0] = folder;
-        PaneFileName[0] = name;
+        panes_.folder[0] = folder;
+        panes_.name[0] = name;
         TidyLeftName();
         AddToRecentFiles(0);
         if (same) message(qs("Note that the source code window will not change."));
@@ -161,8 +163,8 @@ void TarnwellFileViewer::brwWebBrowser_BeforeNavigate(int index, const QString& 
     if (menu("mSwap").checked() || !OpenInRight || !followedLink) return;
     if (index == 1) {
         ActivePane = 1;
-        PaneFolder[1] = folder;
-        PaneFileName[1] = name;
+        panes_.folder[1] = folder;
+        panes_.name[1] = name;
         TidyLeftName();
         AddToRecentFiles(1);
         return;
@@ -178,9 +180,9 @@ void TarnwellFileViewer::brwWebBrowser_DocumentComplete(int index, const QString
     menu("mSwap").setChecked(false);
     auto& pane = *ui_.brwWebBrowser[index];
     if ((address + qs("    ")).startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
-        PaneFileName[index] = pane.locationUrl();
+        panes_.name[index] = pane.locationUrl();
         TidyLeftName();
-        PaneFolder[index].clear();
+        panes_.folder[index].clear();
         return;
     }
     if (pane.locationName().trimmed() == QLatin1String("http:///")) return;
@@ -188,14 +190,13 @@ void TarnwellFileViewer::brwWebBrowser_DocumentComplete(int index, const QString
     if (l.isEmpty()) return;
     const QString u = localPathFromUrl(pane.locationUrl());
     const qsizetype p = instr(1, u, l);
-    if (p > 0) PaneFolder[index] = u.left(std::max<qsizetype>(0, p - 2)) + separatorString();
-    PaneFileName[index] = l;
+    if (p > 0) panes_.folder[index] = u.left(std::max<qsizetype>(0, p - 2)) + separatorString();
+    panes_.name[index] = l;
     setNameBox(index, l);
     if (ui_.Text1[1]->visible()) {
         auto& editor = *ui_.Text1[1];
         if (l.contains(QLatin1Char('#'))) {
-            const QString anchor =
-                qs("<A NAME=") + QuoteChar + l.mid(l.lastIndexOf(QLatin1Char('#')) + 1);
+            const QString anchor = qs("<A NAME=\"") + l.mid(l.lastIndexOf(QLatin1Char('#')) + 1);
             const QString text = editor.text();
             const qsizetype found = instr(1, text, anchor);
             if (found > 0) {
@@ -215,15 +216,15 @@ void TarnwellFileViewer::brwWebBrowser_DocumentComplete(int index, const QString
 void TarnwellFileViewer::L_Name_KeyDown(int k, platform::KeyEvent& key) {
     if (key.keyCode != 13) return;
     const QString text = ui_.L_Name[k]->text();
-    if (text == PaneFileName[k]) return;
-    PaneFileName[k] = text;
+    if (text == panes_.name[k]) return;
+    panes_.name[k] = text;
     if (text.startsWith(QLatin1String("www"), Qt::CaseInsensitive)) {
-        PaneFileName[k] = qs("http://") + text;
-        ui_.L_Name[k]->setText(PaneFileName[k]);
+        panes_.name[k] = qs("http://") + text;
+        ui_.L_Name[k]->setText(panes_.name[k]);
     }
-    if (PaneFileName[k].startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
-        PaneFolder[k].clear();
-        ui_.brwWebBrowser[0]->navigate(PaneFileName[k]);
+    if (panes_.name[k].startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+        panes_.folder[k].clear();
+        ui_.brwWebBrowser[0]->navigate(panes_.name[k]);
         AddToRecentFiles(0);
     }
 }
@@ -243,7 +244,7 @@ void TarnwellFileViewer::tbToolBar_ButtonClick(const QString& key) {
 }
 
 void TarnwellFileViewer::mOpen_Click() {
-    QString start = PaneFolder[1].isEmpty() ? PaneFolder[0] : PaneFolder[1];
+    QString start = panes_.folder[1].isEmpty() ? panes_.folder[0] : panes_.folder[1];
     if (start.isEmpty() || start.startsWith(QLatin1String("res:"))) start = DriveRoot;
     const auto choice = ui_.dialogs->openFile(qs("Select file."), start + qs("*.*"));
     if (!choice || choice->path.endsWith(QLatin1String("*.*")) || choice->fileName.isEmpty())

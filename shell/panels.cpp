@@ -1,4 +1,5 @@
 // The splitter, Close Right Panel, Swap Panels and the monitor commands.
+#include "editor/editsession.h"
 #include "shell/tarnwellfileviewer.h"
 
 #include "shell/monitorlayout.h"
@@ -57,9 +58,9 @@ void TarnwellFileViewer::mCloseRight_Click() {
     // Closing must not throw away edits: an editor with unsaved changes is
     // asked about first, as closing the window does.
     auto& editor = *ui_.Text1[1];
-    if (!ConfirmLeavingEditor(1)) return;
+    if (!edit_->ConfirmLeavingEditor(1)) return;
     menu("mEditHTML").setChecked(false);
-    PaneFileName[1].clear();
+    panes_.name[1].clear();
     ui_.brwWebBrowser[1]->setVisible(false);
     editor.setVisible(false);
     ui_.L_Name[1]->setText(QString());
@@ -100,15 +101,14 @@ void TarnwellFileViewer::mSwap_Click() {
     if (!rightSideInUse() || swapInProgress()) return;
     ui_.window->setScreenPointer(platform::Pointer::Hourglass);
     menu("mSwap").setChecked(true);
-    std::swap(PaneFileName[0], PaneFileName[1]);
-    std::swap(PaneFolder[0], PaneFolder[1]);
+    std::swap(panes_.name[0], panes_.name[1]);
+    std::swap(panes_.folder[0], panes_.folder[1]);
     // The editors' saved versions travel with their files.
-    std::swap(SavedText[0], SavedText[1]);
-    std::swap(FileFormat[0], FileFormat[1]);
+    edit_->swapSlots();
     const bool leftHeldEditor = ui_.Text1[0]->visible();
     const QString kept = leftHeldEditor ? ui_.Text1[0]->text() : QString();
-    ui_.L_Name[0]->setText(PaneFileName[0]);
-    ui_.L_Name[1]->setText(PaneFileName[1]);
+    ui_.L_Name[0]->setText(panes_.name[0]);
+    ui_.L_Name[1]->setText(panes_.name[1]);
 
     if (ui_.Text1[1]->visible()) {
         ui_.Text1[0]->setText(ui_.Text1[1]->text());
@@ -118,7 +118,7 @@ void TarnwellFileViewer::mSwap_Click() {
         swapRightPane(leftHeldEditor, kept);
         return;
     }
-    ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+    ui_.brwWebBrowser[0]->navigate(panes_.folder[0] + panes_.name[0]);
     ui_.Text1[0]->setVisible(false);
     ui_.brwWebBrowser[0]->setVisible(true);
     // The right pane changes once the left one shows its page.
@@ -138,7 +138,7 @@ void TarnwellFileViewer::swapRightPane(bool leftHeldEditor, const QString& kept)
         endSwap();
         return;
     }
-    ui_.brwWebBrowser[1]->navigate(PaneFolder[1] + PaneFileName[1]);
+    ui_.brwWebBrowser[1]->navigate(panes_.folder[1] + panes_.name[1]);
     ui_.Text1[1]->setVisible(false);
     ui_.brwWebBrowser[1]->setVisible(true);
     waitForSwappedPage(1, [this] { endSwap(); });

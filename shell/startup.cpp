@@ -1,5 +1,8 @@
 // Start-up, the configuration file, the recent-file list and closing.
+#include "authoring/authoringcommands.h"
+#include "editor/editsession.h"
 #include "shell/tarnwellfileviewer.h"
+#include "spelling/spellingcontroller.h"
 
 #include "shell/commandline.h"
 #include "shell/configfile.h"
@@ -36,7 +39,6 @@ void TarnwellFileViewer::Form_Load() {
     applyWindowDefinition();
     DriveRoot = paths_.driveRoot;
     DataFolder = paths_.dataFolder;
-    QuoteChar = QStringLiteral("\"");
     ReadCommandLine();
     Monitors.FindMonitors(*this);
     ShowStartFiles();
@@ -55,17 +57,17 @@ void TarnwellFileViewer::Form_Load() {
     } else {
         ActivePane = 0;
     }
-    OfferRecovery();
+    edit_->OfferRecovery();
     // The lexicon is read in the background from the start, so that the
     // first check and the typing check find it ready.
-    if (lexiconPresent()) LoadLexicon();
+    if (spelling_->lexiconPresent()) spelling_->LoadLexicon();
 }
 
 void TarnwellFileViewer::ReadCommandLine() {
     const StartFiles start = readCommandLine(commandLine_, paths_.searchAddress);
     for (int k = 0; k < 2; ++k) {
-        PaneFileName[k] = start.fileName[k];
-        PaneFolder[k] = start.folder[k];
+        panes_.name[k] = start.fileName[k];
+        panes_.folder[k] = start.folder[k];
         if (!start.nameBox[k].isEmpty()) ui_.L_Name[k]->setText(start.nameBox[k]);
     }
 }
@@ -73,66 +75,62 @@ void TarnwellFileViewer::ReadCommandLine() {
 void TarnwellFileViewer::ShowStartFiles() {
     auto& files = *services_.files;
     const QString sep = separatorString();
-    if (PaneFileName[0].isEmpty()) {
-        PaneFolder[0] = DataFolder;
+    if (panes_.name[0].isEmpty()) {
+        panes_.folder[0] = DataFolder;
         if (files.isFile(DataFolder + sep + helpPageName())) {
-            PaneFileName[0] = helpPageName();
+            panes_.name[0] = helpPageName();
         } else {
             const QString page =
                 qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
             files.write(DataFolder + sep + placeholderName(), page.toUtf8());
-            PaneFileName[0] = placeholderName();
+            panes_.name[0] = placeholderName();
         }
     }
 
-    QString name = PaneFileName[0];
+    QString name = panes_.name[0];
     if (name.size() > 6) {
         const qsizetype hash = name.indexOf(QLatin1Char('#'), name.size() - 7);
         if (hash >= 0) name = name.left(hash);
     }
-    const bool web = isWebAddress(PaneFileName[0]);
-    if (!PaneFolder[0].endsWith(pathSeparator()) && !web) PaneFolder[0] += sep;
+    const bool web = isWebAddress(panes_.name[0]);
+    if (!panes_.folder[0].endsWith(pathSeparator()) && !web) panes_.folder[0] += sep;
     bool skipToEnd = false;
     const bool searchPage =
-        !paths_.searchEngine.isEmpty() && PaneFileName[0].contains(paths_.searchEngine);
-    if (!web && !searchPage && !files.isFile(PaneFolder[0] + name)) {
-        const QString bad = PaneFolder[0] + name;
+        !paths_.searchEngine.isEmpty() && panes_.name[0].contains(paths_.searchEngine);
+    if (!web && !searchPage && !files.isFile(panes_.folder[0] + name)) {
+        const QString bad = panes_.folder[0] + name;
         message(crJoin(qs("The following path and/or file name is invalid:"), bad));
         const QString help = paths_.dataFolder + sep + helpPageName();
         if (bad == help) {
             skipToEnd = true;
         } else {
-            PaneFolder[0] = paths_.dataFolder + sep;
-            PaneFileName[0] = helpPageName();
+            panes_.folder[0] = paths_.dataFolder + sep;
+            panes_.name[0] = helpPageName();
             if (!files.isFile(help)) {
                 // Without the help page the placeholder page stands in.
                 const QString page =
                     qs("Help file not found.\r\nClick File - Open File to load a file.\r\n");
                 files.write(paths_.dataFolder + sep + placeholderName(), page.toUtf8());
-                PaneFileName[0] = placeholderName();
+                panes_.name[0] = placeholderName();
             }
         }
     }
     if (!skipToEnd) {
-        if (web) PaneFolder[0].clear();
-        ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
-        setNameBox(0, PaneFileName[0]);
+        if (web) panes_.folder[0].clear();
+        ui_.brwWebBrowser[0]->navigate(panes_.folder[0] + panes_.name[0]);
+        setNameBox(0, panes_.name[0]);
         ResizeBusy = true;
-        if (!PaneFileName[1].isEmpty()) {
-            const QString right = PaneFolder[1] + PaneFileName[1];
+        if (!panes_.name[1].isEmpty()) {
+            const QString right = panes_.folder[1] + panes_.name[1];
             if (!files.isFile(right)) {
                 message(crJoin(qs("The following path and/or file name is invalid:"), right));
             } else {
                 const bool onFirst = ui_.window->left() <= 0.6 * Monitors.Mon1Width;
                 const std::int32_t width = onFirst ? Monitors.Mon1Width : Monitors.Mon2Width;
                 if (width > 0) ui_.window->setWidth(width);
-                if (PaneFileName[1].right(3).toLower() == QLatin1String("txt")) {
-                    bool ok = false;
-                    const QString text = loadTextFile(right, &ok);
-                    ui_.Text1[1]->setVisible(true);
-                    ui_.Text1[1]->setText(text);
-                    SavedText[1] = ui_.Text1[1]->text();
-                } else if (PaneFolder[0] + PaneFileName[0] != right) {
+                if (panes_.name[1].right(3).toLower() == QLatin1String("txt")) {
+                    edit_->showTextFile(right);
+                } else if (panes_.folder[0] + panes_.name[0] != right) {
                     ui_.brwWebBrowser[1]->setVisible(true);
                     ui_.brwWebBrowser[1]->navigate(right);
                 } else {
@@ -140,7 +138,7 @@ void TarnwellFileViewer::ShowStartFiles() {
                     mEditHTML_Click();
                 }
             }
-            setNameBox(1, PaneFileName[1]);
+            setNameBox(1, panes_.name[1]);
             ui_.L_Name[1]->setVisible(true);
         }
     }
@@ -162,7 +160,7 @@ void TarnwellFileViewer::LoadSettings() {
         v.rightPaneWidth = RightPaneWidth;
         v.paneHeight = PaneHeight;
         for (int i = 0; i < 5; ++i)
-            v.pageColors[i] = PageColors[i + 1];
+            v.pageColors[i] = authoring_->pageColor(i + 1);
         for (int i = 0; i < 10; ++i) {
             v.recentFolder[i] = Recent.folder[i + 1];
             v.recentFile[i] = Recent.file[i + 1];
@@ -187,7 +185,7 @@ void TarnwellFileViewer::LoadSettings() {
         RightPaneWidth = g.rightPaneWidth;
         PaneHeight = g.paneHeight;
         for (int i = 0; i < 5; ++i)
-            PageColors[i + 1] = v.pageColors[i];
+            authoring_->setPageColor(i + 1, v.pageColors[i]);
         for (int i = 1; i <= 10; ++i) {
             const int fileLine = 14 + 2 * (i - 1) + 1; // 0-based line of entry i's file
             if (read <= fileLine - 1) break;
@@ -206,11 +204,12 @@ void TarnwellFileViewer::LoadSettings() {
         }
     }
     for (int i = 1; i <= 5; ++i)
-        if (PageColors[i].isEmpty()) PageColors[i] = QString::fromLatin1(kDefaultColors[i - 1]);
+        if (authoring_->pageColor(i).isEmpty())
+            authoring_->setPageColor(i, QString::fromLatin1(kDefaultColors[i - 1]));
 
     ResizeBusy = true;
     auto& w = *ui_.window;
-    const bool twoPanes = !PaneFileName[1].isEmpty();
+    const bool twoPanes = !panes_.name[1].isEmpty();
     WindowWidth = twoPanes ? EditWidth : WidthBeforeEdit;
     // No stored width (a first run): a usable window rather than the
     // narrowest one the platform allows.
@@ -244,7 +243,7 @@ ScreenArea TarnwellFileViewer::virtualScreen() const {
 }
 
 void TarnwellFileViewer::AddToRecentFiles(int pane) {
-    if (!addToRecentFiles(Recent, PaneFolder[pane], PaneFileName[pane])) return;
+    if (!shell::addToRecentFiles(Recent, panes_.folder[pane], panes_.name[pane])) return;
     menu("mRecent", 0).setVisible(true);
     for (int i = 1; i <= 10; ++i)
         if (!Recent.file[i].isEmpty()) showRecentEntry(i);
@@ -269,13 +268,12 @@ void TarnwellFileViewer::EnableEditorMenus(bool on) {
 }
 
 void TarnwellFileViewer::Form_Unload(bool& cancel) {
-    if (QuerySaveChanges()) {
+    if (edit_->querySaveChanges()) {
         cancel = true;
         return;
     }
     // A clean close: what was not saved was declined.
-    if (services_.recoveryTimer) services_.recoveryTimer->stop();
-    if (!editorFile_.isEmpty()) RemoveRecoveryCopy(editorFolder_ + editorFile_);
+    edit_->closeCleanly();
     SaveSettings();
 }
 
@@ -286,14 +284,14 @@ bool TarnwellFileViewer::SaveSettings() {
     v.windowTop = w.top();
     v.windowHeight = w.height();
     v.windowWidth = w.width();
-    const bool twoPanes = !PaneFileName[1].isEmpty();
+    const bool twoPanes = !panes_.name[1].isEmpty();
     v.oneWidth = twoPanes ? WidthBeforeEdit : w.width();
     v.twoWidth = twoPanes ? w.width() : EditWidth;
     v.leftPaneWidth = LeftPaneWidth;
     v.rightPaneWidth = RightPaneWidth;
     v.paneHeight = PaneHeight;
     for (int i = 0; i < 5; ++i)
-        v.pageColors[i] = PageColors[i + 1];
+        v.pageColors[i] = authoring_->pageColor(i + 1);
     for (int i = 0; i < 10; ++i) {
         v.recentFolder[i] = Recent.folder[i + 1];
         v.recentFile[i] = Recent.file[i + 1];

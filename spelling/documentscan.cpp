@@ -1,14 +1,15 @@
 // The document check's walk through the source: the next word to look up,
 // highlighted in the editor and shown in the suggestion box.
-#include "shell/tarnwellfileviewer.h"
 #include "spelling/scan.h"
+#include "spelling/spellingcontroller.h"
 
-namespace shell {
+namespace spelling {
+
 namespace {
 constexpr int kRed = 255;
 } // namespace
 
-void TarnwellFileViewer::NextWordToCheck(int start, const QString* text,
+void SpellingController::NextWordToCheck(int start, const QString* text,
                                          const spelling::MarkupMap* markup) {
     auto& m = basSpellingChecker;
     setSuggestionWord({});
@@ -43,10 +44,10 @@ void TarnwellFileViewer::NextWordToCheck(int start, const QString* text,
     }
 }
 
-void TarnwellFileViewer::ShowWordToCheck(const QString& word) {
+void SpellingController::ShowWordToCheck(const QString& word) {
     setSuggestionList({});
     setSuggestionReplacement({});
     setSuggestionWord(word);
 }
 
-} // namespace shell
+} // namespace spelling

@@ -1,11 +1,13 @@
 // Opening, consulting, extending and closing the lexicon during a check.
-#include "shell/tarnwellfileviewer.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/lexiconschema.h"
 #include "spelling/soundex.h"
+#include "spelling/spellingcontroller.h"
 #include "util/numbers.h"
 
-namespace shell {
+namespace spelling {
+
+using shell::crJoin;
 namespace {
 QString ql(const char* s) {
     return QString::fromLatin1(s);
@@ -13,13 +15,13 @@ QString ql(const char* s) {
 constexpr int kRed = 255;
 } // namespace
 
-bool TarnwellFileViewer::lexiconPresent() const {
+bool SpellingController::lexiconPresent() const {
     const QString folder = paths_.lexiconFolder;
     return services_.files->exists(folder + spelling::lexicon::wordsFile()) ||
            services_.files->exists(folder + spelling::lexicon::applicationPage());
 }
 
-bool TarnwellFileViewer::lexiconReady() const {
+bool SpellingController::lexiconReady() const {
     const auto& m = basSpellingChecker;
     if (!m.index) return false;
     // Another program (tarnwell-spell's "#") may have added words since.
@@ -28,7 +30,7 @@ bool TarnwellFileViewer::lexiconReady() const {
     return now == m.indexStamp;
 }
 
-void TarnwellFileViewer::LoadLexicon() {
+void SpellingController::LoadLexicon() {
     auto& m = basSpellingChecker;
     if (m.loading || lexiconReady()) return;
     if (!services_.lexicon || !services_.background) {
@@ -51,7 +53,7 @@ void TarnwellFileViewer::LoadLexicon() {
         [this, loaded, stamp] { LexiconLoaded(*loaded, stamp); });
 }
 
-void TarnwellFileViewer::LexiconLoaded(const spelling::LoadedLexicon& loaded, qint64 stamp) {
+void SpellingController::LexiconLoaded(const spelling::LoadedLexicon& loaded, qint64 stamp) {
     auto& m = basSpellingChecker;
     m.loading = false;
     if (loaded.index) {
@@ -86,7 +88,7 @@ void TarnwellFileViewer::LexiconLoaded(const spelling::LoadedLexicon& loaded, qi
     m.justLoaded = false;
 }
 
-bool TarnwellFileViewer::OpenLexicon() {
+bool SpellingController::OpenLexicon() {
     auto& m = basSpellingChecker;
     if (!m.index) {
         message(crJoin(
@@ -103,7 +105,7 @@ bool TarnwellFileViewer::OpenLexicon() {
     return true;
 }
 
-bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
+bool SpellingController::IsWordInLexicon(const QString& word) {
     using Hyphen = spelling::LexiconVerdict::Hyphen;
     auto& m = basSpellingChecker;
     if (spelling::trimBlanks(word).size() < 2) return true;
@@ -132,7 +134,7 @@ bool TarnwellFileViewer::IsWordInLexicon(const QString& word) {
     return v.accepted;
 }
 
-bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
+bool SpellingController::AddWordToLexicon(const QString& word) {
     namespace lex = spelling::lexicon;
     auto& m = basSpellingChecker;
     const QString w = spelling::trimBlanks(word);
@@ -171,7 +173,7 @@ bool TarnwellFileViewer::AddWordToLexicon(const QString& word) {
     return error == 0;
 }
 
-void TarnwellFileViewer::CloseLexicon() {
+void SpellingController::CloseLexicon() {
     auto& m = basSpellingChecker;
     // The index stays: the next check starts without reading the files again.
     m.open = false;
@@ -191,4 +193,4 @@ void TarnwellFileViewer::CloseLexicon() {
     HideSuggestionBox();
 }
 
-} // namespace shell
+} // namespace spelling

@@ -1,11 +1,12 @@
 // The spell-check session: F12 walks the document word by word, Ctrl+W
 // checks the highlighted word; the suggestion box's buttons replace,
 // ignore or add the word and go on, or end the check.
-#include "shell/tarnwellfileviewer.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/soundex.h"
+#include "spelling/spellingcontroller.h"
 
-namespace shell {
+namespace spelling {
+
 namespace {
 QString ql(const char* s) {
     return QString::fromLatin1(s);
@@ -22,7 +23,7 @@ QString spellingOf(const QString& replacement) {
 }
 } // namespace
 
-void TarnwellFileViewer::mSpellCheckDocument_Click() {
+void SpellingController::mSpellCheckDocument_Click() {
     if (!suggestionBoxSettled()) return;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
@@ -45,7 +46,7 @@ void TarnwellFileViewer::mSpellCheckDocument_Click() {
     SkipWordAndContinue(0);
 }
 
-void TarnwellFileViewer::mSpellCheckWord_Click() {
+void SpellingController::mSpellCheckWord_Click() {
     if (!suggestionBoxSettled()) return;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
@@ -61,7 +62,7 @@ void TarnwellFileViewer::mSpellCheckWord_Click() {
     CheckHighlightedWord();
 }
 
-void TarnwellFileViewer::CheckHighlightedWord() {
+void SpellingController::CheckHighlightedWord() {
     auto& m = basSpellingChecker;
     m.NoCompletionMessage = true;
     if (!OpenLexicon()) {
@@ -81,7 +82,7 @@ void TarnwellFileViewer::CheckHighlightedWord() {
     if (ui_.t_Replace) ui_.t_Replace->setFocus();
 }
 
-void TarnwellFileViewer::SkipWordAndContinue(int mode) {
+void SpellingController::SkipWordAndContinue(int mode) {
     auto& m = basSpellingChecker;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
@@ -113,7 +114,7 @@ void TarnwellFileViewer::SkipWordAndContinue(int mode) {
     }
 }
 
-void TarnwellFileViewer::FixSpelling() {
+void SpellingController::FixSpelling() {
     auto& m = basSpellingChecker;
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor || !m.isOpen() || !suggestionBoxSettled()) return;
@@ -179,12 +180,12 @@ void TarnwellFileViewer::FixSpelling() {
     if (ui_.t_Replace) ui_.t_Replace->setFocus();
 }
 
-void TarnwellFileViewer::cmdSkipWord_Click(int index) {
+void SpellingController::cmdSkipWord_Click(int index) {
     if (!suggestionBoxSettled() || !basSpellingChecker.isOpen()) return;
     SkipWordAndContinue(index == 1 ? 1 : 0);
 }
 
-void TarnwellFileViewer::cmdAddWord_Click() {
+void SpellingController::cmdAddWord_Click() {
     if (!suggestionBoxSettled() || !basSpellingChecker.isOpen()) return;
     const QString word = suggestionWord();
     const bool added = AddWordToLexicon(word);
@@ -196,7 +197,7 @@ void TarnwellFileViewer::cmdAddWord_Click() {
     }
 }
 
-void TarnwellFileViewer::cmdCloseSpellCk_Click() {
+void SpellingController::cmdCloseSpellCk_Click() {
     auto& m = basSpellingChecker;
     m.NoCompletionMessage = true;
     CloseLexicon();
@@ -210,16 +211,16 @@ void TarnwellFileViewer::cmdCloseSpellCk_Click() {
     }
 }
 
-void TarnwellFileViewer::lstSuggestions_Click() {
+void SpellingController::lstSuggestions_Click() {
     platform::ListBox* list = ui_.lstSuggestions;
     if (!list || list->listIndex() < 0) return;
     setSuggestionReplacement(list->item(list->listIndex()));
 }
 
-void TarnwellFileViewer::lstSuggestions_DblClick() {
+void SpellingController::lstSuggestions_DblClick() {
     if (!suggestionBoxSettled()) return;
     lstSuggestions_Click();
     FixSpelling();
 }
 
-} // namespace shell
+} // namespace spelling

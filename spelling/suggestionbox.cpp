@@ -1,32 +1,33 @@
 // The suggestion box: its fields as the check reads and writes them, and
 // its slide out from under the editor's left edge and back.
-#include "shell/tarnwellfileviewer.h"
+#include "spelling/spellingcontroller.h"
 #include "util/numbers.h"
 
-namespace shell {
+namespace spelling {
+
 namespace {
 // The box moves 1.05 of its width, in 105 moves shown five at a time.
 constexpr int kSlideMoves = 105;
 constexpr int kMovesPerFrame = 5;
 } // namespace
 
-QString TarnwellFileViewer::suggestionWord() const {
+QString SpellingController::suggestionWord() const {
     return ui_.t_Word ? ui_.t_Word->text() : QString();
 }
 
-void TarnwellFileViewer::setSuggestionWord(const QString& word) {
+void SpellingController::setSuggestionWord(const QString& word) {
     if (ui_.t_Word) ui_.t_Word->setText(word);
 }
 
-QString TarnwellFileViewer::suggestionReplacement() const {
+QString SpellingController::suggestionReplacement() const {
     return ui_.t_Replace ? ui_.t_Replace->text() : QString();
 }
 
-void TarnwellFileViewer::setSuggestionReplacement(const QString& text) {
+void SpellingController::setSuggestionReplacement(const QString& text) {
     if (ui_.t_Replace) ui_.t_Replace->setText(text);
 }
 
-void TarnwellFileViewer::setSuggestionList(const QStringList& entries) {
+void SpellingController::setSuggestionList(const QStringList& entries) {
     platform::ListBox* list = ui_.lstSuggestions;
     if (!list) return;
     list->clear();
@@ -34,11 +35,11 @@ void TarnwellFileViewer::setSuggestionList(const QStringList& entries) {
         list->addItem(e);
 }
 
-bool TarnwellFileViewer::suggestionBoxVisible() const {
+bool SpellingController::suggestionBoxVisible() const {
     return ui_.frmSuggestions && ui_.frmSuggestions->visible() && !suggestionBoxLeaving_;
 }
 
-void TarnwellFileViewer::BringOutSuggestionBox() {
+void SpellingController::BringOutSuggestionBox() {
     setSuggestionList({});
     setSuggestionReplacement({});
     setSuggestionWord({});
@@ -55,14 +56,14 @@ void TarnwellFileViewer::BringOutSuggestionBox() {
     suggestionSlide_.start(*frame, -step, kSlideMoves, kMovesPerFrame);
 }
 
-bool TarnwellFileViewer::suggestionBoxSettled() {
+bool SpellingController::suggestionBoxSettled() {
     // The box on its way out is put in its place at once: a key pressed as
     // soon as the word shows acts on it. On its way back it takes nothing.
     if (suggestionSlide_.running() && !suggestionBoxLeaving_) suggestionSlide_.finish();
     return !suggestionSlide_.running();
 }
 
-void TarnwellFileViewer::HideSuggestionBox() {
+void SpellingController::HideSuggestionBox() {
     if (!suggestionBoxVisible()) return;
     platform::Panel* frame = ui_.frmSuggestions;
     // Back from where the slide out ends, so that it ends where it began.
@@ -75,4 +76,4 @@ void TarnwellFileViewer::HideSuggestionBox() {
     });
 }
 
-} // namespace shell
+} // namespace spelling

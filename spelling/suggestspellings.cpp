@@ -1,10 +1,10 @@
 // Suggestions for a word the lexicon rejected, into the suggestion box.
-#include "shell/tarnwellfileviewer.h"
+#include "spelling/spellingcontroller.h"
 #include "spelling/suggest.h"
 
-namespace shell {
+namespace spelling {
 
-void TarnwellFileViewer::SuggestSpellings(const QString& word) {
+void SpellingController::SuggestSpellings(const QString& word) {
     auto& m = basSpellingChecker;
     if (!m.isOpen()) return;
     const spelling::SuggestionResult r = spelling::suggestSpellings(word, *m.index);
@@ -20,4 +20,4 @@ void TarnwellFileViewer::SuggestSpellings(const QString& word) {
     if (r.lastWordId) m.LastWordID = r.lastWordId;
 }
 
-} // namespace shell
+} // namespace spelling

@@ -1,17 +1,19 @@
 // The document check without a lexicon: the whole source goes to the
 // spelling service, whose own dialog corrects it, and the corrected text
 // comes back to the editor, to the screen only or to disk as well.
-#include "shell/tarnwellfileviewer.h"
+#include "spelling/spellingcontroller.h"
 #include "util/numbers.h"
 
-namespace shell {
+namespace spelling {
+
+using shell::crJoin;
 namespace {
 QString ql(const char* s) {
     return QString::fromLatin1(s);
 }
 } // namespace
 
-void TarnwellFileViewer::WordProcessorSpellCheck() {
+void SpellingController::WordProcessorSpellCheck() {
     platform::TextEditor* editor = ui_.Text1[1];
     if (!editor) return;
     platform::SpellingError error;
@@ -48,9 +50,8 @@ void TarnwellFileViewer::WordProcessorSpellCheck() {
     if (answer == platform::Answer::Cancel) return;
     editor->setText(s);
     if (answer == platform::Answer::Yes) {
-        int index = 0;
-        mSave_Click(index);
+        host_.document().save(activePane());
     }
 }
 
-} // namespace shell
+} // namespace spelling

@@ -4,6 +4,7 @@
 // while a lexicon is still being read are checked when it is in; one that
 // cannot be read is told once, and typing goes on.
 #include "platform/sqlite/sqlitedb.h"
+#include "spelling/spellingcontroller.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/viewerharness.h"
 
@@ -76,7 +77,7 @@ void LexiconTest::ordinaryPage_accepted_misspelledPage_rejected() {
     ViewerHarness h;
     h.paths.lexiconFolder = kFolder;
     const QString page = h.writeFile(qs("home/a.htm"), QByteArray("<P>") + kOrdinaryPage + "</P>");
-    auto& v = h.start(page + qs(" ") + page);
+    auto& v = h.start(page + qs(" ") + page).spellingController();
     QVERIFY(h.menu.choose(qs("mSpellCheckDocument")));
     QCOMPARE(h.box.word.text(), QString()); // else the first word it stopped at
     QCOMPARE(h.dialogs.messageTexts(), QStringList{qs("Spell-check is completed.")});

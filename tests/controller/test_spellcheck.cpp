@@ -3,6 +3,7 @@
 // and the check by the spelling service when no lexicon is installed. The
 // scan and the verdict on each word are in tests/unit/test_spelling.cpp;
 // the box in the real window in tests/e2e/spell_check.sh.
+#include "spelling/spellingcontroller.h"
 #include "tests/fakes/smalllexicon.h"
 #include "tests/fakes/viewerharness.h"
 
@@ -202,14 +203,14 @@ void SpellCheckTest::slide_buttonsWhileMoving_andWholeSteps() {
     QVERIFY(!s.box().skipOnce.click() || s.box().frame.visible());
     QVERIFY(s.box().close.click());
     timer.runOut();
-    QVERIFY(!s.box().frame.visible() && !s.v->basSpellingChecker.isOpen());
+    QVERIFY(!s.box().frame.visible() && !s.v->spellingController().basSpellingChecker.isOpen());
 
     // Close during the slide out ends the check; the box goes back to its start.
     QVERIFY(f12());
     QVERIFY(timer.fire());
     QVERIFY(s.box().close.click());
     timer.runOut();
-    QVERIFY(!s.box().frame.visible() && !s.v->basSpellingChecker.isOpen());
+    QVERIFY(!s.box().frame.visible() && !s.v->spellingController().basSpellingChecker.isOpen());
     QCOMPARE(s.box().frame.left(), onPixel(editorLeft));
 
     // 3270 twips wide (218 pixels) moves 33 twips, 2.2 pixels, a step: the

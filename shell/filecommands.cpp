@@ -1,4 +1,4 @@
-// Restore, Save Web page and Delete File.
+// Save Web page and Delete File: files the left pane shows.
 #include "shell/tarnwellfileviewer.h"
 
 #include "util/strings.h"
@@ -8,24 +8,6 @@ namespace shell {
 using platform::Answer;
 using platform::Buttons;
 using util::qs;
-
-void TarnwellFileViewer::mRestore_Click(int index) {
-    struct Restore {
-        const char* title;
-        const char* prompt;
-    };
-    static const Restore kRestores[3] = {
-        {"Restore Original File", "Restore this file to its\rcontents when first opened?"},
-        {"Restore From Last Save", "Restore this file to its\rcontents before the last save?"},
-        {"", "Discard unsaved changes?"},
-    };
-    if (index < 0 || index > 2) return;
-    const Restore& r = kRestores[index];
-    if (message(qs(r.prompt), Buttons::YesNo, qs(r.title)) != Answer::Yes) return;
-    const QString& text = index == 0 ? RestoreText[0] : index == 1 ? RestoreText[1] : SavedText[1];
-    ui_.Text1[1]->setText(text);
-    message(qs("File has been restored in edit window.\rPress Ctrl-S to save to disk."));
-}
 
 void TarnwellFileViewer::mSaveWebPage_Click() {
     const auto answer =
@@ -43,20 +25,20 @@ void TarnwellFileViewer::mSaveWebPage_Click() {
         return;
 
     QString error;
-    const auto page = services_.transfer->fetch(PaneFileName[0], &error);
+    const auto page = services_.transfer->fetch(panes_.name[0], &error);
     if (!page) {
-        message(qs("Could not fetch ") + PaneFileName[0] + qs(".\r") + error);
+        message(qs("Could not fetch ") + panes_.name[0] + qs(".\r") + error);
         return;
     }
     if (!services_.files->write(path, *page, &error)) {
         message(qs("Could not save ") + path + qs(".\r") + error);
         return;
     }
-    PaneFolder[0] = split.folder;
-    PaneFileName[0] = split.name;
-    ui_.L_Name[0]->setText(PaneFileName[0]);
+    panes_.folder[0] = split.folder;
+    panes_.name[0] = split.name;
+    ui_.L_Name[0]->setText(panes_.name[0]);
     TidyLeftName();
-    ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+    ui_.brwWebBrowser[0]->navigate(panes_.folder[0] + panes_.name[0]);
     ui_.Text1[1]->setVisible(false);
     ui_.brwWebBrowser[1]->setVisible(false);
     mEditHTML_Click();
@@ -68,7 +50,7 @@ void TarnwellFileViewer::mDeleteFile_Click() {
         message(qs("Deletion aborted."));
         return;
     }
-    const QString path = PaneFolder[0] + name;
+    const QString path = panes_.folder[0] + name;
     if (name.isEmpty() || !services_.files->isFile(path) || !services_.files->remove(path)) {
         message(qs("Could not delete ") + path + qs("."));
         return;
@@ -76,8 +58,8 @@ void TarnwellFileViewer::mDeleteFile_Click() {
     if (ui_.L_Name[1]->text() == name) {
         ui_.Text1[1]->setText(QString());
         ui_.L_Name[1]->setText(QString());
-        PaneFileName[1].clear();
-        PaneFolder[1].clear();
+        panes_.name[1].clear();
+        panes_.folder[1].clear();
         ui_.Text1[1]->setVisible(false);
         ui_.brwWebBrowser[1]->setVisible(false);
         EditWidth = ui_.window->width();
@@ -95,9 +77,9 @@ void TarnwellFileViewer::mDeleteFile_Click() {
     // The help page lives in the data folder.
     const QString help = qs("Tarnwell_File_Viewer.htm");
     ui_.L_Name[0]->setText(help);
-    PaneFolder[0] = paths_.dataFolder + separatorString();
-    PaneFileName[0] = help;
-    ui_.brwWebBrowser[0]->navigate(PaneFolder[0] + PaneFileName[0]);
+    panes_.folder[0] = paths_.dataFolder + separatorString();
+    panes_.name[0] = help;
+    ui_.brwWebBrowser[0]->navigate(panes_.folder[0] + panes_.name[0]);
     SetWindowCaption();
     Form_Resize();
 }

@@ -1,13 +1,15 @@
 // The check of each word as it is typed: red for a spelling the lexicon
 // does not have, blue for one without a word category, plain otherwise.
-#include "shell/tarnwellfileviewer.h"
+#include "spelling/spellingcontroller.h"
 
 #include "editor/typedword.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/lexiconschema.h"
 #include "util/strings.h"
 
-namespace shell {
+namespace spelling {
+
+using shell::crJoin;
 
 using util::qs;
 
@@ -16,7 +18,7 @@ constexpr int kRed = 255;
 constexpr int kBlue = 16711680;
 } // namespace
 
-bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
+bool SpellingController::OpenTypingLexicon(bool tell) {
     auto& m = basSpellingChecker;
     if (m.index && !TypingCheckOff) {
         // Words another program added since are read in the background;
@@ -43,7 +45,11 @@ bool TarnwellFileViewer::OpenTypingLexicon(bool tell) {
     return false;
 }
 
-void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key) {
+void SpellingController::editorOpened() {
+    OpenTypingLexicon(true);
+}
+
+void SpellingController::checkTypedWord(int index, const platform::KeyEvent& key) {
     auto& editor = *ui_.Text1[index];
     // A word never spans a line break: the caret's line is all it needs,
     // so a key costs the same in a large file as in a small one.
@@ -69,7 +75,7 @@ void TarnwellFileViewer::CheckTypedWord(int index, const platform::KeyEvent& key
     editor.setSelBold(false);
 }
 
-void TarnwellFileViewer::MarkTypedWord(int index, int start, int end, const QString& word) {
+void SpellingController::MarkTypedWord(int index, int start, int end, const QString& word) {
     auto& editor = *ui_.Text1[index];
     const spelling::WordIndex& lexicon = *basSpellingChecker.index;
 
@@ -109,7 +115,7 @@ void TarnwellFileViewer::MarkTypedWord(int index, int start, int end, const QStr
     editor.setSelBold(false);
 }
 
-void TarnwellFileViewer::CheckWordsTypedWhileLoading() {
+void SpellingController::CheckWordsTypedWhileLoading() {
     std::vector<TypedWordAt> words;
     words.swap(TypedWhileLoading);
     if (!basSpellingChecker.index || TypingCheckOff) return;
@@ -129,4 +135,4 @@ void TarnwellFileViewer::CheckWordsTypedWhileLoading() {
     }
 }
 
-} // namespace shell
+} // namespace spelling
