@@ -126,6 +126,8 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     ui.pSplitterBar = widgets_->splitter.get();
     ui.menu = widgets_->menu.get();
     ui.dialogs = widgets_->dialogs.get();
+    dealDialogs_ = std::make_unique<platform::qt::QtDealDialogs>(widgets_->window.mainWindow());
+    ui.dealDialogs = dealDialogs_.get();
     ui.findReplace = widgets_->findReplace->view();
     ui.LinkMsgBox = widgets_->linkMsgBox.get();
     ui.frmColors = widgets_->colorsPanel.get();
@@ -157,6 +159,7 @@ ViewerProgram::ViewerProgram(const QStringList& arguments) {
     services.monitors = monitors_.get();
     services.lexicon = &lexicon_;
     services.background = &background_;
+    services.solver = &solver_;
     // Debian's dictionaries; words the user adds go to a list in the data folder.
     speller_ = std::make_unique<platform::qt::QtSpellingService>(
         widgets_->window.mainWindow(), QStringLiteral("/usr/share/hunspell"),

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "deal/dds/ddssolver.h"
 #include "platform/qt/qtbackground.h"
+#include "platform/qt/qtdealdialogs.h"
 #include "platform/qt/qtspellingservice.h"
 #include "platform/qt/qtsystem.h"
 #include "platform/qt/qtviewerwindow.h"
@@ -43,7 +45,10 @@ class ViewerProgram {
     platform::sqlite::SqliteLexiconStore lexicon_;
     // The document check without a lexicon: Hunspell and its own dialog.
     std::unique_ptr<platform::qt::QtSpellingService> speller_;
-    // Reads the lexicon; declared after what its work uses, so that work
+    // The deal commands' dialogs, and the double-dummy solver they run.
+    std::unique_ptr<platform::qt::QtDealDialogs> dealDialogs_;
+    deal::DdsSolver solver_;
+    // Reads the lexicon and solves deals; declared after what its work uses, so that work
     // still running at the end is waited for before that goes.
     platform::qt::QtBackgroundWork background_;
     std::unique_ptr<shell::TarnwellFileViewer> viewer_;

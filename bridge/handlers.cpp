@@ -16,6 +16,9 @@ void BridgeCommands::registerHandlers() {
     on("mBiddingFont", [this](int) { mBiddingFont_Click(); });
     on("mInsertBidFont", [this](int) { mInsertBidFont_Click(); });
     on("mUndoBidFont", [this](int) { mUndoBidFont_Click(); });
+    on("mInsertDeal", [this](int) { mInsertDeal_Click(); });
+    on("mDoubleDummy", [this](int) { mDoubleDummy_Click(); });
+    on("mCheckNotation", [this](int) { mCheckNotation_Click(); });
     // The window creates both undo entries available; they are available
     // only while an undo is pending, and none is at start.
     menu("mUndoSuits2Symbols").setEnabled(false);

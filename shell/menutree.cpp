@@ -64,6 +64,9 @@ std::vector<MenuItem> build() {
     t.push_back(item("mE", "Make Symbols For Hands", "mSymbolsForHands", -1, "Ctrl+M"));
     t.push_back(item("mE", "Insert Bidding Font", "mInsertBidFont"));
     t.push_back(item("mE", "Undo Bidding Font", "mUndoBidFont"));
+    t.push_back(item("mE", "Insert Deal Diagram...", "mInsertDeal"));
+    t.push_back(item("mE", "Double-Dummy Table", "mDoubleDummy"));
+    t.push_back(item("mE", "Check Bridge Notation", "mCheckNotation"));
     t.push_back(item("mE", "-", "z11b"));
     t.push_back(item("mE", "Make Table Of Contents", "mTableOfContents"));
     // HTML

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/browserpane.h"
+#include "platform/dealdialogs.h"
 #include "platform/dialogs.h"
 #include "platform/findreplaceview.h"
 #include "platform/lexicon.h"
@@ -10,6 +11,10 @@
 #include "platform/tablespecsview.h"
 #include "platform/texteditor.h"
 #include "platform/window.h"
+
+namespace deal {
+class DoubleDummySolver;
+}
 
 namespace shell {
 
@@ -24,6 +29,8 @@ struct ViewerUi {
     platform::Panel* pSplitterBar = nullptr;
     platform::Menu* menu = nullptr;
     platform::Dialogs* dialogs = nullptr;
+    // The deal commands' board list, findings window and progress.
+    platform::DealDialogs* dealDialogs = nullptr;
     platform::FindReplaceView findReplace;
     // Multi-line instruction box of Link Internal; a click on it cancels.
     platform::TextBox* LinkMsgBox = nullptr;
@@ -58,7 +65,8 @@ struct ViewerServices {
     platform::LexiconStore* lexicon = nullptr;
     platform::SpellingService* speller = nullptr;
     platform::Timer* recoveryTimer = nullptr;       // writes the recovery copy of unsaved edits
-    platform::BackgroundWork* background = nullptr; // reads the lexicon
+    platform::BackgroundWork* background = nullptr; // reads the lexicon, solves deals
+    deal::DoubleDummySolver* solver = nullptr;      // double-dummy tables
     // The frames of the two sliding panels, and the bound on Swap Panels'
     // wait for a page.
     platform::Timer* suggestionSlideTimer = nullptr;

@@ -44,6 +44,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     ui.pSplitterBar = &splitter;
     ui.menu = &menu;
     ui.dialogs = &dialogs;
+    ui.dealDialogs = &dealDialogs;
     ui.findReplace = find.view();
     ui.LinkMsgBox = &linkMsgBox;
     ui.frmColors = &colorsPanel;
@@ -73,6 +74,7 @@ shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
     services.monitors = &monitors;
     services.lexicon = &lexicon;
     services.background = &background;
+    services.solver = &solver;
     services.speller = &speller;
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
     return *viewer;

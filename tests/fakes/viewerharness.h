@@ -1,10 +1,12 @@
 #pragma once
 
+#include "deal/dds/ddssolver.h"
 #include "platform/qt/qtfilesystem.h"
 #include "platform/sqlite/sqlitelexicon.h"
 #include "shell/menutree.h"
 #include "shell/tarnwellfileviewer.h"
 #include "tests/fakes/fakecontrols.h"
+#include "tests/fakes/fakedealdialogs.h"
 #include "tests/fakes/fakefindreplace.h"
 #include "tests/fakes/fakeservices.h"
 #include "tests/fakes/fakesuggestionbox.h"
@@ -49,6 +51,7 @@ class ViewerHarness {
     FakePanel splitter;
     FakeMenu menu{shell::menuTree()};
     FakeDialogs dialogs;
+    FakeDealDialogs dealDialogs;
     FakeFindReplace find;
     FakeTextBox linkMsgBox; // hidden until Link Internal shows it
     FakePanel colorsPanel;  // the "Page Colors" panel, hidden until slid out
@@ -68,6 +71,8 @@ class ViewerHarness {
     FakeBackgroundWork background;
     FakeSuggestionBox box;
     FakeSpellingService speller;
+    // The real double-dummy solver: it takes a fraction of a second.
+    deal::DdsSolver solver;
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
 
