@@ -51,9 +51,9 @@ class BridgeCommands : private shell::HostedController {
   private:
     // Works out the table of `board` off the user-interface thread, with
     // the progress window up, and writes it after the diagram `diagram`,
-    // found again in the editor's text near `near` when the table is done.
-    void solveUnder(const deal::Board& board, const QString& diagram, qsizetype near);
-    void insertTable(const QString& diagram, qsizetype near, const QString& table);
+    // found again in editor `pane`'s text near `near` when the table is done.
+    void solveUnder(int pane, const deal::Board& board, const QString& diagram, qsizetype near);
+    void insertTable(int pane, const QString& diagram, qsizetype near, const QString& table);
     // The active editor when it holds a file, after telling the user when not.
     platform::TextEditor* dealEditor();
 

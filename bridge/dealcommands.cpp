@@ -32,8 +32,7 @@ QString problemList(const QList<deal::PbnProblem>& problems) {
     for (qsizetype i = 0; i < problems.size() && i < 5; ++i)
         lines << problems[i].text();
     if (problems.size() > 5)
-        lines << qs("... and ") + QString::number(problems.size() - 5) +
-                     qs(" more");
+        lines << qs("... and ") + QString::number(problems.size() - 5) + qs(" more");
     return lines.join(QLatin1Char('\r'));
 }
 
@@ -135,7 +134,7 @@ void BridgeCommands::mInsertDeal_Click() {
         message(why + qs("\rThe diagram has no double-dummy table."));
         return;
     }
-    solveUnder(board, diagram, at);
+    solveUnder(pane, board, diagram, at);
 }
 
 void BridgeCommands::mDoubleDummy_Click() {
@@ -152,11 +151,12 @@ void BridgeCommands::mDoubleDummy_Click() {
         message(why);
         return;
     }
-    solveUnder(placed->board, text.mid(placed->start, placed->end - placed->start),
+    solveUnder(activePane(), placed->board, text.mid(placed->start, placed->end - placed->start),
                placed->start);
 }
 
-void BridgeCommands::solveUnder(const deal::Board& board, const QString& diagram, qsizetype near) {
+void BridgeCommands::solveUnder(int pane, const deal::Board& board, const QString& diagram,
+                                qsizetype near) {
     if (!services_.solver || !services_.background || !ui_.dealDialogs) return;
     if (solving()) {
         message(qs("A double-dummy table is still being worked out."));
@@ -178,7 +178,7 @@ void BridgeCommands::solveUnder(const deal::Board& board, const QString& diagram
             control.cancel = cancel.get();
             *result = solver->solve(d, vul, dealer, control);
         },
-        [this, alive, cancel, result, diagram, near] {
+        [this, alive, cancel, result, pane, diagram, near] {
             if (alive.expired() || cancel != solveCancel_) return;
             solveCancel_.reset();
             ui_.dealDialogs->closeProgress();
@@ -187,12 +187,13 @@ void BridgeCommands::solveUnder(const deal::Board& board, const QString& diagram
                 message(result->error);
                 return;
             }
-            insertTable(diagram, near, deal::doubleDummyHtml(*result, kDiagramOptions));
+            insertTable(pane, diagram, near, deal::doubleDummyHtml(*result, kDiagramOptions));
         });
 }
 
-void BridgeCommands::insertTable(const QString& diagram, qsizetype near, const QString& table) {
-    auto& editor = *ui_.Text1[activePane()];
+void BridgeCommands::insertTable(int pane, const QString& diagram, qsizetype near,
+                                 const QString& table) {
+    auto& editor = *ui_.Text1[pane];
     const QString text = editor.text();
     if (!editor.visible()) return;
     // The user may have typed on meanwhile: the diagram is found again, the
@@ -222,7 +223,7 @@ void BridgeCommands::insertTable(const QString& diagram, qsizetype near, const Q
     const int added = static_cast<int>(lead.size() + table.size());
     editor.setSelStart(caret >= pos ? caret + added : caret);
     editor.setSelLength(length);
-    host_.document().save(activePane());
+    host_.document().save(pane);
 }
 
 void BridgeCommands::mCheckNotation_Click() {
@@ -234,18 +235,17 @@ void BridgeCommands::mCheckNotation_Click() {
     for (const deal::NotationFinding& f : findings)
         rows << qs("Line ") + QString::number(lineOf(text, f.start)) + qs(": ") + f.message;
     platform::TextEditor* checked = editor;
-    ui_.dealDialogs->showFindings(
-        qs("Check Bridge Notation"), rows, [checked, findings](int row) {
-            if (row < 0 || row >= findings.size() || !checked->visible()) return;
-            // The text may have changed since the check: the place is held
-            // to it.
-            const int size = static_cast<int>(checked->text().size());
-            const int start = std::min(static_cast<int>(findings[row].start), size);
-            const int end = std::min(static_cast<int>(findings[row].end), size);
-            checked->setFocus();
-            checked->setSelStart(start);
-            checked->setSelLength(end - start);
-        });
+    ui_.dealDialogs->showFindings(qs("Check Bridge Notation"), rows, [checked, findings](int row) {
+        if (row < 0 || row >= findings.size() || !checked->visible()) return;
+        // The text may have changed since the check: the place is held
+        // to it.
+        const int size = static_cast<int>(checked->text().size());
+        const int start = std::min(static_cast<int>(findings[row].start), size);
+        const int end = std::min(static_cast<int>(findings[row].end), size);
+        checked->setFocus();
+        checked->setSelStart(start);
+        checked->setSelLength(end - start);
+    });
 }
 
 } // namespace bridge

@@ -88,13 +88,15 @@ void DealCommandsTest::pbnFile_badBoardNamed_goodOnesOffered_cancelInsertsNothin
         QByteArray("[Board \"1\"]\n[Dealer \"N\"]\n[Vulnerable \"None\"]\n[Deal \"") + kDeal +
             "\"]\n\n[Board \"2\"]\n[Dealer \"E\"]\n[Vulnerable \"NS\"]\n"
             "[Deal \"N:AKQ2.JT3.987.K54 A98.AK2.QJ.AQJ76 - -\"]\n\n"
-            "[Board \"3\"]\n[Dealer \"S\"]\n[Vulnerable \"EW\"]\n[Deal \"S:AKQ2.JT3.987.K54 - - -\"]\n");
+            "[Board \"3\"]\n[Dealer \"S\"]\n[Vulnerable \"EW\"]\n[Deal \"S:AKQ2.JT3.987.K54 - - "
+            "-\"]\n");
     s.h.dialogs.files.push_back(FileChoice{pbn, qs("club.pbn")});
     s.h.dealDialogs.boardAnswers = {std::nullopt};
     QVERIFY(s.h.menu.choose(qs("mInsertDeal")));
     QVERIFY(s.h.dialogs.messageTexts().join(qs("|")).contains(qs("board 2, line 9")));
-    QCOMPARE(s.h.dealDialogs.boardDialogs.at(0).rows,
-             (QStringList{qs("Board 1   Dealer N   Vul None"), qs("Board 3   Dealer S   Vul E-W")}));
+    QCOMPARE(
+        s.h.dealDialogs.boardDialogs.at(0).rows,
+        (QStringList{qs("Board 1   Dealer N   Vul None"), qs("Board 3   Dealer S   Vul E-W")}));
     QCOMPARE(s.ed().text(), qs("<P>Text.</P>\r\n"));
     QCOMPARE(s.h.readFile(s.page), QByteArray("<P>Text.</P>\r\n"));
 
