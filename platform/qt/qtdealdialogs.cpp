@@ -80,6 +80,8 @@ void QtDealDialogs::makeFindings() {
     auto* layout = new QVBoxLayout(findings_);
     layout->addWidget(findingsList_);
     layout->addLayout(buttons);
+    // Wide enough for a finding's whole sentence.
+    findings_->resize(640, 280);
 }
 
 void QtDealDialogs::showFindings(const QString& title, const QStringList& rows,
