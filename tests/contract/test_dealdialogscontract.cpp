@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 using platform::BoardChoice;
@@ -20,178 +21,123 @@ namespace {
 QString qs(const char* s) {
     return QString::fromUtf8(s);
 }
-
-// "a|b|c" as three rows; "" as none.
-QStringList rows(const char* s) {
-    return qs(s).split(QLatin1Char('|'), Qt::SkipEmptyParts);
-}
-
-fakes::FakeDealDialogs* fakeOf(platform::DealDialogs& d) {
-    return dynamic_cast<fakes::FakeDealDialogs*>(&d);
-}
-
-template <class W> W* widgetIn(const char* window, const char* name = "") {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(window)) return w->findChild<W*>(qs(name));
-    return nullptr;
-}
-
-// The board dialog as it opened, and what it gave back.
-struct Board {
-    bool shown = false;
-    QStringList rows;
-    bool boxEnabled = false, boxTicked = false;
-    int current = 0; // the real list's selected row; the fake has none
-    std::optional<BoardChoice> result;
-};
-
-// Asks for a board. The user clicks the box until it shows `answer`'s tick
-// (a disabled box ignores the clicks), then picks the row and presses OK or
-// double-clicks it; nullopt presses Cancel.
-Board choose(platform::DealDialogs& dialogs, const QStringList& list, bool offered, bool checked,
-             std::optional<BoardChoice> answer, bool doubleClick = false) {
-    Board b;
-    if (auto* fake = fakeOf(dialogs)) {
-        fake->boardAnswers = {answer};
-        fake->boardDialogs.clear();
-        b.result = dialogs.chooseBoard(qs("Boards"), list, offered, checked);
-        for (const auto& d : fake->boardDialogs)
-            b = {true, d.rows, d.doubleDummyEnabled, d.doubleDummyTicked, 0, b.result};
-        return b;
-    }
-    QTimer user; // dies with this call, so it never answers a later dialog
-    user.setSingleShot(true);
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return user.start(10);
-        auto* view = dialog->findChild<QListWidget*>(qs("boardList"));
-        auto* box = dialog->findChild<QCheckBox*>(qs("doubleDummyBox"));
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        b.shown = dialog->windowTitle() == qs("Boards");
-        for (auto* item : view->findItems(qs("*"), Qt::MatchWildcard))
-            b.rows << item->text();
-        b.boxEnabled = box->isEnabled();
-        b.boxTicked = box->isChecked();
-        b.current = view->currentRow();
-        if (!answer) return buttons->button(QDialogButtonBox::Cancel)->click();
-        for (int i = 0; i < 2 && box->isChecked() != answer->doubleDummy; ++i)
-            box->click();
-        if (!doubleClick) {
-            view->setCurrentRow(answer->row);
-            return buttons->button(QDialogButtonBox::Ok)->click();
-        }
-        // A double-click comes after the press and release of its first click.
-        const QPoint at = view->visualItemRect(view->item(answer->row)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-        if (dialog->isVisible()) dialog->reject(); // fail the case, not hang
-    });
-    user.start(0);
-    b.result = dialogs.chooseBoard(qs("Boards"), list, offered, checked);
-    return b;
-}
-
-// Enter on a row of the findings, or Go To with the row selected.
-void activate(platform::DealDialogs& dialogs, int row, bool goTo = false) {
-    if (auto* fake = fakeOf(dialogs)) return fake->activate(row);
-    auto* list = widgetIn<QListWidget>("dealFindings", "findingsList");
-    list->setCurrentRow(row);
-    if (goTo) return widgetIn<QPushButton>("dealFindings", "goToButton")->click();
-    QTest::keyClick(list, Qt::Key_Return);
-}
-
-void pressCancel(platform::DealDialogs& dialogs) {
-    if (auto* fake = fakeOf(dialogs)) return fake->pressCancel();
-    widgetIn<QDialogButtonBox>("dealProgress")->button(QDialogButtonBox::Cancel)->click();
-}
 } // namespace
 
 class DealDialogsContract : public QObject {
     Q_OBJECT
+    QWidget window; // the real dialogs' parent
+    std::unique_ptr<platform::DealDialogs> dialogs;
+    fakes::FakeDealDialogs* fake() { return dynamic_cast<fakes::FakeDealDialogs*>(dialogs.get()); }
+    template <class W> W* widget(const char* dialog, const char* name = "") {
+        return window.findChild<QDialog*>(qs(dialog))->findChild<W*>(qs(name));
+    }
+    QString choose(const QStringList& rows, bool offered, bool checked,
+                   std::optional<BoardChoice> answer);
+    // Enter on a row of the findings, or Go To with the row selected.
+    void activate(int row, bool goTo = false) {
+        if (fake()) return fake()->activate(row);
+        auto* list = widget<QListWidget>("dealFindings", "findingsList");
+        list->setCurrentRow(row);
+        if (goTo) return widget<QPushButton>("dealFindings", "goToButton")->click();
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    void pressCancel() {
+        if (fake()) return fake()->pressCancel();
+        widget<QDialogButtonBox>("dealProgress")->button(QDialogButtonBox::Cancel)->click();
+    }
+
   private slots:
+    void initTestCase_data() {
+        QTest::addColumn<bool>("real");
+        QTest::newRow("real") << true;
+        QTest::newRow("fake") << false;
+    }
     void init() {
-        if (qstrcmp(QTest::currentDataTag(), "fake") == 0)
-            dialogs = std::make_unique<fakes::FakeDealDialogs>();
+        QFETCH_GLOBAL(bool, real);
+        if (real)
+            dialogs = std::make_unique<platform::qt::QtDealDialogs>(&window);
         else
-            dialogs = std::make_unique<platform::qt::QtDealDialogs>(nullptr);
+            dialogs = std::make_unique<fakes::FakeDealDialogs>();
     }
     void cleanup() { dialogs.reset(); }
-    void chooseBoard_rowAndBox_cancel_noBoards_data() { kinds(); }
     void chooseBoard_rowAndBox_cancel_noBoards();
-    void findings_jumpOnlyToTheRowsShown_data() { kinds(); }
     void findings_jumpOnlyToTheRowsShown();
-    void progress_cancelsOnceOnlyWhileShown_data() { kinds(); }
     void progress_cancelsOnceOnlyWhileShown();
-    void realAdapterGone_takesItsWindows();
-
-  private:
-    static void kinds() {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("real") << qs("real");
-        QTest::newRow("fake") << qs("fake");
-    }
-    std::unique_ptr<platform::DealDialogs> dialogs;
 };
 
+// Asks for a board of `rows`: the user ticks the box as `answer` says (a
+// disabled box ignores the clicks), picks its row and presses OK, or Cancel
+// for nullopt. What came back, led by "shown " for a dialog that opened with
+// every row and the first selected, and "ticked " when its box began ticked.
+QString DealDialogsContract::choose(const QStringList& rows, bool offered, bool checked,
+                                    std::optional<BoardChoice> answer) {
+    QString shown;
+    QTimer user; // dies with this call, so it never answers a later dialog
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        user.stop();
+        auto* view = dialog->findChild<QListWidget*>(qs("boardList"));
+        auto* box = dialog->findChild<QCheckBox*>(qs("doubleDummyBox"));
+        shown = qs(view->currentRow() == 0 && view->count() == rows.size() ? "shown " : "wrong ") +
+                qs(box->isChecked() ? "ticked " : "");
+        for (int i = 0; answer && i < 2 && box->isChecked() != answer->doubleDummy; ++i)
+            box->click();
+        if (answer) view->setCurrentRow(answer->row);
+        dialog->findChild<QDialogButtonBox*>()
+            ->button(answer ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+            ->click();
+    });
+    if (fake()) {
+        fake()->boardAnswers = {answer};
+        fake()->boardDialogs.clear();
+    } else {
+        user.start(10);
+    }
+    const auto r = dialogs->chooseBoard(qs("Boards"), rows, offered, checked);
+    if (fake() && !fake()->boardDialogs.empty())
+        shown = qs(fake()->boardDialogs[0].doubleDummyTicked ? "shown ticked " : "shown ");
+    return shown +
+           (r ? qs("row %1%2").arg(r->row).arg(qs(r->doubleDummy ? " dd" : "")) : qs("cancel"));
+}
+
 void DealDialogsContract::chooseBoard_rowAndBox_cancel_noBoards() {
-    const QStringList boards = rows("Board 1   Dealer N   Vul None|Board 2   Dealer E   Vul NS|"
-                                    "Board 3   Dealer S   Vul EW");
-    Board b = choose(*dialogs, boards, true, false, BoardChoice{2, true});
-    QVERIFY(b.shown);
-    QCOMPARE(b.rows, boards);
-    QVERIFY(b.boxEnabled && !b.boxTicked);
-    QCOMPARE(b.current, 0);
-    QVERIFY(b.result && b.result->row == 2 && b.result->doubleDummy);
-
-    b = choose(*dialogs, boards, true, true, BoardChoice{0, true}, true);
-    QVERIFY(b.boxTicked);
-    QVERIFY(b.result && b.result->row == 0 && b.result->doubleDummy);
+    const QStringList b{qs("Board 1"), qs("Board 2"), qs("Board 3")};
+    QCOMPARE(choose(b, true, false, BoardChoice{2, true}), qs("shown row 2 dd"));
     // Not offered: the box stays clear whatever was asked or clicked.
-    b = choose(*dialogs, boards, false, true, BoardChoice{1, true}, true);
-    QVERIFY(!b.boxEnabled && !b.boxTicked);
-    QVERIFY(b.result && b.result->row == 1 && !b.result->doubleDummy);
-
-    b = choose(*dialogs, boards, true, true, std::nullopt);
-    QVERIFY(b.shown && !b.result);
-    b = choose(*dialogs, {}, true, true, BoardChoice{0, false});
-    QVERIFY(!b.shown && !b.result);
+    QCOMPARE(choose(b, false, true, BoardChoice{1, true}), qs("shown row 1"));
+    QCOMPARE(choose(b, true, true, std::nullopt), qs("shown ticked cancel"));
+    QCOMPARE(choose({}, true, true, BoardChoice{0, false}), qs("cancel"));
 }
 
 void DealDialogsContract::findings_jumpOnlyToTheRowsShown() {
-    QList<int> first, second;
-    auto refresh = [&] {
-        dialogs->showFindings(qs("Check"), rows("x|y"), [&](int r) { second << r; });
+    QList<int> jumps; // row r of list n as 10 n + r
+    std::function<void(int, const QStringList&)> show = [&](int list, const QStringList& rows) {
+        dialogs->showFindings(qs("Check"), rows, [&, list](int row) {
+            jumps << list * 10 + row;
+            if (list == 0 && row == 2) show(1, {qs("x"), qs("y")}); // from inside the callback
+        });
     };
-    // The first list's jump shows a new list from inside the callback.
-    dialogs->showFindings(qs("Check"), rows("a|b|c"), [&](int row) {
-        first << row;
-        if (row == 2) refresh();
-    });
+    show(0, {qs("a"), qs("b"), qs("c")});
     QVERIFY(dialogs->findingsVisible());
-    activate(*dialogs, 1);
-    activate(*dialogs, 2, true);
-    activate(*dialogs, 0);
-    activate(*dialogs, 1, true);
-    QCOMPARE(first, (QList<int>{1, 2}));
-    QCOMPARE(second, (QList<int>{0, 1}));
-
+    activate(1);
+    activate(2, true);
+    activate(0);
+    activate(1, true);
     dialogs->closeFindings();
     QVERIFY(!dialogs->findingsVisible());
-    activate(*dialogs, 0);
-    // "No faults found." is a line, not a finding.
-    dialogs->showFindings(qs("Check"), {}, [&](int row) { first << row; });
+    activate(0);
+    show(2, {}); // "No faults found." is a line, not a finding
     QVERIFY(dialogs->findingsVisible());
-    activate(*dialogs, 0);
-    activate(*dialogs, 0, true);
-    refresh();
-    if (auto* fake = fakeOf(*dialogs))
-        fake->pressClose();
+    activate(0);
+    show(3, {qs("z")});
+    if (fake())
+        fake()->pressClose();
     else
-        widgetIn<QPushButton>("dealFindings", "closeButton")->click();
+        widget<QPushButton>("dealFindings", "closeButton")->click();
     QVERIFY(!dialogs->findingsVisible());
-    activate(*dialogs, 0);
-    QCOMPARE(first, (QList<int>{1, 2}));
-    QCOMPARE(second, (QList<int>{0, 1}));
+    activate(0);
+    QCOMPARE(jumps, (QList<int>{1, 2, 10, 11}));
 }
 
 void DealDialogsContract::progress_cancelsOnceOnlyWhileShown() {
@@ -202,39 +148,21 @@ void DealDialogsContract::progress_cancelsOnceOnlyWhileShown() {
         visibleInCallback = dialogs->progressVisible();
     });
     QVERIFY(dialogs->progressVisible());
-    pressCancel(*dialogs);
-    pressCancel(*dialogs);
+    pressCancel();
+    pressCancel();
     QCOMPARE(cancels[0], 1);
-    QVERIFY(!visibleInCallback);
-    QVERIFY(!dialogs->progressVisible());
+    QVERIFY(!visibleInCallback && !dialogs->progressVisible());
 
     dialogs->showProgress(qs("Solving"), [&] { ++cancels[1]; });
     dialogs->closeProgress();
     QVERIFY(!dialogs->progressVisible());
-    pressCancel(*dialogs);
+    pressCancel();
     // Shown again while up: only the newest callback counts.
     dialogs->showProgress(qs("Solving"), [&] { ++cancels[1]; });
     dialogs->showProgress(qs("Solving board 2"), [&] { ++cancels[2]; });
-    pressCancel(*dialogs);
+    pressCancel();
     QCOMPARE(cancels[1], 0);
     QCOMPARE(cancels[2], 1);
-}
-
-// The real windows belong to the main window but call back into the adapter:
-// they go with it, and the main window may go first.
-void DealDialogsContract::realAdapterGone_takesItsWindows() {
-    auto window = std::make_unique<QWidget>();
-    dialogs = std::make_unique<platform::qt::QtDealDialogs>(window.get());
-    dialogs->showFindings(qs("Check"), rows("a"), [](int) {});
-    dialogs->showProgress(qs("Solving"), [] {});
-    QCOMPARE(window->findChildren<QDialog*>().size(), 2);
-    dialogs.reset();
-    QVERIFY(window->findChildren<QDialog*>().isEmpty());
-
-    dialogs = std::make_unique<platform::qt::QtDealDialogs>(window.get());
-    dialogs->showFindings(qs("Check"), {}, [](int) {});
-    window.reset();
-    QVERIFY(!dialogs->findingsVisible());
 }
 
 QTEST_MAIN(DealDialogsContract)
