@@ -1,10 +1,8 @@
-// The events the controller relies on from a browser pane, checked against
-// the real browser and against the fake the controller tests use: the same
-// steps must raise the same events in the same order. The real pane also
-// keeps local pages from reading other files and from trapping the window
-// in an alert() loop.
+// The same steps must raise the same events in the same order in the real
+// browser pane and in the fake. The real pane also keeps local pages from
+// reading other files and from trapping the window in an alert() loop.
 #include "platform/qt/qtbrowser.h"
-#include "tests/fakes/fakecontrols.h"
+#include "tests/fakes/fakes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,11 +13,9 @@
 #include <memory>
 #include <unistd.h>
 
-namespace {
-QString qs(const char* s) {
-    return QString::fromUtf8(s);
-}
+using fakes::qs;
 
+namespace {
 // One pane, real or fake, with its events written into a log.
 class Pane {
   public:
@@ -53,8 +49,8 @@ class Pane {
             fake_->followLink(folder_ + target);
     }
     void refresh() { pane_->refresh(); }
-    // The events raised since the last call, once `count` have come (and
-    // the real browser had time to raise any more).
+    // The events since the last call, once `count` have come (and the real
+    // browser had time to raise any more).
     QStringList events(int count) {
         if (fake_) fake_->settle();
         if (real_) {
@@ -62,9 +58,7 @@ class Pane {
             (void)QTest::qWaitFor([&] { return log_.size() >= count; }, 30000);
             QTest::qWait(count == 0 ? 1500 : 400);
         }
-        const QStringList out = log_;
-        log_.clear();
-        return out;
+        return std::exchange(log_, {});
     }
     platform::BrowserPane& pane() { return *pane_; }
     platform::qt::QtBrowserPane* real() { return real_; }
@@ -92,7 +86,11 @@ class BrowserContract : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void eventsOfEachStep_data();
+    void eventsOfEachStep_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("real") << qs("real");
+        QTest::newRow("fake") << qs("fake");
+    }
     void eventsOfEachStep();
     void localPage_cannotReadOtherFiles();
     void alertLoop_doesNotTrapTheWindow();
@@ -113,12 +111,6 @@ void BrowserContract::initTestCase() {
     write(folder_ + qs("b.htm"), "<HTML><BODY>B</BODY></HTML>");
     write(folder_ + qs("cancel.htm"), "<HTML><BODY>C</BODY></HTML>");
     write(folder_ + qs("M\u00e9mo du jeu.htm"), "<HTML><BODY>M</BODY></HTML>");
-}
-
-void BrowserContract::eventsOfEachStep_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("real") << qs("real");
-    QTest::newRow("fake") << qs("fake");
 }
 
 void BrowserContract::eventsOfEachStep() {
@@ -180,23 +172,16 @@ void BrowserContract::localPage_cannotReadOtherFiles() {
     // A one-pixel GIF.
     write(folder_ + qs("dot.gif"),
           QByteArray::fromBase64("R0lGODlhAQABAIAAAP8AAAAAACH5BAAAAAAALAAAAAABAAEAAAICRAEAOw=="));
-    write(
-        folder_ + qs("spy.htm"),
-        "<HTML><BODY><IMG ID=\"i\" SRC=\"dot.gif\"><IFRAME ID=\"f\" SRC=\"secret.txt\"></IFRAME>"
-        "<IFRAME ID=\"g\" SRC=\"b.htm\"></IFRAME><SCRIPT>var r=[];"
-        "try{var x=new "
-        "XMLHttpRequest();x.open('GET','secret.txt',false);x.send();r.push('xhr:'+x.responseText);}"
-        "catch(e){r.push('xhr:blocked');}"
-        "window.onload=function(){"
-        "r.push('img:'+document.getElementById('i').naturalWidth);"
-        "try{r.push('frame:'+document.getElementById('f').contentDocument.body.innerText);}"
-        "catch(e){r.push('frame:blocked');}"
-        "try{r.push('page:'+document.getElementById('g').contentDocument.body.innerText);}"
-        "catch(e){r.push('page:blocked');}"
-        "fetch('secret.txt').then(function(q){return "
-        "q.text();}).then(function(t){r.push('fetch:'+t);},"
-        "function(){r.push('fetch:blocked');}).then(function(){document.title=r.join(' ');});};"
-        "</SCRIPT></BODY></HTML>");
+    write(folder_ + qs("spy.htm"),
+          "<HTML><BODY><IMG ID=i SRC=dot.gif><IFRAME ID=f SRC=secret.txt></IFRAME><IFRAME ID=g "
+          "SRC=b.htm></IFRAME><SCRIPT>var r=[];function el(i){return document.getElementById(i)}"
+          "try{var x=new XMLHttpRequest();x.open('GET','secret.txt',false);x.send();"
+          "r.push('xhr:'+x.responseText)}catch(e){r.push('xhr:blocked')}window.onload=function(){"
+          "r.push('img:'+el('i').naturalWidth);try{r.push('frame:'+el('f').contentDocument.body."
+          "innerText)}catch(e){r.push('frame:blocked')}try{r.push('page:'+el('g').contentDocument"
+          ".body.innerText)}catch(e){r.push('page:blocked')}fetch('secret.txt').then(function(q){"
+          "return q.text()}).then(function(t){r.push('fetch:'+t)},function(){r.push('fetch:"
+          "blocked')}).then(function(){document.title=r.join(' ')})}</SCRIPT></BODY></HTML>");
     Pane p(qs("real"), folder_);
     p.navigate(qs("spy.htm"));
     QTRY_VERIFY_WITH_TIMEOUT(p.real()->view()->title().contains(qs("fetch:")), 30000);

@@ -1,6 +1,6 @@
-// Opened in the real source editor and saved without a change, every page
-// comes back byte for byte: the system's HTML documentation (a few hundred
-// real pages written by many tools) and files built to be awkward.
+// Opened in the real source editor and saved unchanged, every page comes
+// back byte for byte: the system's HTML documentation (a few hundred pages
+// written by many tools) and files built to be awkward.
 #include "editor/sourcefile.h"
 #include "platform/qt/qteditor.h"
 #include "platform/qt/qtfilesystem.h"
@@ -11,8 +11,7 @@
 #include <QTest>
 
 namespace {
-// Reads the file into the editor, takes the editor's text back, saves it
-// and reads the bytes on disk.
+// Into the editor and back, saved, and read from the disk.
 QByteArray openAndSave(platform::qt::QtTextEditor& editor, platform::qt::QtFileSystem& files,
                        const QByteArray& bytes, const QString& savedPath) {
     const editor::SourceText read = editor::decodeSource(bytes);
@@ -47,18 +46,10 @@ void SaveCorpus::builtFiles_comeBackByteForByte_data() {
     QTest::newRow("noFinalLineBreak") << QByteArray("<P>a</P>\r\n<P>b</P>");
     QTest::newRow("twoFinalLineBreaks") << QByteArray("<P>a</P>\n\n");
     QTest::newRow("mixedLineEnds") << QByteArray("a\r\nb\nc\rd\r\r\n");
-    QTest::newRow("noBreakSpaces_utf8") << QByteArray("1\xC2\xA0"
-                                                      "2&nbsp;\xC2\xA0\xC2\xA0"
-                                                      "3\n");
-    QTest::newRow("noBreakSpaces_cp1252") << QByteArray("1\xA0"
-                                                        "2 \xA0\xA0"
-                                                        "3\xE9\n");
-    QTest::newRow("separators") << QByteArray("a\xE2\x80\xA8"
-                                              "b\xE2\x80\xA9"
-                                              "c\xEF\xB7\x90\n");
-    QTest::newRow("nulAndControls") << QByteArray("a\0b\x01\x1F\t\x0B\x0C"
-                                                  "c",
-                                                  10);
+    QTest::newRow("noBreakSpaces_utf8") << QByteArray("1\xC2\xA0x&nbsp;\xC2\xA0\xC2\xA0y\n");
+    QTest::newRow("noBreakSpaces_cp1252") << QByteArray("1\xA0x \xA0\xA0y\xE9\n");
+    QTest::newRow("separators") << QByteArray("x\xE2\x80\xA8y\xE2\x80\xA9z\xEF\xB7\x90\n");
+    QTest::newRow("nulAndControls") << QByteArray("x\0y\x01\x1F\t\x0B\x0Cz", 10);
     QTest::newRow("spadeBeforeStrayLatin1") << QByteArray("\xE2\x99\xA0 and caf\xE9\r\n");
     QTest::newRow("empty") << QByteArray();
 }

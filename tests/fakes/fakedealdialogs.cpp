@@ -1,7 +1,5 @@
 #include "tests/fakes/fakedealdialogs.h"
 
-#include <utility>
-
 namespace fakes {
 
 std::optional<platform::BoardChoice> FakeDealDialogs::chooseBoard(const QString& title,
@@ -9,8 +7,7 @@ std::optional<platform::BoardChoice> FakeDealDialogs::chooseBoard(const QString&
                                                                   bool doubleDummyOffered,
                                                                   bool doubleDummyChecked) {
     if (rows.isEmpty()) return std::nullopt;
-    boardDialogs.push_back(
-        {title, rows, doubleDummyOffered, doubleDummyOffered && doubleDummyChecked});
+    boardDialogs.push_back({rows, doubleDummyOffered, doubleDummyOffered && doubleDummyChecked});
     if (boardAnswers.empty()) {
         unexpected << title;
         return std::nullopt;
@@ -26,39 +23,10 @@ std::optional<platform::BoardChoice> FakeDealDialogs::chooseBoard(const QString&
     return answer;
 }
 
-void FakeDealDialogs::showFindings(const QString& title, const QStringList& rows,
-                                   std::function<void(int row)> jump) {
-    findingsTitle = title;
-    findingsRows = rows;
-    jump_ = std::move(jump);
-    findingsVisible_ = true;
-}
-
-void FakeDealDialogs::closeFindings() {
-    jump_ = nullptr;
-    findingsVisible_ = false;
-}
-
 void FakeDealDialogs::activate(int row) {
     if (!jump_ || row < 0 || row >= findingsRows.size()) return;
     const auto jump = jump_; // the callback may replace itself
     jump(row);
-}
-
-void FakeDealDialogs::showProgress(const QString& text, std::function<void()> cancel) {
-    progressText = text;
-    cancel_ = std::move(cancel);
-    progressVisible_ = true;
-}
-
-void FakeDealDialogs::closeProgress() {
-    cancel_ = nullptr;
-    progressVisible_ = false;
-}
-
-void FakeDealDialogs::pressCancel() {
-    progressVisible_ = false;
-    if (auto cancel = std::exchange(cancel_, nullptr)) cancel();
 }
 
 } // namespace fakes

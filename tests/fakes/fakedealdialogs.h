@@ -3,17 +3,16 @@
 #include "platform/dealdialogs.h"
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace fakes {
 
-// The deal commands' dialogs, scripted by the test and held to the real ones
-// by their contract suite.
+// Scripted by the test, held to the real dialogs by their contract suite.
 class FakeDealDialogs : public platform::DealDialogs {
   public:
     // A board dialog as the user saw it when it opened.
     struct BoardDialog {
-        QString title;
         QStringList rows;
         bool doubleDummyEnabled = false;
         bool doubleDummyTicked = false;
@@ -22,12 +21,19 @@ class FakeDealDialogs : public platform::DealDialogs {
     std::optional<platform::BoardChoice> chooseBoard(const QString& title, const QStringList& rows,
                                                      bool doubleDummyOffered,
                                                      bool doubleDummyChecked) override;
-    void showFindings(const QString& title, const QStringList& rows,
-                      std::function<void(int row)> jump) override;
-    void closeFindings() override;
+    void showFindings(const QString&, const QStringList& rows,
+                      std::function<void(int row)> jump) override {
+        findingsRows = rows;
+        jump_ = std::move(jump);
+        findingsVisible_ = true;
+    }
+    void closeFindings() override { jump_ = nullptr, findingsVisible_ = false; }
     bool findingsVisible() const override { return findingsVisible_; }
-    void showProgress(const QString& text, std::function<void()> cancel) override;
-    void closeProgress() override;
+    void showProgress(const QString&, std::function<void()> cancel) override {
+        cancel_ = std::move(cancel);
+        progressVisible_ = true;
+    }
+    void closeProgress() override { cancel_ = nullptr, progressVisible_ = false; }
     bool progressVisible() const override { return progressVisible_; }
 
     // The user activates a row of the findings (Enter, double-click or Go
@@ -35,7 +41,10 @@ class FakeDealDialogs : public platform::DealDialogs {
     void activate(int row);
     void pressClose() { closeFindings(); } // its Close button
     // The user presses Cancel on the progress box, whether it is up or not.
-    void pressCancel();
+    void pressCancel() {
+        progressVisible_ = false;
+        if (auto cancel = std::exchange(cancel_, nullptr)) cancel();
+    }
 
     // How the user leaves the next board dialogs: OK with that row chosen
     // and the box as given (a box not offered stays clear), or nullopt for
@@ -43,9 +52,7 @@ class FakeDealDialogs : public platform::DealDialogs {
     // is answered Cancel and noted in `unexpected`.
     std::deque<std::optional<platform::BoardChoice>> boardAnswers;
     std::vector<BoardDialog> boardDialogs;
-    QString findingsTitle;
     QStringList findingsRows;
-    QString progressText;
     QStringList unexpected;
 
   private:

@@ -9,10 +9,6 @@ namespace {
 const QString kNoSuchFile = QStringLiteral("No such file or directory");
 } // namespace
 
-FakeFileSystem::FakeFileSystem() {
-    folders_[QStringLiteral("/")] = clock_;
-}
-
 QString FakeFileSystem::normal(const QString& path, bool* folderOnly) {
     if (folderOnly) *folderOnly = path.size() > 1 && path.endsWith(QLatin1Char('/'));
     if (!path.startsWith(QLatin1Char('/'))) return {};
@@ -41,19 +37,6 @@ const FakeFileSystem::File* FakeFileSystem::file(const QString& path) const {
     return it == files_.end() ? nullptr : &it->second;
 }
 
-bool FakeFileSystem::folder(const QString& path) const {
-    const QString p = normal(path);
-    return !p.isEmpty() && folders_.count(p) > 0;
-}
-
-bool FakeFileSystem::exists(const QString& path) const {
-    return file(path) || folder(path);
-}
-
-bool FakeFileSystem::isFile(const QString& path) const {
-    return file(path) != nullptr;
-}
-
 std::optional<QByteArray> FakeFileSystem::read(const QString& path, QString* error) const {
     if (const File* f = file(path)) return f->bytes;
     if (error) *error = folder(path) ? QStringLiteral("file to open is a directory") : kNoSuchFile;
@@ -74,12 +57,6 @@ bool FakeFileSystem::write(const QString& path, const QByteArray& bytes, QString
     }
     files_[p] = File{bytes, tick()};
     return true;
-}
-
-bool FakeFileSystem::copy(const QString& from, const QString& to) {
-    const File* source = file(from);
-    if (!source) return false;
-    return write(to, QByteArray(source->bytes));
 }
 
 bool FakeFileSystem::rename(const QString& from, const QString& to) {

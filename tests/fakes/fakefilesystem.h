@@ -15,12 +15,15 @@ namespace fakes {
 // system's behaviour.
 class FakeFileSystem : public platform::FileSystem {
   public:
-    FakeFileSystem();
-    bool exists(const QString& path) const override;
-    bool isFile(const QString& path) const override;
+    FakeFileSystem() { folders_[QStringLiteral("/")] = clock_; }
+    bool exists(const QString& path) const override { return file(path) || folder(path); }
+    bool isFile(const QString& path) const override { return file(path) != nullptr; }
     std::optional<QByteArray> read(const QString& path, QString* error = nullptr) const override;
     bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr) override;
-    bool copy(const QString& from, const QString& to) override;
+    bool copy(const QString& from, const QString& to) override {
+        const File* source = file(from);
+        return source && write(to, QByteArray(source->bytes));
+    }
     bool rename(const QString& from, const QString& to) override;
     bool remove(const QString& path) override;
     QString currentDir() const override { return current; }
@@ -40,7 +43,10 @@ class FakeFileSystem : public platform::FileSystem {
     static QString normal(const QString& path, bool* folderOnly = nullptr);
     static QString parentOf(const QString& normalPath);
     const File* file(const QString& path) const;
-    bool folder(const QString& path) const;
+    bool folder(const QString& path) const {
+        const QString p = normal(path);
+        return !p.isEmpty() && folders_.count(p) > 0;
+    }
     qint64 tick() { return clock_ += 1000; }
 
     std::map<QString, File> files_;

@@ -7,9 +7,8 @@
 
 namespace fakes {
 
-// A small lexicon written into a folder (the three files with their tables
-// and indexes), for tests. Words get ids 1, 2, ... in the order added and
-// each link a `Velmora` entry numbered 1, 2, ...
+// The three lexicon files with their tables and indexes, written into a
+// folder; words and their `Velmora` entries are numbered 1, 2, ... as added.
 class SmallLexicon {
   public:
     explicit SmallLexicon(const QString& folder); // folder ends with "/"
@@ -23,10 +22,9 @@ class SmallLexicon {
     void addWikipediaPair(const QString& wrong, const QString& right);
     // Runs SQL on the words file (for tests that need an odd lexicon).
     bool execOnWords(const QString& sql);
-    // Copies the three files into `other` (ending with "/") as a program
-    // killed in the middle of adding many words leaves them: the words file
-    // partly rewritten, its journal ("<file>-journal") holding what the
-    // change replaced. This lexicon itself stays as it was.
+    // Copies the files into `other` (ending with "/") as a program killed
+    // while adding many words leaves them: the words file partly rewritten,
+    // its "-journal" holding what the change replaced. This one stays as it was.
     bool copyInTheMiddleOfAChange(const QString& other);
 
     QString folder;

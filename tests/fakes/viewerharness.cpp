@@ -7,8 +7,6 @@
 namespace fakes {
 
 ViewerHarness::ViewerHarness() {
-    home = dir.path() + QStringLiteral("/home/");
-    data = dir.path() + QStringLiteral("/data");
     QDir().mkpath(home);
     QDir().mkpath(data);
     paths.driveRoot = home;
@@ -18,8 +16,8 @@ ViewerHarness::ViewerHarness() {
     paths.searchAddress = QStringLiteral("https://duckduckgo.com/?q=");
     paths.searchEngine = QStringLiteral("duckduckgo");
     linkMsgBox.setVisible(false);
-    // The sliding panels stand on whole pixels (15 twips each), as the
-    // real ones do: their slides must not lose a fraction at every move.
+    // The sliding panels stand on whole pixels (15 twips each), as the real
+    // ones do: a slide must not lose a fraction at every move.
     colorsPanel.twipsPerPixel = 15;
     box.frame.twipsPerPixel = 15;
     colorsPanel.setVisible(false);
@@ -27,67 +25,59 @@ ViewerHarness::ViewerHarness() {
     colorsPanel.setHeight(3900);
 }
 
-shell::TarnwellFileViewer& ViewerHarness::create(const QString& commandLine) {
+ViewerHarness::ViewerHarness(const QByteArray& text, const char* name) : ViewerHarness() {
+    page = writeFile(QStringLiteral("home/") + qs(name), text);
+    start(page);
+    choose("mEditHTML");
+}
+
+shell::TarnwellFileViewer& ViewerHarness::start(const QString& commandLine) {
     if (withLexicon &&
         !QFileInfo::exists(paths.lexiconFolder + QStringLiteral("quarn words.accdb"))) {
         QDir().mkpath(paths.lexiconFolder);
         emptyLexicon = std::make_unique<SmallLexicon>(paths.lexiconFolder);
     }
-    shell::ViewerUi ui;
-    ui.window = &window;
-    for (int i = 0; i < 2; ++i) {
-        ui.brwWebBrowser[i] = &browser[i];
-        ui.Text1[i] = &text1[i];
-        ui.L_Name[i] = &nameBox[i];
-    }
-    ui.tbToolBar = &toolbar;
-    ui.pSplitterBar = &splitter;
-    ui.menu = &menu;
-    ui.dialogs = &dialogs;
-    ui.dealDialogs = &dealDialogs;
-    ui.findReplace = find.view();
-    ui.LinkMsgBox = &linkMsgBox;
-    ui.frmColors = &colorsPanel;
-    for (int i = 0; i < 6; ++i)
-        ui.cmdGetColor[i] = &getColor[i];
-    ui.tableSpecs = tableSpecs.view();
-    ui.frmSuggestions = &box.frame;
-    ui.Label2 = &box.label2;
-    ui.t_Word = &box.word;
-    ui.lstSuggestions = &box.suggestions;
-    ui.t_Replace = &box.replace;
-    ui.cmdFixSpelling = &box.fixSpelling;
-    ui.cmdSkipWord[0] = &box.skipOnce;
-    ui.cmdSkipWord[1] = &box.skipAll;
-    ui.cmdAddWord = &box.addWord;
-    ui.cmdCloseSpellCk = &box.close;
-    ui.lstSuggestions2 = &box.work;
-    shell::ViewerServices services;
-    services.files = &files;
-    services.processes = &processes;
-    services.clock = &clock;
-    services.transfer = &transfer;
-    services.recoveryTimer = &recoveryTimer;
-    services.suggestionSlideTimer = &suggestionSlideTimer;
-    services.colorsSlideTimer = &colorsSlideTimer;
-    services.swapTimer = &swapTimer;
-    services.monitors = &monitors;
-    services.lexicon = &lexicon;
-    services.background = &background;
-    services.solver = &solver;
-    services.speller = &speller;
+    const shell::ViewerUi ui{.window = &window,
+                             .brwWebBrowser = {&browser[0], &browser[1]},
+                             .Text1 = {&text1[0], &text1[1]},
+                             .L_Name = {&nameBox[0], &nameBox[1]},
+                             .tbToolBar = &toolbar,
+                             .pSplitterBar = &splitter,
+                             .menu = &menu,
+                             .dialogs = &dialogs,
+                             .dealDialogs = &dealDialogs,
+                             .findReplace = find.view(),
+                             .LinkMsgBox = &linkMsgBox,
+                             .frmColors = &colorsPanel,
+                             .cmdGetColor = {&getColor[0], &getColor[1], &getColor[2], &getColor[3],
+                                             &getColor[4], &getColor[5]},
+                             .tableSpecs = tableSpecs.view(),
+                             .frmSuggestions = &box.frame,
+                             .Label2 = &box.label2,
+                             .t_Word = &box.word,
+                             .lstSuggestions = &box.suggestions,
+                             .t_Replace = &box.replace,
+                             .cmdFixSpelling = &box.fixSpelling,
+                             .cmdSkipWord = {&box.skipOnce, &box.skipAll},
+                             .cmdAddWord = &box.addWord,
+                             .cmdCloseSpellCk = &box.close,
+                             .lstSuggestions2 = &box.work};
+    const shell::ViewerServices services{.files = &files,
+                                         .processes = &processes,
+                                         .clock = &clock,
+                                         .transfer = &transfer,
+                                         .monitors = &monitors,
+                                         .lexicon = &lexicon,
+                                         .speller = &speller,
+                                         .recoveryTimer = &recoveryTimer,
+                                         .background = &background,
+                                         .solver = &solver,
+                                         .suggestionSlideTimer = &suggestionSlideTimer,
+                                         .colorsSlideTimer = &colorsSlideTimer,
+                                         .swapTimer = &swapTimer};
     viewer = std::make_unique<shell::TarnwellFileViewer>(ui, services, paths, commandLine);
+    viewer->Form_Load();
     return *viewer;
-}
-
-shell::TarnwellFileViewer& ViewerHarness::start(const QString& commandLine) {
-    create(commandLine).Form_Load();
-    return *viewer;
-}
-
-void ViewerHarness::finishSlides() {
-    suggestionSlideTimer.runOut();
-    colorsSlideTimer.runOut();
 }
 
 QString ViewerHarness::writeFile(const QString& relativePath, const QByteArray& contents) {

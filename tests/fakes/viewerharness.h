@@ -5,12 +5,8 @@
 #include "platform/sqlite/sqlitelexicon.h"
 #include "shell/menutree.h"
 #include "shell/tarnwellfileviewer.h"
-#include "tests/fakes/fakecontrols.h"
 #include "tests/fakes/fakedealdialogs.h"
-#include "tests/fakes/fakefindreplace.h"
-#include "tests/fakes/fakeservices.h"
-#include "tests/fakes/fakesuggestionbox.h"
-#include "tests/fakes/faketablespecs.h"
+#include "tests/fakes/fakes.h"
 #include "tests/fakes/smalllexicon.h"
 
 #include <QTemporaryDir>
@@ -24,23 +20,28 @@ namespace fakes {
 class ViewerHarness {
   public:
     ViewerHarness();
+    // Started on home/<name> (written with `text`), its source in the editor.
+    explicit ViewerHarness(const QByteArray& text, const char* name = "deal.htm");
 
     // Builds the controller for a command line and runs its start-up.
     shell::TarnwellFileViewer& start(const QString& commandLine = {});
-    // Builds the controller without starting it.
-    shell::TarnwellFileViewer& create(const QString& commandLine = {});
+    bool choose(const char* entry, int index = -1) { return menu.choose(qs(entry), index); }
+    FakeTextEditor& ed() { return text1[1]; }
 
-    // Runs both sliding panels' slides to their end, as the event loop
-    // would in the program.
-    void finishSlides();
+    // Runs both sliding panels' slides to their end, as the event loop would.
+    void finishSlides() {
+        suggestionSlideTimer.runOut();
+        colorsSlideTimer.runOut();
+    }
 
     // A file in the temporary folder, created with the given text.
     QString writeFile(const QString& relativePath, const QByteArray& contents);
     QByteArray readFile(const QString& path) const;
 
     QTemporaryDir dir;
-    QString home; // ends with "/"
-    QString data; // no trailing "/"
+    QString home = dir.path() + QStringLiteral("/home/"); // ends with "/"
+    QString data = dir.path() + QStringLiteral("/data");  // no trailing "/"
+    QString page;                                         // the file opened for editing
     shell::FixedPaths paths;
 
     FakeWindow window;
@@ -65,14 +66,13 @@ class ViewerHarness {
     FakeTimer suggestionSlideTimer;
     FakeTimer colorsSlideTimer;
     FakeTimer swapTimer;
-    FakeMonitorSystem monitors{&window};
+    FakeMonitorSystem monitors;
     platform::sqlite::SqliteLexiconStore lexicon;
     // Reads the lexicon at once unless a test holds it back.
     FakeBackgroundWork background;
     FakeSuggestionBox box;
     FakeSpellingService speller;
-    // The real double-dummy solver: it takes a fraction of a second.
-    deal::DdsSolver solver;
+    deal::DdsSolver solver; // the real one: a fraction of a second a deal
 
     std::unique_ptr<shell::TarnwellFileViewer> viewer;
 
