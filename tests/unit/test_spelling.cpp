@@ -1,23 +1,24 @@
-// Spelling on small lexicons read from real files: sound keys, the SQLite
-// store, the document scan, the lexicon's verdict on a word, suggestions,
-// the ispell pipe of the command-line checker, the lexicon builder's data
-// readers and the Hunspell fallback.
-#include "platform/hunspell/hunspellchecker.h"
+// Spelling on small lexicons in real files, then tarnwell-spell: pipe, export, a kill.
 #include "platform/sqlite/sqlitedb.h"
 #include "platform/sqlite/sqlitelexicon.h"
 #include "spelling/lexiconlookup.h"
 #include "spelling/linecheck.h"
 #include "spelling/scan.h"
-#include "spelling/soundex.h"
 #include "spelling/suggest.h"
 #include "tests/fakes/smalllexicon.h"
-#include "tools/lexicon/wordsources.h"
+#include "util/version.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <random>
 
-using platform::TableCursor;
+using platform::sqlite::Database;
+using platform::sqlite::Statement;
 using spelling::ScanStop;
 
 namespace {
@@ -32,7 +33,7 @@ struct Lexicon {
     platform::sqlite::SqliteLexiconStore store;
     std::shared_ptr<spelling::WordIndex> index;
     std::unique_ptr<platform::LexiconDatabase> wordsDb;
-    std::unique_ptr<TableCursor> words;
+    std::unique_ptr<platform::TableCursor> words;
     std::unique_ptr<spelling::IspellPipe> pipe;
     explicit Lexicon(void (*fill)(fakes::SmallLexicon&)) {
         fill(lex);
@@ -56,33 +57,25 @@ struct Lexicon {
             out += pipe->answer(l);
         return out;
     }
-    QList<int> tagsOf(const QString& text) {
-        platform::sqlite::Database db(lex.folder + qs("quarn words.accdb"),
-                                      platform::sqlite::Database::Mode::ReadOnly);
-        platform::sqlite::Statement s(db,
-                                      qs("SELECT Tag FROM Words WHERE Text = ?1 ORDER BY rowid"));
-        s.bind(1, text);
-        QList<int> tags;
-        while (s.step())
-            tags << int(s.intValue(0));
-        return tags;
-    }
 };
+
+// Words of one link type each: "word", or "word/frequency".
+void add(fakes::SmallLexicon& lex, int link, const char* words) {
+    for (const QString& w : qs(words).split(u' '))
+        lex.addWord(w.section(u'/', 0, 0), {link},
+                    w.contains(u'/') ? w.section(u'/', 1).toDouble() : 1);
+}
 
 // Words for the verdict: the case rules, categories, the prefix rule.
 void verdictWords(fakes::SmallLexicon& lex) {
-    for (const char* w :
-         {"the", "well", "known", "bridge", "green", "son", "grad", "tun", "design", "pressure",
-          "unless", "return", "regard", "until", "reason", "naive", "fiancée", "isn't", "they've"})
-        lex.addWord(qs(w), {30010}, 1.0);
-    for (const char* w : {"write", "fix", "sing", "presented", "represented", "correct"})
-        lex.addWord(qs(w), {30020}, 1.0);
-    for (const char* w : {"sure", "happy", "arrant", "incorrect"})
-        lex.addWord(qs(w), {30030}, 1.0);
+    add(lex, 30010,
+        "the well known bridge green son grad tun design pressure unless return regard "
+        "until reason naive fiancée isn't they've");
+    add(lex, 30020, "write fix sing presented represented correct");
+    add(lex, 30030, "sure happy arrant incorrect");
     lex.addWord(qs("active"), {30010, 30030}, 1.0);
-    for (const char* w : {"Paris", "Monday", "English", "Th", "ND", "Les", "Tl", "Green"})
-        lex.addWord(qs(w), {30050}, 2.0);
-    lex.addWord(qs("café"), {30010}, 2.0);
+    add(lex, 30050, "Paris/2 Monday/2 English/2 Th/2 ND/2 Les/2 Tl/2 Green/2");
+    add(lex, 30010, "café/2");
     lex.addWord(qs("Polish"), {30050});
     lex.addWord(qs("polish"), {31000});      // entries all outside the categories
     lex.addWord(qs("added"), {});            // added by hand: no entries
@@ -93,18 +86,11 @@ void verdictWords(fakes::SmallLexicon& lex) {
 }
 
 void suggestionWords(fakes::SmallLexicon& lex) {
-    const struct {
-        const char* w;
-        int link;
-        double freq;
-    } words[] = {{"the", 30000, 0.1},   {"a", 30000, 0.05},    {"lot", 30010, 1.5},
-                 {"dog", 30010, 1},     {"cat-dog", 30010, 2}, {"receive", 30020, 1.4},
-                 {"thou", 30000, 4.5},  {"phone", 30010, 1.3}, {"green", 30030, 1.6},
-                 {"Green", 30050, 1.6}, {"short", 30030, 1.2}, {"shot", 30010, 1.4},
-                 {"shoot", 30020, 1.5}, {"Scott", 30050, 2},   {"address", 30010, 1.3},
-                 {"isn't", 30000, 0.5}};
-    for (const auto& w : words)
-        lex.addWord(qs(w.w), {w.link}, w.freq);
+    add(lex, 30000, "the/0.1 a/0.05 thou/4.5 isn't/0.5");
+    add(lex, 30010, "lot/1.5 dog/1 cat-dog/2 phone/1.3 shot/1.4 address/1.3");
+    add(lex, 30020, "receive/1.4 shoot/1.5");
+    add(lex, 30030, "green/1.6 short/1.2");
+    add(lex, 30050, "Green/1.6 Scott/2");
     lex.addWord(qs("thaw"), {}, 2.5);
     lex.addMisspelling(qs("recieve"), qs("receive"));
     lex.addWikipediaPair(qs("thw"), qs("the"));
@@ -112,17 +98,16 @@ void suggestionWords(fakes::SmallLexicon& lex) {
 }
 
 void pipeWords(fakes::SmallLexicon& lex) {
-    lex.addWord(qs("the"), {30000}, 0.1);
-    lex.addWord(qs("cat"), {30010}, 1.0);
-    lex.addWord(qs("well"), {30040}, 0.5);
-    lex.addWord(qs("known"), {30030}, 0.8);
-    lex.addWord(qs("receive"), {30020}, 1.4);
+    add(lex, 30000, "the/0.1");
+    add(lex, 30010, "cat");
+    add(lex, 30040, "well/0.5");
+    add(lex, 30030, "known/0.8");
+    add(lex, 30020, "receive/1.4");
     lex.addMisspelling(qs("recieve"), qs("receive"));
     // "cat" comes from the table and from the edits alike: named once, no mark.
     lex.addWikipediaPair(qs("caat"), qs("cat"));
 }
 
-// Tags enough to make any short text long enough to be checked.
 const QString kPad = qs(" <br>").repeated(25);
 
 // The scan as the document check runs it: the words, then END, NOMORE or TOOSHORT.
@@ -131,10 +116,9 @@ QString scanAll(const QString& text, const QSet<QString>& skipAll = {}) {
     for (int start = 1, guard = 0; guard < 1000; ++guard) {
         const ScanStop stop = spelling::nextWordToCheck(text, start, skipAll);
         if (stop.kind == ScanStop::Kind::TooShort) return qs("TOOSHORT");
-        if (stop.kind == ScanStop::Kind::EndOfText)
-            return (out << qs("END")).join(QLatin1Char('|'));
-        if (stop.kind == ScanStop::Kind::NoMoreWords)
-            return (out << qs("NOMORE")).join(QLatin1Char('|'));
+        if (stop.kind == ScanStop::Kind::EndOfText || stop.kind == ScanStop::Kind::NoMoreWords)
+            return (out << qs(stop.kind == ScanStop::Kind::EndOfText ? "END" : "NOMORE"))
+                .join(u'|');
         if (stop.length <= 0) return qs("EMPTY WORD");
         out << text.mid(stop.start, stop.length);
         start = stop.start + stop.length + 1;
@@ -142,11 +126,37 @@ QString scanAll(const QString& text, const QSet<QString>& skipAll = {}) {
     return qs("NO END");
 }
 
+struct Run {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Run run(const QStringList& args, const QByteArray& input = {}) {
+    QProcess p;
+    p.start(qs(TFV_SPELL_PROGRAM), args);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(60000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// The words `hunspell -l` reports in `text`, with the dictionary DIR/NAME.
+QByteArray hunspellList(const QString& dictionary, const QByteArray& text) {
+    QProcess p;
+    p.start(qs("hunspell"), {qs("-i"), qs("UTF-8"), qs("-d"), dictionary, qs("-l")});
+    if (!p.waitForStarted(10000)) return "hunspell did not start (scripts/install-deps.sh)";
+    p.write(text);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput() + p.readAllStandardError();
+}
 } // namespace
 
 class TestSpelling : public QObject {
     Q_OBJECT
     std::unique_ptr<Lexicon> verdict_, suggestion_, pipe_;
+    QTemporaryDir dir_;
 
   private slots:
     void initTestCase() {
@@ -155,133 +165,58 @@ class TestSpelling : public QObject {
         pipe_ = std::make_unique<Lexicon>(pipeWords);
     }
 
-    // Existing lexicons hold keys made by these rules, the odd ones too.
-    void soundex() {
-        const char* rows[] = {
-            "=",          "123=",        "A=A000",       "  dog  =D200",   "mp3=M100",
-            "café=C100",  "straße=S360", "KNIGHT=N230",  "PNEUMONIA=N550", "WRITE=R300",
-            "WHO=H000",   "WHAT=W300",   "PHONE=F500",   "XRAY=Z600",      "CASTLE=C740",
-            "BACK=B200",  "ACT=A230",    "SCIENCE=S570", "SCAR=S260",      "BADGE=B200",
-            "EDGY=E200",  "NATION=N750", "WATCH=W700",   "SIGNED=S530",    "SIGNING=S552",
-            "MAGIC=M220", "ADWD=A300",   "ADWWD=A330",   "W=0000",         "PF=P100",
-            "ADHD=A330",  "ADD=A300",    "TDYD=T330",    "STRENGTHS=S365"};
-        for (const char* row : rows) {
-            const QStringList parts = qs(row).split(QLatin1Char('='));
-            QCOMPARE(spelling::MakeSoundex(parts[0]), parts[1]);
-            QCOMPARE(spelling::MakeSoundex(parts[0].toLower()), parts[1]);
-        }
-        QCOMPARE(spelling::sortedLetters(qs("Bab")), qs("aBb"));
-    }
-
-    // The store appends where the program adds a word (after the last id),
-    // keeps the cursor where it was, and makes no file it is asked to open.
-    void sqliteStore() {
-        Lexicon f(pipeWords);
-        auto w = f.wordsDb->openTable(qs("Words"));
-        QVERIFY(w->setIndex(qs("ID")));
-        w->moveLast();
-        const qint64 last = w->field(qs("id")).toLongLong();
-        QCOMPARE(w->addNew({{qs("id"), last + 1}, {qs("Text"), qs("aardvark")}, {qs("Tag"), 999}}),
-                 0);
-        QCOMPARE(w->field(qs("id")).toLongLong(), last);
-        QCOMPARE(f.tagsOf(qs("aardvark")), QList<int>({999}));
-        QString error;
-        QVERIFY(w->addNew({{qs("nosuchfield"), 1}}, &error) != 0 && !error.isEmpty());
-        QVERIFY(!f.store.open(f.lex.folder + qs("missing.accdb"), &error) && !error.isEmpty());
-        QVERIFY(!QFile::exists(f.lex.folder + qs("missing.accdb")));
-        QFile text(f.lex.folder + qs("notes.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write(QByteArray(2048, 'x')) == 2048);
-        text.close();
-        QVERIFY(!f.store.open(text.fileName(), &error));
-    }
-
-    void scan_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("stops");
-        auto row = [](const char* name, const QString& text, const char* stops) {
-            QTest::newRow(name) << text << qs(stops);
-        };
-        row("tags and entities", qs("<b>Helo</b> caf&eacute; &nbsp;au&amp;lait") + kPad,
-            "Helo|caf|au|lait|END");
-        row("lone &", qs("Q&a then more; Helo") + kPad, "Q|a|then|more|Helo|END");
-        row("apostrophes", qs("don't John's 'tis players' Helo  ''. there") + kPad,
-            "don't|John|s|tis|players|Helo|END");
-        row("hyphens", qs("state-of-the-art design") + kPad, "state-of-the-art|design|END");
-        row("exempt words", qs("USA iPhone mp3 xxx x-ray NT<br>Helo") + kPad, "Helo|END");
-        row("ordinals",
-            qs("1st 22nd 103rd 4th 11th 12th 113th 21th 11st 2rd end the 1990's") + kPad,
-            "th|st|rd|end|the|END");
-        row("com jumps to the next tag", qs("see bridgebase com for <b>news</b> Helo") + kPad,
-            "see|bridgebase|news|Helo|END");
-        row("com near the end ends the check", kPad + qs(" Helo bridgebase com here"),
-            "Helo|bridgebase|NOMORE");
-        row("addresses and file names",
-            qs("see page.htm, http://x.org/helo and www.bridgebase.com or ann@x.org (C.gif) in "
-               "/usr/share/dict Helo") +
-                kPad,
-            "see|and|or|in|Helo|END");
-        row("full stops", qs("e.g. U.S. end.The Helo") + kPad, "e|g|U|S|end|The|Helo|END");
-        row("accented words", qs("café naïve fiancée cafe\u0301 Helo") + kPad,
-            "café|naïve|fiancée|cafe\u0301|Helo|END");
-        row("typographic apostrophes", qs("isn’t they’ve John’s ‘Helo’") + kPad,
-            "isn’t|they’ve|John|s|Helo|END");
-        row("the end of the text", kPad + qs(" a < b Helo there.  "), "a|b|Helo|there|END");
-        row("exempt last word", kPad + qs(" Helo USA"), "Helo|END");
-        row("a tag runs to its >", qs("a <b Helo") + kPad, "a|END");
-        row("tag after an entity", qs("x&nbsp;<a href=\"helo.htm\">Helo</a>") + kPad, "x|Helo|END");
-        row("quoted > in a tag", qs("<IMG ALT=\"a > wrold\"> Helo") + kPad, "Helo|END");
-        row("comment, script, style",
-            qs("<!-- wrold --><SCRIPT>var helo;</SCRIPT><STYLE>p{colr:red}</STYLE>Helo") + kPad,
-            "Helo|END");
-    }
+    // Where the document check stops ("^": markup enough for the text to be checked).
     void scan() {
-        QFETCH(QString, text);
-        QFETCH(QString, stops);
-        QCOMPARE(scanAll(text), stops);
-    }
-
-    void scan_shortTextAndSkipAll() {
+        const char* rows[][2] = {
+            {"<b>Helo</b> caf&eacute; &nbsp;au&amp;lait x&nbsp;<a href=\"helo.htm\">Helo</a>^",
+             "Helo|caf|au|lait|x|Helo|END"},
+            {"don't John's 'tis players' state-of-the-art Helo  ''. there^",
+             "don't|John|s|tis|players|state-of-the-art|Helo|END"},
+            {"USA iPhone mp3 xxx x-ray NT<br>Helo 1st 22nd 103rd 4th 11th 12th 113th 21th 11st "
+             "2rd end the 1990's^",
+             "Helo|th|st|rd|end|the|END"},
+            {"see bridgebase com for <b>news</b> Helo^", "see|bridgebase|news|Helo|END"},
+            {"^ Helo bridgebase com here", "Helo|bridgebase|NOMORE"},
+            {"see page.htm, http://x.org/helo and www.bridgebase.com or ann@x.org (C.gif) in "
+             "/usr/share/dict e.g. U.S. end.The Helo^",
+             "see|and|or|in|e|g|U|S|end|The|Helo|END"},
+            {"café naïve fiancée cafe\u0301 isn’t they’ve John’s ‘Helo’^",
+             "café|naïve|fiancée|cafe\u0301|isn’t|they’ve|John|s|Helo|END"},
+            {"^ a < b Helo there.  ", "a|b|Helo|there|END"},
+            {"^ Helo USA", "Helo|END"},
+            {"a <b Helo^", "a|END"},
+            {"<IMG ALT=\"a > wrold\"> Helo^", "Helo|END"},
+            {"<!-- wrold --><SCRIPT>var helo;</SCRIPT><STYLE>p{colr:red}</STYLE>Helo^",
+             "Helo|END"}};
+        for (const auto& row : rows)
+            QCOMPARE(scanAll(qs(row[0]).replace(QLatin1Char('^'), kPad)), qs(row[1]));
         const QString text99 = qs("Helo ") + QString(94, QLatin1Char('.'));
         QCOMPARE(scanAll(text99 + qs("     ")), qs("TOOSHORT")); // trailing blanks do not count
         QCOMPARE(scanAll(text99 + qs(".")), qs("Helo|END"));
         QCOMPARE(scanAll(qs("Helo helo HELO Helo") + kPad, {qs("Helo")}), qs("helo|END"));
     }
 
+    // Case as stored, capitalised or all capitals; the prefix rule (the rest an ordinary
+    // word of a fitting category, no slip of one letter); accents, typographic apostrophes.
     void verdict() {
-        // word:1 accepted, word:0 rejected.
-        const char* rows[] = {
-            ":1", "q:1", " the :1", "added:1", "polish:0", "late:1", "last:0", "recieve:0",
-            // Case: as stored, capitalised from small letters, or all capitals.
-            "The:1", "THE:1", "Paris:1", "PARIS:1", "paris:0", "monday:0", "english:0", "th:0",
-            "nd:0", "tHe:0", "Polish:1", "POLISH:1",
-            // The prefix rule: the rest an ordinary word of a fitting category, in exact case.
-            "rewrite:1", "dewrite:1", "prefix:1", "nonbridge:1", "Rewrite:1", "unhappy:1",
-            "rewrote:0", "re:0", "repolish:0", "unles:0", "untl:0", "repersue:0", "desing:0",
-            "presure:0", "retun:0", "regrad:0", "reson:0", "reWrite:0", "rearrant:0", "deactive:0",
-            "rebridge:0", "uncorrect:0", "prepresented:0", "-well:0", "well-:0", "well-known:1",
-            "well-polish:0", "well-recieve:0",
-            // Accented letters and typographic apostrophes.
-            "café:1", "naïve:1", "cafe\u0301:1", "fiancée:1", "fiancéé:0", "isn’t:1", "they’ve:1",
-            "they've:1"};
-        for (const char* row : rows) {
-            const QString r = qs(row);
-            const QString word = r.left(r.lastIndexOf(QLatin1Char(':')));
-            QVERIFY2(verdict_->accepted(word) == r.endsWith(QLatin1Char('1')), row);
-        }
+        for (const QString& w :
+             qs("|q| the |added|late|The|THE|Paris|PARIS|Polish|POLISH|rewrite|dewrite|prefix|"
+                "nonbridge|Rewrite|unhappy|well-known|café|naïve|cafe\u0301|fiancée|isn’t|"
+                "they’ve|they've")
+                 .split(u'|'))
+            QVERIFY2(verdict_->accepted(w), qPrintable(w));
+        for (const QString& w :
+             qs("polish|last|recieve|paris|monday|english|th|nd|tHe|rewrote|re|repolish|unles|"
+                "untl|repersue|desing|presure|retun|regrad|reson|reWrite|rearrant|deactive|"
+                "rebridge|uncorrect|prepresented|-well|well-|well-polish|well-recieve|fiancéé")
+                 .split(u'|'))
+            QVERIFY2(!verdict_->accepted(w), qPrintable(w));
         using Hyphen = spelling::LexiconVerdict::Hyphen;
-        const struct {
-            const char* word;
-            Hyphen hyphen;
-            const char* left;
-            bool oneAfter;
-        } hyphens[] = {{"abcd-e", Hyphen::LeftPartUnknown, "abcd", true},
-                       {"abcd-ef", Hyphen::LeftPartUnknown, "abcd", false},
-                       {"well-kn-wn", Hyphen::RightPartUnknown, "well", false}};
-        for (const auto& h : hyphens) {
-            const spelling::LexiconVerdict v = spelling::checkWord(*verdict_->index, qs(h.word));
-            QVERIFY(!v.accepted && v.hyphen == h.hyphen && v.hyphenPosition == 5);
-            QCOMPARE(v.leftPart, qs(h.left));
-            QCOMPARE(v.oneCharacterAfterHyphen, h.oneAfter);
+        for (const char* word : {"abcd-e", "abcd-ef", "well-kn-wn"}) {
+            const auto v = spelling::checkWord(*verdict_->index, qs(word));
+            QVERIFY(!v.accepted && v.hyphenPosition == 5 && v.leftPart == qs(word).left(4));
+            QCOMPARE(v.hyphen, word[0] == 'a' ? Hyphen::LeftPartUnknown : Hyphen::RightPartUnknown);
+            QCOMPARE(v.oneCharacterAfterHyphen, qstrcmp(word, "abcd-e") == 0);
         }
         using spelling::WordStatus;
         QCOMPARE(spelling::wordStatus(*verdict_->index, qs("helo")), WordStatus::NotInWords);
@@ -301,34 +236,32 @@ class TestSpelling : public QObject {
         QVERIFY(l.accepted(qs("persue")) && !l.accepted(qs("recieve")));
     }
 
-    void loading_namesTheFailedFile() {
+    // Missing or damaged: named by its file, no file made; a change left unfinished undone.
+    void loading_faultsNamed_nothingLost() {
         QTemporaryDir empty;
         platform::sqlite::SqliteLexiconStore store;
         QCOMPARE(spelling::loadLexicon(store, empty.path() + qs("/")).failedFile, qs("qn.accdb"));
-        QTemporaryDir dir;
-        fakes::SmallLexicon broken(dir.path() + qs("/"));
+        QVERIFY(QDir(empty.path()).isEmpty());
+        fakes::SmallLexicon broken(dir_.path() + qs("/broken/"));
         broken.addWord(qs("the"));
         broken.execOnWords(qs("DROP TABLE Words"));
         const spelling::LoadedLexicon l = spelling::loadLexicon(store, broken.folder);
-        QVERIFY(!l.index);
-        QCOMPARE(l.failedFile, qs("quarn words.accdb"));
+        QVERIFY(!l.index && l.failedFile == qs("quarn words.accdb"));
         QVERIFY2(l.reason.contains(qs("Words")), qPrintable(l.reason));
+        const QString crashed = dir_.path() + qs("/crashed/");
+        QVERIFY(pipe_->lex.copyInTheMiddleOfAChange(crashed));
+        const spelling::LoadedLexicon undone = spelling::loadLexicon(store, crashed);
+        QVERIFY(undone.index && spelling::checkWord(*undone.index, qs("receive")).accepted);
+        QVERIFY(!QFile::exists(crashed + qs("quarn words.accdb-journal")));
     }
 
-    // Each kind of mistake finds its word, in the capitals of the word typed.
-    void suggestions_firstWord() {
-        const char* rows[] = {"teh=the",     "thr=the",        "thhe=the",     "th=the",
-                              "he=the",      "adress=address", "fone=phone",   "recieev=receive",
-                              "isnt’=isn’t", "Teh=The",        "TEH=THE",      "Recieve=Receive",
-                              "gren=green",  "thw=the",        "adres=address"};
-        for (const char* row : rows) {
-            const QStringList parts = qs(row).split(QLatin1Char('='));
-            QCOMPARE(suggestion_->suggest(parts[0]).value(0), parts[1]);
-        }
-    }
-
-    void suggestions_list() {
-        // Ordinary words before names; a spelling once; no marks.
+    // Each mistake finds its word first, in the typed capitals; names last; once; no marks.
+    void suggestions() {
+        for (const QString& row :
+             qs("teh=the,thr=the,thhe=the,th=the,he=the,adress=address,fone=phone,recieev=receive,"
+                "isnt’=isn’t,Teh=The,TEH=THE,Recieve=Receive,gren=green,thw=the,adres=address")
+                 .split(QLatin1Char(',')))
+            QCOMPARE(suggestion_->suggest(row.section(u'=', 0, 0)).value(0), row.section(u'=', 1));
         QCOMPARE(suggestion_->suggest(qs("gren")).mid(0, 2),
                  QStringList({qs("green"), qs("Green")}));
         QCOMPARE(suggestion_->suggest(qs("Gren")).count(qs("Green")), 1);
@@ -337,79 +270,52 @@ class TestSpelling : public QObject {
         QVERIFY(shott.indexOf(qs("Scott")) < 0 ||
                 shott.indexOf(qs("shot")) < shott.indexOf(qs("Scott")));
         const QStringList thw = suggestion_->suggest(qs("thw"));
-        QCOMPARE(thw.count(qs("the")), 1);
-        for (const QString& s : thw)
-            QVERIFY2(!s.contains(QLatin1Char('(')), qPrintable(s));
+        QVERIFY(thw.count(qs("the")) == 1 && thw.filter(qs("(")).isEmpty());
         // Rare words and recorded misspellings are never offered.
         QVERIFY(!suggestion_->suggest(qs("thoe")).contains(qs("thou")));
         QVERIFY(!suggestion_->suggest(qs("recieva")).contains(qs("recieve")));
         QVERIFY(suggestion_->suggest(qs("cta-dog")).contains(qs("cat-dog")));
         QVERIFY(suggestion_->suggest(qs("alot")).contains(qs("a lot")));
         const auto recorded = spelling::suggestSpellings(qs("recieve"), *suggestion_->index);
-        QCOMPARE(recorded.list, QStringList({qs("receive")}));
-        QCOMPARE(recorded.replacement, qs("receive"));
+        QVERIFY(recorded.list == QStringList{qs("receive")} &&
+                recorded.replacement == qs("receive"));
         QVERIFY(suggestion_->suggest(qs("qqqqqqq")).isEmpty());
-        Lexicon l(suggestionWords);
-        l.index->addUserWord(l.index->nextId(), qs("Tarnwell"), qs("T654"));
-        QVERIFY(l.suggest(qs("Tarnwel")).contains(qs("Tarnwell")));
+        suggestion_->index->addUserWord(suggestion_->index->nextId(), qs("Tarnwell"), qs("T654"));
+        QVERIFY(suggestion_->suggest(qs("Tarnwel")).contains(qs("Tarnwell")));
     }
 
-    // A mistake people make costs less than one they make less often.
-    void typingDistance() {
-        const char* rows[][3] = {{"teh", "the", "tom"},
-                                 {"adress", "address", "adrest"},
-                                 {"definately", "definitely", "defiantly"},
-                                 {"shprt", "short", "shirt"},
-                                 {"allegedy", "allegedly", "alleged"},
-                                 {"fone", "phone", "fine"},
-                                 {"recieve", "receive", "relieve"},
-                                 {"nashun", "nation", "nasher"}};
-        for (const auto& r : rows) {
-            const double near = spelling::typingDistance(qs(r[0]), qs(r[1])),
-                         far = spelling::typingDistance(qs(r[0]), qs(r[2]));
-            QVERIFY2(0 < near && near < far, r[0]);
-            QCOMPARE(spelling::typingDistance(qs(r[0]).toUpper(), qs(r[0])), 0.0);
-        }
-    }
-
-    void pipe_answers_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("answer");
-        auto row = [](const char* name, const char* line, const char* answer) {
-            QTest::newRow(name) << qs(line) << qs(answer);
-        };
-        row("correct", "the cat", "*\n*\n\n");
-        row("misspelled, offset", "the  caat", "*\n& caat 1 5: cat\n\n");
-        row("no suggestions", "zzqv cat", "# zzqv 0\n*\n\n");
-        row("recorded misspelling", "recieve", "& recieve 1 0: receive\n\n");
-        // "^" escapes a line; offsets count it.
-        row("escaped command", "^*caat", "& caat 1 2: cat\n\n");
-        row("blanks only", "   ", "\n");
-        row("hyphen", "well-knwn well-known", "& knwn 1 5: known\n*\n\n");
-        row("exempt words, numbers", "USA mp3 21st iPhone 11th 123 4.5", "*\n*\n*\n*\n*\n*\n*\n\n");
-        row("wrong ordinal", "21th", "& th 1 2: the\n\n");
-        row("addresses, file names", "page.htm http://zzqv.org/caat ann@zzqv.org", "*\n*\n*\n\n");
-        row("prose around addresses", "the www.zzqv.org cat, see caat.htm. caat",
-            "*\n*\n*\n# see 22\n*\n& caat 1 36: cat\n\n");
-        row("markup in plain text", "<b>cat</b>", "*\n*\n*\n\n");
-        // Offsets in characters: the emoji is one character, two UTF-16 units.
-        row("astral character", "\U0001F600 caat", "& caat 1 2: cat\n\n");
-        row("accented word", "é caté", "*\n& caté 1 2: cat\n\n");
-        row("typographic apostrophe", "the’s cat’ll", "*\n*\n# cat’ll 6\n\n");
-        row("commands answer nothing", "+", "");
-        row("formatter", "~tex", "");
-    }
+    // One answer for every word of a line, whatever the word.
     void pipe_answers() {
-        QFETCH(QString, line);
-        QFETCH(QString, answer);
-        pipe_->load();
-        QCOMPARE(pipe_->pipe->answer(line), answer);
+        const char* rows[][2] = {
+            {"the  caat zzqv recieve",
+             "*\n& caat 1 5: cat\n# zzqv 10\n& recieve 1 15: receive\n\n"},
+            {"^*caat", "& caat 1 2: cat\n\n"}, // "^" escapes a line; offsets count it
+            {"   ", "\n"},
+            {"well-knwn well-known 21th", "& knwn 1 5: known\n*\n& th 1 23: the\n\n"},
+            {"USA mp3 21st iPhone 11th 123 4.5 page.htm http://zzqv.org/caat ann@zzqv.org "
+             "<b>cat</b>",
+             "*\n*\n*\n*\n*\n*\n*\n*\n*\n*\n*\n*\n*\n\n"},
+            {"the www.zzqv.org cat, see caat.htm. caat",
+             "*\n*\n*\n# see 22\n*\n& caat 1 36: cat\n\n"},
+            // Offsets in characters: the emoji is one, two UTF-16 units.
+            {"\U0001F600 caat é caté the’s cat’ll",
+             "& caat 1 2: cat\n*\n& caté 1 9: cat\n*\n*\n# cat’ll 20\n\n"},
+            {"caat\xff\xfe the", "& caat 1 0: cat\n*\n\n"},
+            {"+", ""},
+            {"~tex", ""}};
+        for (const auto& row : rows) {
+            pipe_->load();
+            QCOMPARE(pipe_->pipe->answer(qs(row[0])), qs(row[1]));
+        }
+        const QString answer = pipe_->pipe->answer(qs("the cat ").repeated(100000) + qs("caat"));
+        QVERIFY(answer.count(u'\n') == 200002 && answer.endsWith(qs("& caat 1 800000: cat\n\n")));
+        const QString word(5000, QLatin1Char('q'));
+        QCOMPARE(pipe_->pipe->answer(word), qs("# ") + word + qs(" 0\n\n"));
     }
 
-    void pipe_sessionTerseAndHtml() {
+    // Terse mode, session words, HTML; saved words, the user's over a recorded misspelling.
+    void pipe_session_savedWords_userWordWins() {
         Lexicon l(pipeWords);
-        QCOMPARE(l.pipe->banner(),
-                 qs("@(#) International Ispell Version 3.2.06 (but really Test 1.0)"));
         QCOMPARE(l.feed({qs("!"), qs("the caat"), qs("the cat"), qs("%"), qs("the caat")}),
                  qs("& caat 1 4: cat\n\n\n*\n& caat 1 4: cat\n\n"));
         // A word in small letters is accepted capitalised too; one with capitals only so.
@@ -424,11 +330,7 @@ class TestSpelling : public QObject {
                  qs("*\n\n& caat 1 13: cat\n\n*\n\n"));
         QCOMPARE(l.feed({qs("<script>var zzqv = 1;</script><style>p { zzqv: 0 }</style>cat")}),
                  qs("*\n\n"));
-        QCOMPARE(l.feed({qs("the&amp;<b class=\"zzqv\">cat</b>")}), qs("*\n*\n\n"));
-    }
-
-    void pipe_saveAddsWords_userWordWins() {
-        Lexicon l(pipeWords);
+        l.pipe->setHtml(false);
         l.lex.addMisspelling(qs("persue"), qs("known"));
         l.load();
         QCOMPARE(l.feed({qs("persue")}), qs("& persue 1 0: known\n\n"));
@@ -436,121 +338,159 @@ class TestSpelling : public QObject {
                          qs("persue")}),
                  qs("*\n\n*\n\n"));
         QVERIFY(l.pipe->errors.isEmpty() && l.pipe->unsavedWords().isEmpty());
-        QCOMPARE(l.tagsOf(qs("persue")), QList<int>({1, 999}));
-        QCOMPARE(l.tagsOf(qs("zorp")), QList<int>({999}));
-        QCOMPARE(l.tagsOf(qs("the")), QList<int>({1})); // not added twice
+        Database db(l.lex.folder + qs("quarn words.accdb"), Database::Mode::ReadOnly);
+        Statement added(db, qs("SELECT group_concat(Text || Tag, ' ') FROM Words "
+                               "WHERE Text IN ('persue', 'zorp', 'the')"));
+        QVERIFY(added.step());
+        QCOMPARE(added.textValue(0), qs("persue1 persue999 the1 zorp999")); // "the" not added
         // A new session knows the saved words, not the session's.
         l.load();
         QCOMPARE(l.feed({qs("persue Persue zorp caat")}), qs("*\n*\n*\n& caat 1 19: cat\n\n"));
     }
 
     void pipe_onlyPlausibleWordsAdded() {
-        const struct {
-            QString word;
-            bool plausible;
-        } rows[] = {{qs("Tarnwell"), true},
-                    {qs("o’clock"), true},
-                    {qs("re-deal"), true},
-                    {qs("café"), true},
-                    {QString(64, QLatin1Char('a')), true},
-                    {QString(), false},
-                    {QString(65, QLatin1Char('a')), false},
-                    {qs("-x"), false},
-                    {qs("'tis"), false},
-                    {qs("ab cd"), false},
-                    {qs("a1"), false},
-                    {qs("x<y>"), false},
-                    {QString::fromUtf8("ab\xff"), false},
-                    {qs("ab\tc"), false}};
-        for (const auto& r : rows) {
-            QCOMPARE(spelling::isPlausibleWord(r.word), r.plausible);
+        const QStringList plausible = {qs("Tarnwell"), qs("o’clock"), qs("re-deal"), qs("café"),
+                                       QString(64, QLatin1Char('a'))};
+        const QStringList implausible = qs("-x|'tis|ab cd|a1|x<y>|ab\tc").split(u'|')
+                                        << QString() << QString(65, QLatin1Char('a'))
+                                        << QString::fromUtf8("ab\xff");
+        for (const QString& word : plausible + implausible) {
+            const bool ok = plausible.contains(word);
+            QCOMPARE(spelling::isPlausibleWord(word), ok);
             pipe_->load();
-            pipe_->feed({qs("*") + r.word, qs("&") + r.word, qs("@") + r.word});
-            QCOMPARE(pipe_->pipe->unsavedWords().isEmpty(), !r.plausible);
-            QCOMPARE(pipe_->pipe->errors.size(), r.plausible ? 0 : 3); // every refusal is said
+            pipe_->feed({qs("*") + word, qs("&") + word, qs("@") + word});
+            QCOMPARE(pipe_->pipe->unsavedWords().isEmpty(), !ok);
+            QCOMPARE(pipe_->pipe->errors.size(), ok ? 0 : 3); // every refusal is said
         }
     }
 
-    void pipe_badInput() {
-        pipe_->load();
-        QCOMPARE(pipe_->pipe->answer(QString::fromUtf8("caat\xff\xfe the")),
-                 qs("& caat 1 0: cat\n*\n\n"));
-        const QString answer = pipe_->pipe->answer(qs("the cat ").repeated(100000) + qs("caat"));
-        QCOMPARE(answer.count(QLatin1Char('\n')), 200002);
-        QVERIFY(answer.endsWith(qs("& caat 1 800000: cat\n\n")));
-        const QString word(5000, QLatin1Char('q'));
-        QCOMPARE(pipe_->pipe->answer(word), qs("# ") + word + qs(" 0\n\n"));
+    // Wrong usage: a message and a hint, status 2; no lexicon: its folder, status 1.
+    void cli_wrongUsage_missingLexicon() {
+        for (const char* args : {"-x", "", "-a -l", "-a --export-hunspell out"}) {
+            const Run r = run(qs(args).split(u' ', Qt::SkipEmptyParts));
+            QVERIFY(r.status == 2 && r.out.isEmpty() &&
+                    r.err.contains("Try 'tarnwell-spell --help'"));
+        }
+        const QString missing = dir_.path() + qs("/nowhere");
+        for (const char* mode : {"-a", "-l"}) {
+            const Run r = run({qs(mode), qs("-d"), missing}, "teh\n");
+            QVERIFY(r.status == 1 && r.out.isEmpty()); // no banner before the failure
+            QVERIFY2(r.err.startsWith("tarnwell-spell: no usable lexicon in " + missing.toUtf8() +
+                                      "/ (qn.accdb: "),
+                     r.err.constData());
+        }
     }
 
-    // The builder's data files: Windows line ends read the same; a damaged
-    // line is reported with its file and line number.
-    void lexiconSources() {
-        QTemporaryDir dir;
-        auto write = [&](const char* name, const QByteArray& bytes) {
-            QFile f(dir.filePath(qs(name)));
-            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
-                                                                                  : QString();
-        };
-        QByteArray counts = "the\t100000\r\nThe\t1000\r\n";
-        for (int i = 0; i < 1000; ++i)
-            counts += "w" + QByteArray::number(i) + "\t10\r\n";
-        lexiconbuild::Frequencies f;
-        QString error;
-        QVERIFY2(f.loadSubtlex(write("counts.tsv", counts), &error), qPrintable(error));
-        // The exact spelling first, the larger count of either case for another capitalisation.
+    // Editors' options, CR LF, bytes not UTF-8; one word a line answered whatever the
+    // word. On the build's lexicon the likeliest word comes first.
+    void cli_pipeThroughStandardInputAndOutput() {
+        const Run r = run({qs("-a"), qs("-i"), qs("utf-8"), qs("-B"), qs("-C"), qs("-m"), qs("-S"),
+                           qs("-d"), pipe_->lex.folder},
+                          "the caat\r\n\xff\xfe"
+                          "caat\nUSA\n123\n21st\nhttp://x.org/caat\npage.htm\nann@x.org\ncafé\n"
+                          "isn’t\nx-ray\nTh\n");
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
         QCOMPARE(
-            (QList<double>{*f.classOf(qs("the")), *f.classOf(qs("The")), *f.classOf(qs("THE"))}),
-            (QList<double>{0, 1, 0}));
-        QByteArray text = "teh\tthe\r\nCoca Cola\tCoca-Cola\r\nboaut\tbout, boat,about\r\n\r\n";
-        for (int i = 0; i < 100; ++i)
-            text += "wrng" + QByteArray::number(i) + "\tright\n";
-        const auto list = lexiconbuild::readMisspellings(write("misspellings.tsv", text), &error);
-        QVERIFY2(list && list->size() == 103, qPrintable(error));
-        QCOMPARE(list->at(2).right, QStringList({qs("bout"), qs("boat"), qs("about")}));
-        for (const QByteArray& bad :
-             {QByteArray("oops 12\n"), QByteArray("word\tmany\n"), QByteArray("word\t0\n")}) {
-            lexiconbuild::Frequencies g;
-            QVERIFY(!g.loadSubtlex(write("bad.tsv", counts + bad), &error));
-            QVERIFY2(error.contains(qs("bad.tsv line 1003:")), qPrintable(error));
-        }
-        for (const QByteArray& bad : {QByteArray("nocorrection\n"), QByteArray("wrng\t , \n")}) {
-            QVERIFY(!lexiconbuild::readMisspellings(write("bad.tsv", text + bad), &error));
-            QVERIFY2(error.contains(qs("bad.tsv line 105:")), qPrintable(error));
-        }
+            QString::fromUtf8(r.out),
+            qs("@(#) International Ispell Version 3.2.06 (but really Tarnwell Spell " TFV_VERSION
+               ")\n*\n& caat 1 4: cat\n\n& caat 1 2: cat\n\n") +
+                qs("*\n\n").repeated(6) +
+                qs("& café 1 0: cat\n\n# isn’t 0\n\n*\n\n& Th 1 0: The\n\n"));
+        QVERIFY(run({qs("-a"), qs("-iISO-8859-1"), qs("-d"), pipe_->lex.folder}, "a").status == 0);
+        const QByteArray real =
+            run({qs("-a"), qs("-d"), qs(TFV_DEFAULT_LEXICON)}, "teh recieve\n").out;
+        QVERIFY2(real.contains(" 0: the, ") && real.contains(" 4: receive, "), real.constData());
     }
 
-    // The fallback checker on Debian's en_US dictionary.
-    void hunspellWalk() {
-        using platform::hunspell::HunspellChecker;
-        using platform::hunspell::MisspellingWalk;
-        HunspellChecker missing;
-        platform::SpellingError e;
-        QVERIFY(!missing.open(qs("/nowhere"), qs("en_US"), {}, &e));
-        QCOMPARE(e.number, 53);
-        QTemporaryDir dir;
-        const QString list = dir.path() + qs("/personal-words.txt");
-        {
-            HunspellChecker c;
-            QVERIFY(c.open(qs("/usr/share/hunspell"), qs("en_US"), list, nullptr));
-            MisspellingWalk w(qs("<p class=\"zzqx\">Helo the USA&nbsp;mp3 wrld</p>\r\n<b>wrld</b> "
-                                 "and zorblax's end."),
-                              c);
-            QCOMPARE(w.next()->start, 16);
-            w.change(qs("Hello"));
-            QCOMPARE(w.next()->word, qs("wrld"));
-            w.ignoreAll();
-            QCOMPARE(w.next()->word, qs("zorblax's"));
-            w.change(qs("zorblax"));
-            QVERIFY(!w.next());
-            QCOMPARE(w.text(), qs("<p class=\"zzqx\">Hello the USA&nbsp;mp3 "
-                                  "wrld</p>\r\n<b>wrld</b> and zorblax end."));
-            MisspellingWalk add(qs("A squeeze by zorblax."), c);
-            QCOMPARE(add.next()->word, qs("zorblax"));
-            QVERIFY(add.add());
+    // A copy of the build's lexicon fed random bytes and pipe commands: nothing added.
+    // Exported with a user's word, it passes bridge words and no recorded misspelling.
+    void cli_junkChangesNothing_exportedForHunspell() {
+        const QString folder = dir_.path() + qs("/default-copy/");
+        QVERIFY(QDir().mkpath(folder));
+        const char* const files[] = {"qn.accdb", "quarn words.accdb", "dictionary.accdb"};
+        auto hash = [&] {
+            QCryptographicHash h(QCryptographicHash::Sha256);
+            for (const char* file : files) {
+                QFile f(folder + qs(file));
+                h.addData(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing"));
+            }
+            return h.result();
+        };
+        for (const char* file : files)
+            QVERIFY(QFile::copy(qs(TFV_DEFAULT_LEXICON) + qs(file), folder + qs(file)));
+        const QByteArray before = hash();
+        std::mt19937 random(20);
+        QByteArray input;
+        for (int line = 0; line < 3000; ++line) {
+            if (random() % 2) input += "*&@#^!%+-~"[random() % 10];
+            for (int i = 20 + int(random() % 180); i > 0; --i) {
+                const char c = char(random() % 256);
+                input += c == '\n' ? ' ' : c;
+            }
+            input += '\n';
         }
-        HunspellChecker again;
-        QVERIFY(again.open(qs("/usr/share/hunspell"), qs("en_US"), list, nullptr));
-        QVERIFY(again.isCorrect(qs("zorblax")));
+        const Run r = run({qs("-a"), qs("-d"), folder}, input + "#\n");
+        QVERIFY(r.status == 0 && r.err.contains("not taken")); // the refusals are said
+        QCOMPARE(hash(), before);
+        QCOMPARE(run({qs("-a"), qs("-d"), folder}, "*Quibbleton\n#\n").status, 0);
+        const QString out = dir_.path() + qs("/default-export");
+        QCOMPARE(run({qs("--export-hunspell"), out, qs("-d"), folder}).status, 0);
+        QFile bridge(qs(TFV_BRIDGE_WORDS));
+        QVERIFY(bridge.open(QIODevice::ReadOnly));
+        QByteArray text;
+        for (const QByteArray& line : bridge.readAll().split('\n'))
+            if (!line.isEmpty() && !line.startsWith('#')) text += line.split('\t').first() + ' ';
+        text += "\nQuibbleton is what our opponents don't play; Atatürk's partner overcalled "
+                "one notrump and we recieve the lead.\n";
+        QCOMPARE(hunspellList(out + qs("/en_US-bridge"), text), QByteArray("recieve\n"));
+        Database db(folder + qs("quarn words.accdb"), Database::Mode::ReadOnly);
+        // Letters only: Hunspell checks the parts of other words.
+        Statement tagged(
+            db, qs("SELECT Text FROM Words WHERE Tag = 3 AND Text NOT GLOB '*[^A-Za-z]*'"));
+        QByteArray recorded;
+        while (tagged.step())
+            recorded += tagged.textValue(0).toUtf8() + '\n';
+        QVERIFY(recorded.count('\n') > 1000);
+        QCOMPARE(hunspellList(out + qs("/en_US-bridge"), recorded), recorded);
+    }
+
+    // Hunspell's capitals: a small-letter word also capitalised and in capitals, a name not.
+    void cli_exportHunspell_theWordsTheCheckerAccepts() {
+        const QString folder = dir_.path() + qs("/export-lexicon/");
+        fakes::SmallLexicon lex(folder);
+        add(lex, 30010, "the cat café");
+        lex.addWord(qs("Stayman"), {30050, 30060});
+        lex.addWord(qs("Coca Cola"), {30050});
+        lex.addMisspelling(qs("teh"), qs("the")); // a misspelling link only
+        lex.addWord(qs("wierd"), {});             // a recorded misspelling by its tag alone
+        QVERIFY(lex.execOnWords(qs("UPDATE Words SET Tag = 3 WHERE Text = 'wierd'")));
+        QCOMPARE(run({qs("-a"), qs("-d"), folder}, "*Zorblat\n&Quux\n#\n").status, 0);
+        const QString out = dir_.path() + qs("/export/new folder");
+        const Run r = run({qs("--export-hunspell"), out, qs("-d"), folder});
+        QVERIFY2(r.status == 0 && r.err.contains("Coca Cola"), r.err.constData()); // no blanks
+        QCOMPARE(
+            hunspellList(out + qs("/en_US-bridge"),
+                         "the cat café Stayman STAYMAN Zorblat quux Quux QUUX teh wierd stayman\n"),
+            QByteArray("teh\nwierd\nstayman\n"));
+    }
+
+    // Killed while it adds and saves words, the next start finds the lexicon sound.
+    void cli_killedWhileAddingWords_lexiconSound() {
+        Lexicon l(pipeWords);
+        QProcess spell;
+        spell.start(qs(TFV_SPELL_PROGRAM), {qs("-a"), qs("-d"), l.lex.folder});
+        QVERIFY2(spell.waitForReadyRead(60000), spell.readAllStandardError().constData());
+        for (int i = 0; i < 1500 && spell.state() == QProcess::Running; ++i) {
+            spell.write(QStringLiteral("*killword%1\n#\n").arg(i).toUtf8());
+            if (i % 50 == 49) spell.waitForBytesWritten(30000);
+        }
+        ::kill(static_cast<pid_t>(spell.processId()), SIGKILL);
+        QVERIFY(spell.waitForFinished(60000));
+        l.load();
+        QVERIFY(l.accepted(qs("receive")) && !l.accepted(qs("recieve")));
+        Database db(l.lex.folder + qs("quarn words.accdb"), Database::Mode::ReadWrite);
+        Statement check(db, qs("PRAGMA integrity_check"));
+        QVERIFY(check.step() && check.textValue(0) == qs("ok"));
     }
 };
 
