@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# Opens a page's source with F11, selects a word with the keyboard, makes
-# it bold with Ctrl+B and saves with Ctrl+S: the file holds "<B>word</B>"
-# and the refreshed left pane shows the bold word (bold text has a green
-# background in this page, so the check is a colour on screen).
-# Run under an X server (ctest runs it through xvfb-run).
-program="$1"
+# Opens a page's source with F11, selects a word with the keyboard, makes it
+# bold with Ctrl+B and saves with Ctrl+S: the file holds "<B>word</B>" and the
+# refreshed left pane shows the bold word (bold text has a green background in
+# this page, so the check is a colour on screen).
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/bold.htm"
 printf '%s\r\n' '<HTML><HEAD><STYLE>' 'B { background: #00FF00 }' '</STYLE></HEAD>' \
   '<BODY STYLE="font-size: 48px">' 'word and more' '</BODY></HTML>' >"$page"

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Types into the source editor, kills the program with SIGKILL, starts it
-# again, answers the recovery question, saves, and finds the typed text in
-# the file. Run under an X server (ctest runs it through xvfb-run).
-program="$1"
+# again, answers the recovery question, saves, and finds the typed text in the
+# file.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/lead.htm"
 printf '<HTML><BODY><P>Before.</P>\r\n</BODY></HTML>' >"$page"
 cd "$HOME/articles"

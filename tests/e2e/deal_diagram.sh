@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Deals in the real program. A PBN deal selected in the editor, Edit >
-# Insert Deal Diagram with the double-dummy box ticked: the file on disk
-# holds the diagram in place of the deal and the tricks table under it
-# (worked out by the real solver off the user-interface thread), the suit
-# images lie beside it, and the page shows red suit images. Then Edit >
-# Check Bridge Notation lists the impossible auction and its row selects
-# the call in the editor. Run under an X server (ctest runs it through
-# xvfb-run).
-program="$1"
+# Deals in the real program. A PBN deal selected in the editor, Edit > Insert
+# Deal Diagram with the double-dummy box ticked: the file on disk holds the
+# diagram in place of the deal and the tricks table under it (worked out by
+# the real solver off the user-interface thread), the suit images lie beside
+# it, and the page shows red suit images. Then Edit > Check Bridge Notation
+# lists the impossible auction and its row selects the call in the editor.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/deal.htm"
 deal='N:AKQ2.JT3.987.K54 T98.AK2.QJ.AQJ76 J765.Q98.AK32.T3 43.7654.T654.982'
 printf '%s\r\n' '<HTML><BODY TEXT="#0000FF" BGCOLOR="#FFFFFF">' '<H1>Board one</H1>' "$deal" \

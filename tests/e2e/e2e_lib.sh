@@ -1,5 +1,7 @@
 # Shared steps of the end-to-end tests: a private home, the program started
 # under the running X server, waiting for its windows, and pixel checks.
+# Each test runs under an X server of its own (ctest starts it through
+# with-xvfb.sh) and takes the program's path as its argument.
 #
 # Every wait is for something the test can see (a window, a colour, a file's
 # contents) and gives up only after e2e_patience seconds: the tests run many
@@ -7,11 +9,15 @@
 set -euo pipefail
 e2e_patience="${E2E_PATIENCE:-60}"
 
+# e2e_setup PROGRAM: a scratch folder with a private home holding
+# articles/, the window manager, and the clean-up at the end ($program).
 e2e_setup() {
+  program="$1"
   work="$(mktemp -d)"
+  trap e2e_cleanup EXIT
   export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
   export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  mkdir -p "$HOME/articles" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   data="$XDG_DATA_HOME/TarnwellFileViewer"
   # The lexicon as the set-up installs it.
   if [ -n "${E2E_LEXICON:-}" ] && [ -d "$E2E_LEXICON" ]; then
@@ -240,11 +246,4 @@ e2e_wait_exit() {
 e2e_find_run_end() {
   import -window root -crop "1600x1+0+$1" -depth 8 txt:- 2>/dev/null |
     awk -v c="$2" -v from="$3" -F'[,:]' '!done && NR > 1 && $1 >= from && index($0, c) == 0 { print $1; done = 1 }'
-}
-
-# e2e_count_colour X Y W H COLOUR: how many pixels of a screen rectangle
-# show exactly that colour.
-e2e_count_colour() {
-  import -window root -crop "${3}x${4}+${1}+${2}" png:- 2>/dev/null |
-    convert - -fill black +opaque "$5" -fill white -opaque "$5" -format '%[fx:round(mean*w*h)]' info:
 }

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Opens an article's source, replaces a word everywhere through the find
 # dialog with the keyboard, closes the dialog answering Yes to saving, and
-# checks the file on disk. Run under an X server (ctest runs it through
-# xvfb-run).
-program="$1"
+# checks the file on disk.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/lead.htm"
 printf '<HTML><BODY><P>West led the king. The king held.</P><P CLASS="king">end</P></BODY></HTML>' >"$page"
 cd "$HOME/articles"

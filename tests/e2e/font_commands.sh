@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
 # The font commands in the real program. Bidding Font (F5) sets a line in
-# "Courier New", which the page then shows in a fixed-width face: ten i's
-# as wide as ten W's (the set-up installs a font that answers to that
-# name; without one the browser falls back to its proportional serif).
-# Font asks for a face, then for a colour: Cancel in the colour dialog
-# writes nothing, a colour chosen there is the tag's COLOR. Run under an X
-# server (ctest runs it through xvfb-run).
-program="$1"
+# "Courier New", which the page then shows in a fixed-width face: ten i's as
+# wide as ten W's (the set-up installs a font that answers to that name;
+# without one the browser falls back to its proportional serif). Font asks for
+# a face, then for a colour: Cancel in the colour dialog writes nothing, a
+# colour chosen there is the tag's COLOR.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/auction.htm"
 printf '%s\r\n' '<HTML><BODY BGCOLOR="#FFFFFF">' '<H1>Auction</H1>' '<P><FONT SIZE=7>' \
   '<FONT COLOR="#FF0000">iiiiiiiiii</FONT><BR>' '<FONT COLOR="#0000FF">WWWWWWWWWW</FONT>' '</FONT></P>' \

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # Whole-document commands keep the page's markup: Make Table Of Contents on a
-# page whose </H1> is followed by <P> on the same line keeps "<P>Intro"
-# whole; Bidding Suits to Symbols converts the bids of the text and leaves an
-# attribute holding "> 1C" alone. Run under an X server (ctest runs it
-# through xvfb-run).
-program="$1"
+# page whose </H1> is followed by <P> on the same line keeps "<P>Intro" whole;
+# Bidding Suits to Symbols converts the bids of the text and leaves an
+# attribute holding "> 1C" alone.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/book.htm"
 printf '<HTML><HEAD><TITLE>Book</TITLE></HEAD><BODY>\r\n<H1>Book</H1><P>Intro 1C-(1D)\r\n<IMG ALT="score > 1C" SRC="none.gif"> then 2D\r\n<H2>One</H2>\r\n<P>text\r\n</BODY></HTML>' >"$page"
 cd "$HOME/articles"

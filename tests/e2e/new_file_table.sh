@@ -4,11 +4,8 @@
 # editor holds its source. Then the table designer opens from the HTML menu
 # with its preview of the template kept in the data folder (a template the
 # user edited is never replaced), and OK puts the table into the source.
-# Run under an X server (ctest runs it through xvfb-run).
-program="$1"
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
 mkdir -p "$HOME/articles" "$data"
 printf '%s\r\n' '<HTML><BODY BGCOLOR="#FFFFFF">' '<H1>Start</H1>' '</BODY></HTML>' >"$HOME/articles/start.htm"

@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
-# Starts the real program with configuration files whose sizes are far
-# beyond the screen (2000000000 and 600000 twips, and one written on a desk
-# of three monitors 11520 pixels wide): each time the window must come up
-# inside the 1600 x 1000 screen, show its pages and close cleanly, writing
-# back sizes that fit the screen. Run under an X server (ctest runs it
-# through xvfb-run).
-program="$1"
+# Starts the real program with configuration files whose sizes are far beyond
+# the screen (2000000000 and 600000 twips, and one written on a desk of three
+# monitors 11520 pixels wide): each time the window must come up inside the
+# 1600 x 1000 screen, show its pages and close cleanly, writing back sizes
+# that fit the screen.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
 mkdir -p "$HOME/articles" "$data"
 printf '<HTML><BODY BGCOLOR="#FF0000"></BODY></HTML>\r\n' >"$HOME/articles/left.htm"

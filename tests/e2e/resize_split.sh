@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Resizes the real window and drags the splitter with the mouse, opens the
-# File menu for a screenshot, exits, and checks the pane widths written to
-# the configuration file. Run under an X server (ctest runs it through
-# xvfb-run).
-program="$1"
+# File menu for a screenshot, exits, and checks the pane widths written to the
+# configuration file.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 printf '<HTML><BODY BGCOLOR="#FF0000"></BODY></HTML>\r\n' >"$HOME/articles/left.htm"
 printf '<HTML><BODY BGCOLOR="#0000FF"></BODY></HTML>\r\n' >"$HOME/articles/right.htm"
 cd "$HOME/articles"

@@ -2,12 +2,9 @@
 # The source editor never changes a byte the user did not change: files of
 # every encoding and line-end form, opened with F11 and saved unchanged with
 # Ctrl+S, are byte-identical on disk. Then typed text and F11: Cancel keeps
-# the editor open, Yes saves the text into the file. Run under an X server
-# (ctest runs it through xvfb-run).
-program="$1"
+# the editor open, Yes saves the text into the file.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
 mkdir -p "$HOME/articles/cases"
 cd "$HOME/articles/cases"

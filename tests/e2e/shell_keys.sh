@@ -2,12 +2,9 @@
 # The shell keeps what its menus and keys promise: with "Open Links/Files in
 # Right Window" stored as on, the start file still shows on the left; F9 in
 # the editor opens the find dialog, and a whole-word Replace All from it is
-# saved; Replace with no match changes nothing. Run under an X server
-# (ctest runs it through xvfb-run).
-program="$1"
+# saved; Replace with no match changes nothing.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
 mkdir -p "$HOME/articles" "$data"
 page="$HOME/articles/lead.htm"

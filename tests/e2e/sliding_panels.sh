@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # The sliding panels end clear of the source editor: the spelling check's
-# suggestion box (F12) and the "Page Colors" panel slide out from the
-# editor's left edge and stop over the left pane, leaving the start of every
-# source line to be seen; Close brings the box back and hides it. Run under
-# an X server (ctest runs it through xvfb-run).
-program="$1"
+# suggestion box (F12) and the "Page Colors" panel slide out from the editor's
+# left edge and stop over the left pane, leaving the start of every source
+# line to be seen; Close brings the box back and hides it.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/panels.htm"
 printf '%s\r\n' '<HTML><BODY BGCOLOR="#AFFEFE">' '<H1>Panels</H1>' \
   '<P>The declarer wun the opening lead in hand and drew trumps at once, then played on the clubs.</P>' \

@@ -1,17 +1,13 @@
 #!/usr/bin/env bash
 # F12 on an article whose words test the check's rules: accented words and
-# typographic apostrophes are words, an address and a file name are no
-# prose, the contents of STYLE and SCRIPT are no text, a name written in
-# small letters ("paris") and a word that only a prefix would make
-# ("desing") are misspellings. The check stops at exactly those two; the
-# first suggestion of each is taken, and the saved file shows the result.
-# Run under an X server (ctest runs it through xvfb-run).
-program="$1"
+# typographic apostrophes are words, an address and a file name are no prose,
+# the contents of STYLE and SCRIPT are no text, a name written in small
+# letters ("paris") and a word that only a prefix would make ("desing") are
+# misspellings. The check stops at exactly those two; the first suggestion of
+# each is taken, and the saved file shows the result.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/rules.htm"
 printf '<HTML><HEAD><STYLE>p { colr: red }</STYLE><SCRIPT>var desing = 1;</SCRIPT></HEAD><BODY>\r\n<P>We ate at the caf\xc3\xa9 in paris with a na\xc3\xafve fianc\xc3\xa9e who isn\xe2\x80\x99t sure they\xe2\x80\x99ve met; see page.htm or http://www.bridgebase.com/deal.htm for the hands. Their desing was clever.</P>\r\n</BODY></HTML>' >"$page"
 cd "$HOME/articles"

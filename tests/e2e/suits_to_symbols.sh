@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # Opens an article with bids, F11 to edit its source, Edit > Bidding Suits to
 # Symbols: the file on disk holds the image tags, the suit images lie beside
-# it, and the left pane shows red and black suit symbols. Run under an X
-# server (ctest runs it through xvfb-run).
-program="$1"
+# it, and the left pane shows red and black suit symbols.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 page="$HOME/articles/bidding.htm"
 # Blue text on white: every pure black or pure red pixel is a suit image.
 {

@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
 # The table designer opens with a preview of the table its fields describe
 # (two rows of three cells, border 1, 90 % wide; not the template's own
-# table). A number of rows typed one zero too long is set back to the
-# largest one, 500, with one message however many keys go past it; the
-# preview file stays small, and OK puts that table into the source. Run
-# under an X server (ctest runs it through xvfb-run).
-program="$1"
+# table). A number of rows typed one zero too long is set back to the largest
+# one, 500, with one message however many keys go past it; the preview file
+# stays small, and OK puts that table into the source.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
 mkdir -p "$HOME/articles" "$data"
 # The user's template: one green cell 200 pixels high, border 2, padding 4.

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Starts the real program with two pages, checks both panes render them,
-# swaps them and back,
-# closes it through File > Exit and checks the configuration file it wrote.
-# Run under an X server (ctest runs it through xvfb-run).
-program="$1"
+# Starts the real program with two pages, checks both panes render them, swaps
+# them and back, closes it through File > Exit and checks the configuration
+# file it wrote.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 printf '<HTML><BODY BGCOLOR="#FF0000"><H1>Left</H1></BODY></HTML>\r\n' >"$HOME/articles/left.htm"
 printf '<HTML><BODY BGCOLOR="#0000FF"><H1>Right</H1></BODY></HTML>\r\n' >"$HOME/articles/right page.htm"
 

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Types a misspelt word and a correct one into the source editor: the
-# misspelt word turns red, the correct one stays black; a name typed in
-# small letters turns red, written as a name it stays black. Run under an X
-# server (ctest runs it through xvfb-run).
-program="$1"
+# Types a misspelt word and a correct one into the source editor: the misspelt
+# word turns red, the correct one stays black; a name typed in small letters
+# turns red, written as a name it stays black.
 . "$(dirname "$0")/e2e_lib.sh"
-e2e_setup
-trap e2e_cleanup EXIT
+e2e_setup "$1"
 
-mkdir -p "$HOME/articles"
 printf '<HTML><BODY>\r\n</BODY></HTML>' >"$HOME/articles/notes.htm"
 cd "$HOME/articles"
 e2e_start "$program" notes.htm notes.htm

@@ -9,7 +9,6 @@ src="$1"
 build="$2"
 . "$src/tests/e2e/e2e_lib.sh"
 e2e_setup
-trap e2e_cleanup EXIT
 unset E2E_LEXICON # the package brings its own
 
 desktop-file-validate "$src/resources/desktop/org.tarnwell.FileViewer.desktop"

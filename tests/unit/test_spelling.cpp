@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -491,6 +492,26 @@ class TestSpelling : public QObject {
         Database db(l.lex.folder + qs("quarn words.accdb"), Database::Mode::ReadWrite);
         Statement check(db, qs("PRAGMA integrity_check"));
         QVERIFY(check.step() && check.textValue(0) == qs("ok"));
+    }
+
+    // Locked by another program: an added word is refused with an error, not a hang.
+    void lockedLexicon_refusesAddWithError() {
+        fakes::SmallLexicon lex(dir_.path() + qs("/locked/"));
+        lex.addWord(qs("the"));
+        const QString path = lex.folder + qs("quarn words.accdb");
+        platform::sqlite::SqliteLexiconStore store;
+        auto db = store.open(path);
+        auto words = db ? db->openTable(qs("Words")) : nullptr;
+        QVERIFY(words);
+        Database other(path, Database::Mode::ReadWrite);
+        QVERIFY(other.exec(qs("BEGIN EXCLUSIVE")));
+        QString error;
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(words->addNew({{qs("id"), 99}, {qs("Text"), qs("locked")}, {qs("Tag"), 999}},
+                              &error) != 0);
+        QVERIFY(t.elapsed() < 30000 && !error.isEmpty()); // refused, not hung
+        QVERIFY(other.exec(qs("ROLLBACK")));
     }
 };
 
