@@ -74,7 +74,6 @@ class AuthoringCommands : private shell::HostedController {
     // the choice in `colorCode` and puts it into the edited document's BODY
     // tag, which is then saved.
     void ChangePageColor(QString& colorCode, int slot);
-    void wireControls();
 
     QString PageColors[6]; // 1..5
     // The BODY attribute names of the page colours, 1 to 5.

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer t;
     t.start();
     program.viewer().Form_Load();
-    auto& checker = program.viewer().spellingController().basSpellingChecker;
+    auto& checker = program.viewer().spellingController().checker();
     while (!checker.index && t.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double readMs = t.nsecsElapsed() / 1e6;

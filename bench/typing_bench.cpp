@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     app::ViewerProgram program({page, page}); // the same file twice: its source in the editor
     program.viewer().Form_Load();
     // The lexicon is read in the background; typing is checked once it is in.
-    while (!program.viewer().spellingController().basSpellingChecker.index && t.elapsed() < 60000)
+    while (!program.viewer().spellingController().checker().index && t.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double startMs = t.nsecsElapsed() / 1e6;
 

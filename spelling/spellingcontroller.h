@@ -32,8 +32,8 @@ class SpellingController : public shell::TypingCheck, private shell::HostedContr
     // the new text; words typed while the lexicon was read are forgotten.
     void forgetEditedDocument();
 
-    // The spelling checker's module state (lexicon, cursors, flags).
-    SpellingCheckerState basSpellingChecker;
+    // The checker's state (lexicon index, cursors, flags), to look at.
+    const SpellingCheckerState& checker() const { return basSpellingChecker; }
     // Opens the lexicon for a check; false (after telling the user, naming
     // the lexicon folder) when it is missing or cannot be opened.
     bool OpenLexicon();
@@ -104,7 +104,9 @@ class SpellingController : public shell::TypingCheck, private shell::HostedContr
     bool suggestionBoxSettled();
     // Single-word mode: a Ctrl+W check, whose close shows no completion message.
     bool singleWordCheck() const { return basSpellingChecker.NoCompletionMessage; }
-    void wireControls();
+
+    // The spelling checker's module state (lexicon, cursors, flags).
+    SpellingCheckerState basSpellingChecker;
 
     // The typing check. True when typing can be checked; otherwise it has
     // the lexicon read (off the user-interface thread) and, when it cannot

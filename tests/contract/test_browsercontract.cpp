@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWebEngineView>
 #include <memory>
 #include <unistd.h>
 

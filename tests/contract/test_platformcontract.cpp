@@ -8,7 +8,6 @@
 #include "platform/qt/qttimer.h"
 #include "tests/fakes/fakes.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QThread>
 #include <array>

@@ -5,7 +5,6 @@
 #include "platform/qt/qteditor.h"
 #include "platform/qt/qtfilesystem.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,7 +1,8 @@
 // The commands that write into the article, run through the menu: New
 // File, HTML Start-End, the table of contents, the table designer and the
-// deal commands (over the real double-dummy solver). The markup itself is in
-// tests/unit/test_markupcommands.cpp and test_deal*.
+// deal commands (over the real double-dummy solver; a selected deal drawn
+// with its table in tests/e2e/deal_diagram.sh). The markup is in
+// tests/unit/test_markupcommands.cpp and test_deal.cpp.
 #include "tests/fakes/viewerharness.h"
 
 #include <QtTest>
@@ -38,7 +39,6 @@ class ArticleCommandsTest : public QObject {
     void startEnd_txtRenamed_neverOverAnHtm();
     void tableOfContents_afterH1_savedWithTheRest();
     void tableSpecs_previewAtMostFourTimesASecond_numbersHeldToldOnce();
-    void selectedDeal_drawnWithTable_savedWithImages();
     void pbnFile_badBoardNamed_goodOnesOffered_cancelInsertsNothing();
     void tableOnExistingDiagram_cancelledOrChanged_insertsNothing();
     void checkNotation_listsFaults_jumpsToThem();
@@ -167,26 +167,6 @@ void ArticleCommandsTest::tableSpecs_previewAtMostFourTimesASecond_numbersHeldTo
     QVERIFY(!d.form.visible() && !d.previewTimer.active());
     QVERIFY(s.ed().text().startsWith(qs("<HT<Table Border=\"2\"\r\n")));
     QCOMPARE(s.ed().text().count(qs("<TD>&nbsp;</TD>")), 4);
-}
-
-// The selected deal becomes a diagram with its table under it; the page is
-// saved with both, and the suit images it names are next to it.
-void ArticleCommandsTest::selectedDeal_drawnWithTable_savedWithImages() {
-    Editing s(QByteArray("<P>The deal:</P>\r\n") + kDeal + "\r\n<P>After.</P>\r\n");
-    s.ed().select(qs(kDeal));
-    s.dealDialogs.boardAnswers = {BoardChoice{0, true}};
-    QVERIFY(s.choose("mInsertDeal"));
-    QCOMPARE(s.dealDialogs.boardDialogs.size(), size_t(1));
-    QVERIFY(s.dealDialogs.boardDialogs[0].doubleDummyEnabled);
-    const QString text = s.ed().text();
-    QVERIFY(!text.contains(qs(kDeal)));
-    const qsizetype diagram = text.indexOf(qs("<TABLE BORDER=0"));
-    const qsizetype table = text.indexOf(qs("<TABLE BORDER=1"));
-    QVERIFY(diagram > 0 && table > diagram && table < text.indexOf(qs("<P>After.")));
-    QVERIFY(text.contains(qs("<IMG SRC=\"S.gif\">AKQ2")));
-    QCOMPARE(s.readFile(s.page), text.toUtf8());
-    QVERIFY(QFile::exists(s.home + qs("S.gif")) && QFile::exists(s.home + qs("c.gif")));
-    QVERIFY(!s.dealDialogs.progressVisible());
 }
 
 // A file's bad board is named with its line; the good boards are offered

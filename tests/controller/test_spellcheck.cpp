@@ -236,8 +236,7 @@ class SpellCheckTest : public QObject {
         auto f12 = [&] { return s.h.menu.choose(qs("mSpellCheckDocument")); };
         auto onPixel = [](int twips) { return qRound(twips / 15.0) * 15; };
         auto closed = [&] {
-            return !s.box.frame.visible() &&
-                   !s.h.viewer->spellingController().basSpellingChecker.isOpen();
+            return !s.box.frame.visible() && !s.h.viewer->spellingController().checker().isOpen();
         };
         // A button pressed as soon as the box shows puts it in its place and acts.
         QVERIFY(f12() && timer.active());

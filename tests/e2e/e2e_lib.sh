@@ -247,3 +247,8 @@ e2e_find_run_end() {
   import -window root -crop "1600x1+0+$1" -depth 8 txt:- 2>/dev/null |
     awk -v c="$2" -v from="$3" -F'[,:]' '!done && NR > 1 && $1 >= from && index($0, c) == 0 { print $1; done = 1 }'
 }
+
+# e2e_count_colour X Y W H COLOUR: pixels of a screen rectangle of exactly that colour.
+e2e_count_colour() {
+  import -window root -crop "${3}x${4}+${1}+${2}" -depth 8 txt:- 2>/dev/null | grep -c "$5" || true
+}

@@ -21,10 +21,7 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 e2e_wait_pixel $((X + 300)) $((Y + 400)) "#FFFFFF"
 
 # count_colour COLOUR: pixels of that colour in the left half of the window.
-count_colour() {
-  import -window root -crop "$((WIDTH / 2 - 40))x$((HEIGHT - 160))+$((X + 10))+$((Y + 120))" -depth 8 txt:- 2>/dev/null |
-    grep -c "$1" || true
-}
+count_colour() { e2e_count_colour $((X + 10)) $((Y + 120)) $((WIDTH / 2 - 40)) $((HEIGHT - 160)) "$1"; }
 [ "$(count_colour '#FF0000')" -lt 20 ] || { echo "red before the conversion"; exit 1; }
 
 e2e_focus

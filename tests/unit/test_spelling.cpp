@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <random>
 
 using platform::sqlite::Database;
@@ -473,25 +472,6 @@ class TestSpelling : public QObject {
             hunspellList(out + qs("/en_US-bridge"),
                          "the cat café Stayman STAYMAN Zorblat quux Quux QUUX teh wierd stayman\n"),
             QByteArray("teh\nwierd\nstayman\n"));
-    }
-
-    // Killed while it adds and saves words, the next start finds the lexicon sound.
-    void cli_killedWhileAddingWords_lexiconSound() {
-        Lexicon l(pipeWords);
-        QProcess spell;
-        spell.start(qs(TFV_SPELL_PROGRAM), {qs("-a"), qs("-d"), l.lex.folder});
-        QVERIFY2(spell.waitForReadyRead(60000), spell.readAllStandardError().constData());
-        for (int i = 0; i < 1500 && spell.state() == QProcess::Running; ++i) {
-            spell.write(QStringLiteral("*killword%1\n#\n").arg(i).toUtf8());
-            if (i % 50 == 49) spell.waitForBytesWritten(30000);
-        }
-        ::kill(static_cast<pid_t>(spell.processId()), SIGKILL);
-        QVERIFY(spell.waitForFinished(60000));
-        l.load();
-        QVERIFY(l.accepted(qs("receive")) && !l.accepted(qs("recieve")));
-        Database db(l.lex.folder + qs("quarn words.accdb"), Database::Mode::ReadWrite);
-        Statement check(db, qs("PRAGMA integrity_check"));
-        QVERIFY(check.step() && check.textValue(0) == qs("ok"));
     }
 
     // Locked by another program: an added word is refused with an error, not a hang.
