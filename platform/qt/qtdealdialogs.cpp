@@ -109,6 +109,9 @@ void QtDealDialogs::jumpTo(int row) {
     // A copy: the callback may show the findings again and so replace itself.
     const auto jump = jump_;
     jump(row);
+    // The place is in the main window: it takes the keyboard, so that the
+    // user can type there at once; the list stays open beside it.
+    if (parent_) parent_->window()->activateWindow();
 }
 
 void QtDealDialogs::closeFindings() {

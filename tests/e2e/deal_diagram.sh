@@ -53,13 +53,13 @@ import -window root "$artifacts/deal-diagram.png"
 echo "diagram and table saved; $(count_red) red pixels of suit images on the page"
 
 # Check Bridge Notation: one finding, the 1NT; Return on it selects the
-# call, which typing then replaces.
+# call and gives the main window the keyboard: typing replaces the call.
 e2e_focus
 edit_command 2
 e2e_wait_dialog 'Check Bridge Notation' || exit 1
 import -window root "$artifacts/deal-check.png"
 xdotool key Return
-e2e_focus
+e2e_until e2e_is_active "$win" || { echo "the main window did not take the keyboard"; exit 1; }
 xdotool type --delay 40 '3NT'
 xdotool key ctrl+s
 e2e_wait_file "$page" '^<P>The auction went 1S-2H-3NT.</P>' || exit 1

@@ -9,10 +9,10 @@
 set -euo pipefail
 e2e_patience="${E2E_PATIENCE:-60}"
 
-# e2e_setup PROGRAM: a scratch folder with a private home holding
+# e2e_setup [PROGRAM]: a scratch folder with a private home holding
 # articles/, the window manager, and the clean-up at the end ($program).
 e2e_setup() {
-  program="$1"
+  program="${1:-}"
   work="$(mktemp -d)"
   trap e2e_cleanup EXIT
   export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
